@@ -1,0 +1,18 @@
+#include "app/about_dlg.h"
+
+#include <QIcon>
+
+#include "app/app_icon.h"
+#include "ui_IDD_ABOUTBOX.h"
+
+namespace voka {
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui::IDD_ABOUTBOX>()) {
+  ui_->setupUi(this);
+  ui_->IDC_ICON->setPixmap(AppIcon().pixmap(32, 32));
+  setFixedSize(size());
+}
+
+CAboutDlg::~CAboutDlg() = default;
+
+}  // namespace voka

@@ -1,0 +1,7 @@
+#include "app/app_icon.h"
+
+namespace voka {
+
+QIcon AppIcon() { return QIcon(QStringLiteral(":/voka.ico")); }
+
+}  // namespace voka

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QDialog>
+#include <QIcon>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "canvas/canvas.h"
+
+class QProgressBar;
+
+namespace Ui {
+class IDD_MAIN;
+}
+
+namespace voka {
+
+// The main window: three command buttons, the progress bar and the view of
+// the canvas. Every command runs to completion on the user-interface thread
+// and ends by repainting, so its drawing is on screen before it returns.
+class CVokaDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Asks the user for a pupil file, starting in the given folder with the
+  // given name pattern; an empty result means the user cancelled.
+  using FileChooser = std::function<QString(const QString& initialPath)>;
+  // Shows a message to the user (a modal message box by default).
+  using MessageSink = std::function<void(const QString& text)>;
+
+  explicit CVokaDlg(QWidget* parent = nullptr);
+  ~CVokaDlg() override;
+
+  void OnOpenImage();
+  void OnFft();
+  void OnRayTrace();
+  // Handles the commands of the system menu; true when it was the About item.
+  bool OnSysCommand(int id, qintptr parameter);
+  // Shows the canvas region in the view now, not at the next event.
+  void OnPaint();
+
+  Canvas& canvas() { return canvas_; }
+  QProgressBar* m_progress = nullptr;
+  QIcon m_hIcon;
+
+  // Tests replace these to drive the dialog without a person.
+  FileChooser chooseFile;
+  MessageSink tellUser;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+#ifdef Q_OS_WIN
+  bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
+#endif
+
+ private:
+  bool OnInitDialog();
+  void AddAboutItemToSystemMenu();
+  void SetProgress(int position);
+
+  std::unique_ptr<Ui::IDD_MAIN> ui_;
+  Canvas canvas_;
+};
+
+}  // namespace voka

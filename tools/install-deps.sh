@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs, from Debian's packages, whatever the build, the tests and the
+# benchmarks need and this machine lacks. Safe to run again: it installs only
+# what is missing.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ pkg-config        # the build
+  qt6-base-dev qt6-base-dev-tools libgl-dev  # Qt 6 Widgets and Gui, uic, moc
+  fonts-ipafont-gothic                    # a Japanese face for the captions
+  libgtest-dev libbenchmark-dev libfftw3-dev  # tests, benchmarks and their yardstick
+  clang libclang-rt-14-dev                # the fuzzer and its runtime
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+if [[ $(id -u) -ne 0 ]]; then
+  command -v sudo >/dev/null || { echo "Run as root or install sudo to add: ${missing[*]}" >&2; exit 1; }
+  sudo=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
