@@ -1,0 +1,117 @@
+// Feeds arbitrary bytes to the bitmap reader as a file, then runs the
+// queries, the palette and the painter on whatever it accepts. The painting
+// rectangles come from a hash of the input, so that seeds stay valid files.
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+#include "canvas/canvas.h"
+#include "dib/myfile.h"
+
+namespace {
+
+using voka::DibRect;
+
+void Require(bool condition) {
+  if (!condition) __builtin_trap();
+}
+
+std::uint64_t Hash(const std::uint8_t* data, std::size_t size) {
+  std::uint64_t hash = 14695981039346656037ull;
+  for (std::size_t i = 0; i < size; ++i) hash = (hash ^ data[i]) * 1099511628211ull;
+  return hash;
+}
+
+std::uint32_t NextBits(std::uint64_t& bits) {
+  bits = bits * 6364136223846793005ull + 1442695040888963407ull;
+  return static_cast<std::uint32_t>(bits >> 33);
+}
+
+// A corner near the canvas most of the time, an extreme one sometimes.
+std::int32_t Corner(std::uint64_t& bits) {
+  const std::uint32_t pick = NextBits(bits);
+  switch (pick % 16) {
+    case 0: return INT32_MIN;
+    case 1: return INT32_MAX;
+    default: return static_cast<std::int32_t>((pick >> 4) % 800) - 150;
+  }
+}
+
+// Mostly small extents, which keep the fuzzer fast; now and then an empty,
+// reversed or enormous one.
+std::int32_t Extent(std::uint64_t& bits) {
+  const std::uint32_t pick = NextBits(bits);
+  switch (pick % 16) {
+    case 0: return INT32_MAX;
+    case 1: return -static_cast<std::int32_t>((pick >> 4) % 3);
+    default: return static_cast<std::int32_t>((pick >> 4) % 160) + 1;
+  }
+}
+
+// Right and bottom may wrap around like the platform's 32-bit arithmetic.
+std::int32_t Beyond(std::int32_t start, std::int32_t extent) {
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(start) + static_cast<std::uint32_t>(extent));
+}
+
+DibRect Rectangle(std::uint64_t& bits) {
+  const std::int32_t left = Corner(bits);
+  const std::int32_t top = Corner(bits);
+  return {left, top, Beyond(left, Extent(bits)), Beyond(top, Extent(bits))};
+}
+
+void CheckQueries(const voka::DibHandle& dib) {
+  voka::DibLock lock(dib);
+  const std::uint8_t* header = lock.data();
+  const auto layout = voka::DescribeDib(header, lock.size());
+  Require(layout.has_value());
+  Require(voka::DibColorCount(header) == layout->colourCount);
+  Require(static_cast<std::size_t>(voka::DibPixelBits(header) - header) == layout->pixelOffset);
+  Require(layout->pixelOffset <= lock.size());
+  Require(voka::DibWidth(header) >= 0);
+  (void)voka::DibHeight(header);
+  (void)voka::DibColorTableBytes(header);
+}
+
+void Paint(voka::Canvas& canvas, const voka::DibHandle& dib, const voka::Palette* palette,
+           const DibRect& destination, const DibRect& source) {
+  const int lines = voka::DibDraw(canvas, destination, dib, source, palette);
+  Require(lines >= 0 && lines <= voka::Canvas::kSize);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static voka::Canvas canvas;
+  voka::DibMemoryFile file(std::span<const std::uint8_t>(data, size));
+  voka::DibRefusal reason = voka::DibRefusal::kNone;
+  const voka::DibHandle dib = voka::DibRead(file, &reason);
+  Require(static_cast<bool>(dib) == (reason == voka::DibRefusal::kNone));
+  if (!dib) return 0;
+  Require(dib.Size() == size);
+
+  CheckQueries(dib);
+  voka::Palette palette;
+  if (voka::DibMakePalette(dib, palette)) {
+    voka::DibLock lock(dib);
+    Require(palette.Entries().size() == voka::DibColorCount(lock.data()));
+  }
+
+  std::int32_t width = 0;
+  std::int32_t height = 0;
+  {
+    voka::DibLock lock(dib);
+    width = voka::DibWidth(lock.data());
+    height = voka::DibHeight(lock.data());
+  }
+  const std::int32_t rows = height < 0 ? -height : height;
+  const DibRect whole{0, 0, width, rows};
+  std::uint64_t bits = Hash(data, size);
+  // The sampling's whole-canvas painting is the slowest; one run in eight.
+  if (NextBits(bits) % 8 == 0) Paint(canvas, dib, &palette, {0, 0, 512, 512}, whole);
+  Paint(canvas, dib, &palette, {2, 25, 130, 153}, whole);
+  Paint(canvas, dib, nullptr, Rectangle(bits), Rectangle(bits));
+  Paint(canvas, dib, &palette, Rectangle(bits), whole);
+  Require(dib.LockCount() == 0);
+  return 0;
+}
