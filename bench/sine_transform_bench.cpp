@@ -1,0 +1,249 @@
+// The 512 by 512 sine transform of the FFT command against FFTW's
+// two-dimensional RODFT01 of the same size, on the same data in the same run.
+// Prints the ratio of the two medians (ours / FFTW); 1.0 or less means the
+// engine is at least as fast as FFTW on this job.
+//
+// Both sides prepare outside the timed loop: FFTW its FFTW_MEASURE plan, the
+// engine its tables (built on the first transform and reused, as a plan is).
+
+#include <benchmark/benchmark.h>
+#include <fftw3.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "analysis/double_grid.h"
+#include "analysis/sine_transform_2d.h"
+#include "analysis/sine_transform_2d_lanes.h"
+#include "analysis/transform_work.h"
+#include "analysis/work_areas.h"
+
+namespace {
+
+constexpr int kSide = voka::kGridSize;
+// The FFT command's sizes: more than the transform needs for 512.
+constexpr int kColumnBufferLength = 2 * kSide;
+constexpr int kIndexCount = 24;
+constexpr int kTableCount = 768;
+static_assert(kIndexCount >= voka::TransformIndexCount(kSide));
+static_assert(kTableCount >= voka::TransformTableCount(kSide));
+constexpr int kDefaultRepetitions = 10;
+constexpr const char* kEngineName = "BM_SineTransform2D";
+constexpr const char* kFftwName = "BM_FftwRodft01";
+
+void TellStderr(std::string_view message) {
+  std::fprintf(stderr, "%.*s\n", static_cast<int>(message.size()), message.data());
+}
+
+// A sampled pupil is brightness in [0, 1]; random values of that range keep
+// both sides away from special cases.
+const std::vector<double>& Input() {
+  static const std::vector<double> input = [] {
+    std::mt19937_64 generator(512);
+    std::uniform_real_distribution<double> value(0.0, 1.0);
+    std::vector<double> values(static_cast<std::size_t>(kSide) * kSide);
+    for (double& v : values) v = value(generator);
+    return values;
+  }();
+  return input;
+}
+
+// The engine's work areas, as the FFT command allocates them.
+struct EngineWork {
+  voka::DoubleGrid grid = voka::AllocGrid(kSide, kSide, TellStderr);
+  double* buffer = voka::AllocDoubles(kColumnBufferLength, TellStderr);
+  std::int32_t* index = voka::AllocInts(kIndexCount, TellStderr);
+  double* table = voka::AllocDoubles(kTableCount, TellStderr);
+
+  EngineWork() { index[voka::kTwiddleSizeSlot] = 0; }
+  ~EngineWork() {
+    voka::FreeDoubles(table);
+    voka::FreeInts(index);
+    voka::FreeDoubles(buffer);
+    voka::FreeGrid(grid, kSide);
+  }
+  EngineWork(const EngineWork&) = delete;
+  EngineWork& operator=(const EngineWork&) = delete;
+
+  void Load(const std::vector<double>& values) {
+    for (int i = 0; i < kSide; ++i) {
+      std::memcpy(grid[i], values.data() + static_cast<std::size_t>(i) * kSide,
+                  kSide * sizeof(double));
+    }
+  }
+  void Transform() { voka::SineTransform2D(kSide, kSide, 1, grid, buffer, index, table, {}); }
+  void TransformWith(const voka::BlockTransformPath* path) {
+    voka::SineTransform2DWith(path, kSide, kSide, 1, grid, buffer, index, table, {});
+  }
+};
+
+struct FftwWork {
+  double* data = fftw_alloc_real(static_cast<std::size_t>(kSide) * kSide);
+  // Planning with FFTW_MEASURE overwrites the array, so it comes before any data.
+  fftw_plan plan =
+      fftw_plan_r2r_2d(kSide, kSide, data, data, FFTW_RODFT01, FFTW_RODFT01, FFTW_MEASURE);
+  ~FftwWork() {
+    fftw_destroy_plan(plan);
+    fftw_free(data);
+  }
+  FftwWork() = default;
+  FftwWork(const FftwWork&) = delete;
+  FftwWork& operator=(const FftwWork&) = delete;
+
+  void Load(const std::vector<double>& values) {
+    std::memcpy(data, values.data(), values.size() * sizeof(double));
+  }
+  void Transform() { fftw_execute(plan); }
+};
+
+void BM_SineTransform2D(benchmark::State& state) {
+  EngineWork work;
+  for (auto _ : state) {
+    state.PauseTiming();
+    work.Load(Input());
+    state.ResumeTiming();
+    work.Transform();
+    benchmark::DoNotOptimize(work.grid[kSide - 1][kSide - 1]);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_SineTransform2D)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+void BM_FftwRodft01(benchmark::State& state) {
+  FftwWork work;
+  for (auto _ : state) {
+    state.PauseTiming();
+    work.Load(Input());
+    state.ResumeTiming();
+    work.Transform();
+    benchmark::DoNotOptimize(work.data[0]);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_FftwRodft01)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// Each way the driver can walk the grid on this machine, for comparison;
+// argument 0 is the widest, the last one transforms one row or column at a time.
+void BM_BlockPath(benchmark::State& state) {
+  std::vector<const voka::BlockTransformPath*> paths = voka::AvailableBlockPaths();
+  paths.push_back(nullptr);
+  const auto chosen = static_cast<std::size_t>(state.range(0));
+  if (chosen >= paths.size()) {
+    state.SkipWithError("not available on this machine");
+    return;
+  }
+  const voka::BlockTransformPath* path = paths[chosen];
+  state.SetLabel(path != nullptr ? path->name : "one at a time");
+  EngineWork work;
+  for (auto _ : state) {
+    state.PauseTiming();
+    work.Load(Input());
+    state.ResumeTiming();
+    work.TransformWith(path);
+    benchmark::DoNotOptimize(work.grid[kSide - 1][kSide - 1]);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_BlockPath)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// Shows that both sides do the same job. FFTW's RODFT01 along one index is
+// Y[k] = (-1)^k X[n-1] + 2 sum over j < n-1 of X[j] sin(pi (j+1)(k+1/2)/n);
+// the engine's sign +1 transform takes element j >= 1 for X[j-1] with weight
+// 1 and element 0 for X[n-1]. So the engine, given X[i-1][j-1] times 2 per
+// index that is not 0, must give FFTW's result.
+double SameJobDifference() {
+  FftwWork fftw;
+  fftw.Load(Input());
+  fftw.Transform();
+  EngineWork engine;
+  const auto source = [](int i) { return (i + kSide - 1) % kSide; };
+  for (int i = 0; i < kSide; ++i) {
+    for (int j = 0; j < kSide; ++j) {
+      const double weight = (i == 0 ? 1.0 : 2.0) * (j == 0 ? 1.0 : 2.0);
+      engine.grid[i][j] = weight * Input()[static_cast<std::size_t>(source(i)) * kSide + source(j)];
+    }
+  }
+  engine.Transform();
+  double largest = 0;
+  double difference = 0;
+  for (int i = 0; i < kSide; ++i) {
+    for (int j = 0; j < kSide; ++j) {
+      const double theirs = fftw.data[static_cast<std::size_t>(i) * kSide + j];
+      largest = std::max(largest, std::fabs(theirs));
+      difference = std::max(difference, std::fabs(engine.grid[i][j] - theirs));
+    }
+  }
+  return difference / largest;
+}
+
+// Keeps the per-repetition times of each benchmark while the console shows them.
+class MedianReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      if (run.error_occurred) continue;
+      const std::string name = run.run_name.function_name + run.run_name.args;
+      if (run.run_type == Run::RT_Iteration) {
+        times_[name].push_back(run.GetAdjustedRealTime());
+      } else if (run.aggregate_name == "median") {
+        // All that is seen with --benchmark_report_aggregates_only.
+        reported_medians_[name] = run.GetAdjustedRealTime();
+      }
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+
+  double Median(const std::string& name) const {
+    const auto found = times_.find(name);
+    if (found == times_.end() || found->second.empty()) {
+      const auto reported = reported_medians_.find(name);
+      return reported != reported_medians_.end() ? reported->second : std::nan("");
+    }
+    std::vector<double> times = found->second;
+    std::sort(times.begin(), times.end());
+    const std::size_t middle = times.size() / 2;
+    return times.size() % 2 == 1 ? times[middle] : (times[middle - 1] + times[middle]) / 2;
+  }
+
+ private:
+  std::map<std::string, std::vector<double>> times_;
+  std::map<std::string, double> reported_medians_;
+};
+
+bool HasRepetitionFlag(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::string_view(argv[i]).starts_with("--benchmark_repetitions")) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<char*> args(argv, argv + argc);
+  std::string repetitions = "--benchmark_repetitions=" + std::to_string(kDefaultRepetitions);
+  if (!HasRepetitionFlag(argc, argv)) args.push_back(repetitions.data());
+  int count = static_cast<int>(args.size());
+  benchmark::Initialize(&count, args.data());
+  if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 1;
+
+  std::printf("same job: largest difference from FFTW, relative to its largest value: %.3g\n",
+              SameJobDifference());
+  MedianReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+
+  const double engine = reporter.Median(kEngineName);
+  const double fftw = reporter.Median(kFftwName);
+  std::printf("median %s: %.1f us, median %s: %.1f us\n", kEngineName, engine, kFftwName, fftw);
+  std::printf("ratio of medians (engine / FFTW): %.3f\n", engine / fftw);
+  return 0;
+}
