@@ -1,0 +1,20 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+
+namespace voka {
+
+// The file that ReplaceFileContents writes before it takes the target's
+// place: beside the target, so that the final rename stays within one folder.
+std::filesystem::path TemporaryPathFor(const std::filesystem::path& target);
+
+// Replaces the target's contents with exactly these bytes, or leaves the
+// target as it was. The bytes go to the temporary file first, which is
+// flushed to the disk, closed and checked, and only then renamed over the
+// target; on any failure the temporary is removed. Returns the first error
+// met, or an empty error code when the target holds the new bytes.
+std::error_code ReplaceFileContents(const std::filesystem::path& target, std::string_view bytes);
+
+}  // namespace voka
