@@ -7,6 +7,8 @@
 // engine its tables (built on the first transform and reused, as a plan is).
 
 #include <benchmark/benchmark.h>
+
+#include "bench/median_reporter.h"
 #include <fftw3.h>
 
 #include <algorithm>
@@ -184,56 +186,12 @@ double SameJobDifference() {
   return difference / largest;
 }
 
-// Keeps the per-repetition times of each benchmark while the console shows them.
-class MedianReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.error_occurred) continue;
-      const std::string name = run.run_name.function_name + run.run_name.args;
-      if (run.run_type == Run::RT_Iteration) {
-        times_[name].push_back(run.GetAdjustedRealTime());
-      } else if (run.aggregate_name == "median") {
-        // All that is seen with --benchmark_report_aggregates_only.
-        reported_medians_[name] = run.GetAdjustedRealTime();
-      }
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-
-  double Median(const std::string& name) const {
-    const auto found = times_.find(name);
-    if (found == times_.end() || found->second.empty()) {
-      const auto reported = reported_medians_.find(name);
-      return reported != reported_medians_.end() ? reported->second : std::nan("");
-    }
-    std::vector<double> times = found->second;
-    std::sort(times.begin(), times.end());
-    const std::size_t middle = times.size() / 2;
-    return times.size() % 2 == 1 ? times[middle] : (times[middle - 1] + times[middle]) / 2;
-  }
-
- private:
-  std::map<std::string, std::vector<double>> times_;
-  std::map<std::string, double> reported_medians_;
-};
-
-bool HasRepetitionFlag(int argc, char** argv) {
-  for (int i = 1; i < argc; ++i) {
-    if (std::string_view(argv[i]).starts_with("--benchmark_repetitions")) return true;
-  }
-  return false;
-}
+using voka::bench::MedianReporter;
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<char*> args(argv, argv + argc);
-  std::string repetitions = "--benchmark_repetitions=" + std::to_string(kDefaultRepetitions);
-  if (!HasRepetitionFlag(argc, argv)) args.push_back(repetitions.data());
-  int count = static_cast<int>(args.size());
-  benchmark::Initialize(&count, args.data());
-  if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 1;
+  if (!voka::bench::InitializeWithRepetitions(argc, argv, kDefaultRepetitions)) return 1;
 
   std::printf("same job: largest difference from FFTW, relative to its largest value: %.3g\n",
               SameJobDifference());
