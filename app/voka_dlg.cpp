@@ -1,15 +1,27 @@
 #include "app/voka_dlg.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QProgressBar>
 
+#include "analysis/fft_analysis.h"
+#include "analysis/pupil_sampling.h"
+#include "analysis/ray_trace_analysis.h"
 #include "app/about_dlg.h"
 #include "app/app_icon.h"
+#include "app/module_dir.h"
 #include "canvas/canvas_view.h"
+#include "dib/dib_draw.h"
+#include "dib/dib_painter.h"
+#include "dib/dib_palette.h"
+#include "dib/dib_read.h"
+#include "dib/dib_whole_image.h"
+#include "output/result_table.h"
 #include "resources/resource_ids.h"
 #include "resources/strings.h"
 #include "ui_IDD_MAIN.h"
@@ -26,6 +38,25 @@ QString DefaultChooseFile(QWidget* parent, const QString& initialPath) {
   return QFileDialog::getOpenFileName(parent, QString(), initialPath,
                                       QStringLiteral("BMP files(*.bmp);;All files(*.*)"));
 }
+
+// The region the open command clears: the whole view.
+constexpr int kOpenClearWidth = kViewWidth;
+constexpr int kOpenClearHeight = kViewHeight;
+
+std::filesystem::path ToPath(const QString& path) {
+  return std::filesystem::path(path.toStdU16String());
+}
+
+const std::filesystem::path kResultTablePath{std::string(kResultTableName)};
+
+// Shows the wait cursor while a command computes.
+class WaitCursor {
+ public:
+  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+};
 
 }  // namespace
 
@@ -55,9 +86,22 @@ bool CVokaDlg::OnInitDialog() {
   setWindowFlag(Qt::WindowMaximizeButtonHint, false);
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
+  CreateCanvas();
   m_progress->setValue(0);
   ui_->IDC_FILE->setFocus();
   return true;
+}
+
+// The canvas starts as the IDB_CANVAS bitmap: 512x512, every pixel black.
+void CVokaDlg::CreateCanvas() {
+  QFile resource(QStringLiteral(":/canvas.bmp"));
+  if (!resource.open(QIODevice::ReadOnly)) return;
+  const QByteArray bytes = resource.readAll();
+  DibMemoryFile file(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                               static_cast<std::size_t>(bytes.size())));
+  const DibHandle bitmap = DibRead(file);
+  DibDraw(canvas_, DibRect{0, 0, Canvas::kSize, Canvas::kSize}, bitmap, DibWholeImage(bitmap),
+          nullptr);
 }
 
 void CVokaDlg::AddAboutItemToSystemMenu() {
@@ -113,10 +157,54 @@ void CVokaDlg::SetProgress(int position) {
   m_progress->repaint();
 }
 
-void CVokaDlg::OnOpenImage() { OnPaint(); }
+void CVokaDlg::TellAfterRepaint(std::string_view message) {
+  OnPaint();
+  tellUser(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
+}
 
-void CVokaDlg::OnFft() { OnPaint(); }
+void CVokaDlg::OnOpenImage() {
+  const QString initialPath = QString::fromStdString(ModuleDir()) + QStringLiteral("*.bmp");
+  const QString path = chooseFile(initialPath);
+  if (path.isEmpty()) return;
 
-void CVokaDlg::OnRayTrace() { OnPaint(); }
+  DibRefusal reason = DibRefusal::kNone;
+  currentDib_ = DibReadPath(ToPath(path), &reason);
+  // A form that cannot be drawn would leave a black thumbnail that looks
+  // like a closed pupil; it is refused like a damaged file.
+  if (currentDib_ && !DibCanPaint(currentDib_)) {
+    currentDib_ = DibHandle();
+    reason = DibRefusal::kUnsupportedForm;
+  }
+
+  FillBox(canvas_, 0, 0, kOpenClearWidth, kOpenClearHeight, kBlack);
+  if (currentDib_) {
+    Palette palette;
+    DibMakePalette(currentDib_, palette);
+    DibDraw(canvas_,
+            DibRect{kBandThumbnailLeft, kBandThumbnailTop, kBandThumbnailLeft + kThumbnailSize,
+                    kBandThumbnailTop + kThumbnailSize},
+            currentDib_, DibWholeImage(currentDib_), &palette);
+  }
+  OnPaint();
+  if (reason != DibRefusal::kNone) TellAfterRepaint(DibRefusalMessage(reason, ToPath(path)));
+}
+
+void CVokaDlg::OnFft() {
+  const WaitCursor wait;
+  const FftAnalysisResult result = RunFftAnalysis(
+      canvas_, currentDib_, [this](int position) { SetProgress(position); },
+      [this](std::string_view message) { TellAfterRepaint(message); }, kResultTablePath);
+  if (result.outcome != FftOutcome::kNoPupil && result.outcome != FftOutcome::kNoMemory)
+    pupilSum_ = result.pupilSum;
+  OnPaint();
+}
+
+void CVokaDlg::OnRayTrace() {
+  const WaitCursor wait;
+  RunRayTrace(
+      canvas_, currentDib_, [this](int position) { SetProgress(position); },
+      [this](std::string_view message) { TellAfterRepaint(message); }, kResultTablePath);
+  OnPaint();
+}
 
 }  // namespace voka

@@ -5,8 +5,10 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <string_view>
 
 #include "canvas/canvas.h"
+#include "dib/dib_handle.h"
 
 class QProgressBar;
 
@@ -41,6 +43,10 @@ class CVokaDlg : public QDialog {
   void OnPaint();
 
   Canvas& canvas() { return canvas_; }
+  // The open pupil image; null until one has been opened, and after a refusal.
+  const DibHandle& CurrentDib() const { return currentDib_; }
+  // The summed brightness of the last sampled pupil.
+  double PupilSum() const { return pupilSum_; }
   QProgressBar* m_progress = nullptr;
   QIcon m_hIcon;
 
@@ -58,10 +64,16 @@ class CVokaDlg : public QDialog {
  private:
   bool OnInitDialog();
   void AddAboutItemToSystemMenu();
+  void CreateCanvas();
   void SetProgress(int position);
+  // Shows a message once the canvas region on screen is up to date.
+  void TellAfterRepaint(std::string_view message);
+  bool RefuseUnpaintable(const QString& path);
 
   std::unique_ptr<Ui::IDD_MAIN> ui_;
   Canvas canvas_;
+  DibHandle currentDib_;
+  double pupilSum_ = 0.0;
 };
 
 }  // namespace voka
