@@ -8,9 +8,7 @@
 #include "analysis/diffraction_sum.h"
 #include "analysis/diffraction_sum_modulus.h"
 #include "analysis/pupil_sampling.h"
-#include "dib/dib_draw.h"
-#include "dib/dib_palette.h"
-#include "dib/dib_whole_image.h"
+#include "dib/dib_draw_whole.h"
 
 namespace voka {
 
@@ -29,12 +27,10 @@ constexpr double kWhiteLevel = 255.0;
 static_assert(kPupilSamples == kThumbnailSize, "one pupil sample per thumbnail pixel");
 
 void PaintThumbnail(Canvas& canvas, const DibHandle& pupil) {
-  Palette palette;
-  DibMakePalette(pupil, palette);
-  DibDraw(canvas,
-          DibRect{kThumbnailLeft, kThumbnailTop, kThumbnailLeft + kThumbnailSize,
-                  kThumbnailTop + kThumbnailSize},
-          pupil, DibWholeImage(pupil), &palette);
+  DibDrawWhole(canvas,
+               DibRect{kThumbnailLeft, kThumbnailTop, kThumbnailLeft + kThumbnailSize,
+                       kThumbnailTop + kThumbnailSize},
+               pupil);
 }
 
 void ReadAmplitudes(const Canvas& canvas, PupilAmplitudes& pupil) {

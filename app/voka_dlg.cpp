@@ -16,11 +16,9 @@
 #include "app/app_icon.h"
 #include "app/module_dir.h"
 #include "canvas/canvas_view.h"
-#include "dib/dib_draw.h"
+#include "dib/dib_draw_whole.h"
 #include "dib/dib_painter.h"
-#include "dib/dib_palette.h"
 #include "dib/dib_read.h"
-#include "dib/dib_whole_image.h"
 #include "output/result_table.h"
 #include "resources/resource_ids.h"
 #include "resources/strings.h"
@@ -100,8 +98,7 @@ void CVokaDlg::CreateCanvas() {
   DibMemoryFile file(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                                static_cast<std::size_t>(bytes.size())));
   const DibHandle bitmap = DibRead(file);
-  DibDraw(canvas_, DibRect{0, 0, Canvas::kSize, Canvas::kSize}, bitmap, DibWholeImage(bitmap),
-          nullptr);
+  DibDrawWhole(canvas_, DibRect{0, 0, Canvas::kSize, Canvas::kSize}, bitmap);
 }
 
 void CVokaDlg::AddAboutItemToSystemMenu() {
@@ -177,14 +174,10 @@ void CVokaDlg::OnOpenImage() {
   }
 
   FillBox(canvas_, 0, 0, kOpenClearWidth, kOpenClearHeight, kBlack);
-  if (currentDib_) {
-    Palette palette;
-    DibMakePalette(currentDib_, palette);
-    DibDraw(canvas_,
-            DibRect{kBandThumbnailLeft, kBandThumbnailTop, kBandThumbnailLeft + kThumbnailSize,
-                    kBandThumbnailTop + kThumbnailSize},
-            currentDib_, DibWholeImage(currentDib_), &palette);
-  }
+  DibDrawWhole(canvas_,
+               DibRect{kBandThumbnailLeft, kBandThumbnailTop, kBandThumbnailLeft + kThumbnailSize,
+                       kBandThumbnailTop + kThumbnailSize},
+               currentDib_);
   OnPaint();
   if (reason != DibRefusal::kNone) TellAfterRepaint(DibRefusalMessage(reason, ToPath(path)));
 }

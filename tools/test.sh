@@ -1,20 +1,39 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the optimised build, then the build with
 # AddressSanitizer and UndefinedBehaviorSanitizer, then a minute of fuzzing
-# of the bitmap reader and painter.
+# of the bitmap reader and painter. Ends with one line counting the tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
 
 jobs=$(nproc 2>/dev/null || echo 2)
+passed=0
+failed=0
+skipped=0
 for preset in release asan; do
   echo "== $preset build and tests"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j "$jobs"
-  ctest --preset "$preset" -j "$jobs"
+  log=$(mktemp)
+  status=0
+  ctest --preset "$preset" -j "$jobs" 2>&1 | tee "$log" || status=$?
+  # "100% tests passed, 0 tests failed out of 191"
+  summary=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1 || true)
+  skips=$(grep -c '(Skipped)' "$log" || true)
+  if [[ $summary =~ ([0-9]+)\ tests?\ failed\ out\ of\ ([0-9]+) ]]; then
+    failed=$((failed + BASH_REMATCH[1]))
+    passed=$((passed + BASH_REMATCH[2] - BASH_REMATCH[1] - skips))
+  fi
+  skipped=$((skipped + skips))
+  rm -f "$log"
+  if [[ $status -ne 0 ]]; then
+    echo "ctest: $passed passed, $failed failed, $skipped skipped"
+    exit "$status"
+  fi
 done
 
 if [[ -x tools/fuzz.sh ]]; then
   echo "== fuzzing the bitmap reader and painter"
   tools/fuzz.sh "${VOKA_FUZZ_SECONDS:-60}"
 fi
+echo "ctest: $passed passed, $failed failed, $skipped skipped"

@@ -17,6 +17,7 @@
 
 #include "analysis/diffraction_sum_modulus.h"
 #include "analysis/diffraction_sum_paths.h"
+#include "support/sanitizer.h"
 #include "support/plain_diffraction_sum.h"
 
 namespace voka {
@@ -30,17 +31,7 @@ constexpr double kTolerance = 1e-12;  // relative to the largest modulus
 // Under the sanitizers the sum runs some fifteen times slower, so tests that
 // check bookkeeping rather than optics thin their pupils out to a fifth: the
 // same code runs, on fewer nonzero terms.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kSanitized = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kSanitized = true;
-#else
-constexpr bool kSanitized = false;
-#endif
-#else
-constexpr bool kSanitized = false;
-#endif
+using test::kSanitized;
 
 Pupil ThinnedWhenSanitized(Pupil pupil) {
   if (kSanitized) {

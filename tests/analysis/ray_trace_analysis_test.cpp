@@ -9,6 +9,7 @@
 #include "analysis/analysis_messages.h"
 #include "analysis/diffraction_sum_modulus.h"
 #include "analysis/fft_analysis.h"
+#include "support/sanitizer.h"
 #include "support/plain_diffraction_sum.h"
 #include "support/pupil_images.h"
 
@@ -17,17 +18,7 @@ namespace {
 
 using pupil_shapes::PupilShape;
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kSanitized = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kSanitized = true;
-#else
-constexpr bool kSanitized = false;
-#endif
-#else
-constexpr bool kSanitized = false;
-#endif
+using test::kSanitized;
 
 struct AnalysisRun {
   RayTraceResult result;

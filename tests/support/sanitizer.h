@@ -1,0 +1,20 @@
+#pragma once
+
+namespace voka::test {
+
+// Whether this test program runs under AddressSanitizer, where the long sums
+// run some fifteen times slower: tests that check bookkeeping rather than
+// numbers use less work there.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+inline constexpr bool kSanitized = true;
+#else
+inline constexpr bool kSanitized = false;
+#endif
+#else
+inline constexpr bool kSanitized = false;
+#endif
+
+}  // namespace voka::test
