@@ -2,6 +2,8 @@
 
 #include <cassert>
 
+#include "canvas/canvas.h"
+
 #include "dib/dib_draw.h"
 #include "dib/dib_palette.h"
 #include "dib/dib_whole_image.h"
@@ -10,19 +12,34 @@ namespace voka {
 
 namespace {
 
+// One grid cell per canvas pixel: the canvas is the resampler.
+static_assert(kGridSize == Canvas::kSize);
+
 constexpr int kBandWidth = 400;
 constexpr int kBandHeight = 155;
 
-double ReadBack(const Canvas& canvas, DoubleGrid grid) {
+// The sum runs in scan order, rows top to bottom, as its rounding depends
+// on the order.
+double SumWholeColours(const Canvas& canvas) {
   double sum = 0.0;
   for (int y = 0; y < kGridSize; ++y) {
-    for (int x = 0; x < kGridSize; ++x) {
-      const ColourValue value = canvas.GetPixel(x, y);
-      grid[x][y] = static_cast<double>(RedOf(value));
-      sum = sum + value / kPupilSumDivisor;
-    }
+    const ColourValue* row = canvas.Row(y);
+    for (int x = 0; x < kGridSize; ++x) sum = sum + row[x] / kPupilSumDivisor;
   }
   return sum;
+}
+
+// grid[x][y] := the red byte of pixel (x, y). A grid row is a canvas column,
+// so the canvas is read a strip of columns at a time to keep both in cache.
+void ReadRedBytes(const Canvas& canvas, DoubleGrid grid) {
+  constexpr int kStrip = 8;
+  static_assert(kGridSize % kStrip == 0);
+  for (int left = 0; left < kGridSize; left += kStrip) {
+    for (int y = 0; y < kGridSize; ++y) {
+      const ColourValue* row = canvas.Row(y) + left;
+      for (int dx = 0; dx < kStrip; ++dx) grid[left + dx][y] = static_cast<double>(RedOf(row[dx]));
+    }
+  }
 }
 
 }  // namespace
@@ -35,7 +52,8 @@ double SamplePupil(Canvas& canvas, const DibHandle& pupil, int thumbWidth, int t
   DibMakePalette(pupil, palette);
   DibDraw(canvas, DibRect{0, 0, kGridSize, kGridSize}, pupil, source, &palette);
 
-  const double pupilSum = ReadBack(canvas, grid);
+  const double pupilSum = SumWholeColours(canvas);
+  ReadRedBytes(canvas, grid);
 
   FillBox(canvas, 0, 0, Canvas::kSize, Canvas::kSize, kBlack);
   FillBox(canvas, 0, 0, kBandWidth, kBandHeight, kDarkBlue);

@@ -1,5 +1,7 @@
 #include "analysis/spectrum_mirror.h"
 
+#include <cstdlib>
+
 namespace voka {
 
 namespace {
@@ -8,15 +10,14 @@ constexpr int kCentre = kGridSize / 2;
 
 }  // namespace
 
+// Every cell of the mirrored area takes one coefficient, and cells that the
+// four-fold mirroring reaches twice take the same one, so the cells can be
+// filled in any order: row by row, which walks memory in order.
 void MirrorSpectrum(const DoubleGrid transformed, DoubleGrid spectrum) {
-  for (int i = 0; i < kCentre; ++i) {
-    for (int j = 0; j < kCentre; ++j) {
-      const double v = transformed[j][i];
-      spectrum[kCentre - j][kCentre - i] = v;
-      spectrum[kCentre + j][kCentre + i] = v;
-      spectrum[kCentre - j][kCentre + i] = v;
-      spectrum[kCentre + j][kCentre - i] = v;
-    }
+  for (int x = 1; x < kGridSize; ++x) {
+    const double* source = transformed[std::abs(x - kCentre)];
+    double* target = spectrum[x];
+    for (int y = 1; y < kGridSize; ++y) target[y] = source[std::abs(y - kCentre)];
   }
 }
 
