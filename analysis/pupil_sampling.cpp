@@ -3,7 +3,6 @@
 #include <cassert>
 
 #include "canvas/canvas.h"
-
 #include "dib/dib_draw.h"
 #include "dib/dib_palette.h"
 #include "dib/dib_whole_image.h"

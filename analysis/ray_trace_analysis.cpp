@@ -47,7 +47,8 @@ ResultTable Normalised(const double modulus[kImagePoints][kImagePoints], double 
   ResultTable table{};
   for (int i = 0; i < kImagePoints; ++i) {
     for (int j = 0; j < kImagePoints; ++j) {
-      table[i][j] = maximum == 0.0 ? std::numeric_limits<double>::quiet_NaN() : modulus[i][j] / maximum;
+      table[i][j] =
+          maximum == 0.0 ? std::numeric_limits<double>::quiet_NaN() : modulus[i][j] / maximum;
     }
   }
   return table;

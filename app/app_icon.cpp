@@ -2,6 +2,8 @@
 
 namespace voka {
 
-QIcon AppIcon() { return QIcon(QStringLiteral(":/voka.ico")); }
+QIcon AppIcon() {
+  return QIcon(QStringLiteral(":/voka.ico"));
+}
 
 }  // namespace voka

@@ -146,7 +146,9 @@ void CVokaDlg::paintEvent(QPaintEvent* event) {
   painter.drawImage(kViewLeft, kViewTop, ViewImage(canvas_));
 }
 
-void CVokaDlg::OnPaint() { repaint(); }
+void CVokaDlg::OnPaint() {
+  repaint();
+}
 
 void CVokaDlg::SetProgress(int position) {
   m_progress->setValue(position);

@@ -3,6 +3,7 @@
 // transform alone, in one run: prints both medians and their ratio, the
 // share of the command that is not the transform.
 
+#include <QGuiApplication>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -15,8 +16,6 @@
 #include "bench/median_reporter.h"
 #include "support/pupil_images.h"
 
-#include <QGuiApplication>
-
 namespace voka {
 namespace {
 
@@ -24,7 +23,9 @@ constexpr const char* kAnalysisName = "BM_WholeFftAnalysis";
 constexpr const char* kTransformName = "BM_TransformAlone";
 constexpr int kRepetitions = 10;
 
-DibHandle BenchPupil() { return test::ShapePupil(pupil_shapes::PupilShape::kFourVanes, 512); }
+DibHandle BenchPupil() {
+  return test::ShapePupil(pupil_shapes::PupilShape::kFourVanes, 512);
+}
 
 void BM_WholeFftAnalysis(benchmark::State& state) {
   const DibHandle pupil = BenchPupil();

@@ -3,8 +3,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include "bench/median_reporter.h"
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -17,6 +15,7 @@
 #include "analysis/diffraction_sum.h"
 #include "analysis/diffraction_sum_modulus.h"
 #include "analysis/diffraction_sum_paths.h"
+#include "bench/median_reporter.h"
 #include "support/plain_diffraction_sum.h"
 
 namespace {

@@ -7,8 +7,6 @@
 // engine its tables (built on the first transform and reused, as a plan is).
 
 #include <benchmark/benchmark.h>
-
-#include "bench/median_reporter.h"
 #include <fftw3.h>
 
 #include <algorithm>
@@ -27,6 +25,7 @@
 #include "analysis/sine_transform_2d_lanes.h"
 #include "analysis/transform_work.h"
 #include "analysis/work_areas.h"
+#include "bench/median_reporter.h"
 
 namespace {
 

@@ -18,8 +18,8 @@ QFont CanvasFont() {
                                "MS Gothic", "Yu Gothic", "Hiragino Kaku Gothic ProN",
                                "Hiragino Sans"});
   font.setPixelSize(kCaptionPixelSize);
-  font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias |
-                                             QFont::PreferMatch));
+  font.setStyleStrategy(
+      QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias | QFont::PreferMatch));
   font.setHintingPreference(QFont::PreferFullHinting);
   return font;
 }

@@ -17,11 +17,19 @@ constexpr ColourValue Rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blu
 }
 
 // Grey of level 0..255: the same level in all three bytes.
-constexpr ColourValue Grey(std::uint8_t level) { return level * ColourValue{0x010101}; }
+constexpr ColourValue Grey(std::uint8_t level) {
+  return level * ColourValue{0x010101};
+}
 
 // The brightness that the analyses take from a pixel: its red byte.
-constexpr int RedOf(ColourValue colour) { return static_cast<int>(colour & 0xFF); }
-constexpr int GreenOf(ColourValue colour) { return static_cast<int>((colour >> 8) & 0xFF); }
-constexpr int BlueOf(ColourValue colour) { return static_cast<int>((colour >> 16) & 0xFF); }
+constexpr int RedOf(ColourValue colour) {
+  return static_cast<int>(colour & 0xFF);
+}
+constexpr int GreenOf(ColourValue colour) {
+  return static_cast<int>((colour >> 8) & 0xFF);
+}
+constexpr int BlueOf(ColourValue colour) {
+  return static_cast<int>((colour >> 16) & 0xFF);
+}
 
 }  // namespace voka

@@ -11,7 +11,9 @@ namespace voka {
 
 namespace {
 
-QRgb ToQRgb(ColourValue colour) { return qRgb(RedOf(colour), GreenOf(colour), BlueOf(colour)); }
+QRgb ToQRgb(ColourValue colour) {
+  return qRgb(RedOf(colour), GreenOf(colour), BlueOf(colour));
+}
 
 ColourValue FromQRgb(QRgb rgb) {
   return Rgb(static_cast<std::uint8_t>(qRed(rgb)), static_cast<std::uint8_t>(qGreen(rgb)),

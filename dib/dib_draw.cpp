@@ -4,8 +4,8 @@
 
 namespace voka {
 
-int DibDraw(Canvas& target, const DibRect& destination, const DibHandle& dib,
-            const DibRect& source, const Palette* palette) {
+int DibDraw(Canvas& target, const DibRect& destination, const DibHandle& dib, const DibRect& source,
+            const Palette* palette) {
   if (!dib) return 0;
   const bool selectsPalette = palette != nullptr && !palette->IsEmpty();
   const void* previousPalette = selectsPalette ? target.SelectPalette(palette) : nullptr;

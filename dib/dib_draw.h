@@ -18,7 +18,7 @@ namespace voka {
 // the call and the previous one selected back; the stretch mode becomes
 // COLORONCOLOR and stays so. The palette changes no colour on the 24-bit
 // canvas: colours come from the image's own table or pixels.
-int DibDraw(Canvas& target, const DibRect& destination, const DibHandle& dib,
-            const DibRect& source, const Palette* palette);
+int DibDraw(Canvas& target, const DibRect& destination, const DibHandle& dib, const DibRect& source,
+            const Palette* palette);
 
 }  // namespace voka

@@ -23,7 +23,9 @@ DibHandle DibHandle::Allocate(std::size_t bytes) {
   return handle;
 }
 
-std::size_t DibHandle::Size() const { return block_ ? block_->size : 0; }
+std::size_t DibHandle::Size() const {
+  return block_ ? block_->size : 0;
+}
 
 std::uint8_t* DibHandle::Lock() const {
   if (!block_) return nullptr;
@@ -37,6 +39,8 @@ void DibHandle::Unlock() const {
   if (block_->lockCount > 0) --block_->lockCount;
 }
 
-int DibHandle::LockCount() const { return block_ ? block_->lockCount : 0; }
+int DibHandle::LockCount() const {
+  return block_ ? block_->lockCount : 0;
+}
 
 }  // namespace voka

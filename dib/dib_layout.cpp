@@ -23,10 +23,14 @@ std::optional<DibLayout> Refuse(DibRefusal why, DibRefusal* reason) {
 std::uint32_t TableEntries(const DibLayout& layout, std::uint32_t coloursUsed) {
   if (layout.infoForm && coloursUsed != 0) return coloursUsed;
   switch (layout.bitCount) {
-    case 1: return 2;
-    case 4: return 16;
-    case 8: return 256;
-    default: return 0;
+    case 1:
+      return 2;
+    case 4:
+      return 16;
+    case 8:
+      return 256;
+    default:
+      return 0;
   }
 }
 
@@ -71,7 +75,8 @@ std::optional<DibLayout> DescribeDib(const std::uint8_t* block, std::size_t size
   }
   // Negative widths do not exist; the most negative height has no magnitude
   // in 32 bits.
-  if (layout.width < 0 || layout.height > INT32_MAX) return Refuse(DibRefusal::kDamagedHeader, reason);
+  if (layout.width < 0 || layout.height > INT32_MAX)
+    return Refuse(DibRefusal::kDamagedHeader, reason);
 
   // The table size is a 16-bit quantity; a count or table beyond it would be
   // read with a different size than the file holds.
@@ -81,7 +86,8 @@ std::optional<DibLayout> DescribeDib(const std::uint8_t* block, std::size_t size
     return Refuse(DibRefusal::kDamagedHeader, reason);
   }
   const bool masksBehind = headerSize == kInfoHeaderBytes && layout.compression == kBiBitfields;
-  const std::uint64_t tableOffset = std::uint64_t{headerSize} + (masksBehind ? kBitfieldMaskBytes : 0);
+  const std::uint64_t tableOffset =
+      std::uint64_t{headerSize} + (masksBehind ? kBitfieldMaskBytes : 0);
   const std::uint64_t pixelOffset = tableOffset + tableBytes;
   if (pixelOffset > size) return Refuse(MissingPart(pixelOffset), reason);
   layout.tableOffset = static_cast<std::size_t>(tableOffset);

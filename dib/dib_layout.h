@@ -23,10 +23,10 @@ struct DibLayout {
   std::uint16_t bitCount = 0;
   std::uint32_t compression = 0;  // always BI_RGB in the core form
   std::uint32_t colourCount = 0;
-  std::size_t entryBytes = 0;     // 4 (blue, green, red, reserved) or 3 (blue, green, red)
+  std::size_t entryBytes = 0;  // 4 (blue, green, red, reserved) or 3 (blue, green, red)
   std::size_t tableOffset = 0;
   std::size_t pixelOffset = 0;
-  std::size_t rowStride = 0;      // uncompressed rows only: padded to 4 bytes
+  std::size_t rowStride = 0;             // uncompressed rows only: padded to 4 bytes
   std::array<std::uint32_t, 3> masks{};  // red, green, blue of BI_BITFIELDS
 };
 

@@ -14,10 +14,16 @@ namespace {
 
 // Extents are computed in 64 bits; the painter takes those that the
 // platform's 32-bit widths can express.
-bool UsableExtent(std::int64_t extent) { return extent > 0 && extent <= INT32_MAX; }
+bool UsableExtent(std::int64_t extent) {
+  return extent > 0 && extent <= INT32_MAX;
+}
 
-std::int64_t Width(const DibRect& rect) { return std::int64_t{rect.right} - rect.left; }
-std::int64_t Height(const DibRect& rect) { return std::int64_t{rect.bottom} - rect.top; }
+std::int64_t Width(const DibRect& rect) {
+  return std::int64_t{rect.right} - rect.left;
+}
+std::int64_t Height(const DibRect& rect) {
+  return std::int64_t{rect.bottom} - rect.top;
+}
 
 void PaintRows(Canvas& canvas, const DibLayout& layout, const std::uint8_t* block,
                const AxisMap& rows, const AxisMap& columns) {
@@ -45,8 +51,8 @@ int PaintDib(Canvas& canvas, const DibRect& destination, const std::uint8_t* blo
   const auto layout = DescribeDib(block, size);
   if (!layout || !IsPaintable(*layout)) return 0;
 
-  const AxisMap columns = MapAxis(destination.left, Width(destination), source.left,
-                                  Width(source), Canvas::kSize, layout->width);
+  const AxisMap columns = MapAxis(destination.left, Width(destination), source.left, Width(source),
+                                  Canvas::kSize, layout->width);
   const AxisMap rows = MapAxis(destination.top, Height(destination), source.top, Height(source),
                                Canvas::kSize, layout->height);
   if (columns.Empty() || rows.Empty()) return 0;

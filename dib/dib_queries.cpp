@@ -11,7 +11,8 @@ bool IsInfoForm(const std::uint8_t* header) {
 }
 
 std::uint16_t BitCount(const std::uint8_t* header) {
-  return ReadU16(header + (IsInfoForm(header) ? dib_field::kInfoBitCount : dib_field::kCoreBitCount));
+  return ReadU16(header +
+                 (IsInfoForm(header) ? dib_field::kInfoBitCount : dib_field::kCoreBitCount));
 }
 
 bool HasMasksBehindHeader(const std::uint8_t* header) {
@@ -42,10 +43,14 @@ std::uint16_t DibColorCount(const std::uint8_t* header) {
     if (used != 0) return static_cast<std::uint16_t>(used);
   }
   switch (BitCount(header)) {
-    case 1: return 2;
-    case 4: return 16;
-    case 8: return 256;
-    default: return 0;
+    case 1:
+      return 2;
+    case 4:
+      return 16;
+    case 8:
+      return 256;
+    default:
+      return 0;
   }
 }
 

@@ -12,14 +12,14 @@ bool IsInfoHeaderSize(std::uint32_t headerSize);
 // Byte offsets of the header fields that the module reads.
 namespace dib_field {
 inline constexpr int kHeaderSize = 0;
-inline constexpr int kInfoWidth = 4;       // signed 32 bits
-inline constexpr int kInfoHeight = 8;      // signed 32 bits; negative: rows run top-down
-inline constexpr int kInfoBitCount = 14;   // unsigned 16 bits
+inline constexpr int kInfoWidth = 4;      // signed 32 bits
+inline constexpr int kInfoHeight = 8;     // signed 32 bits; negative: rows run top-down
+inline constexpr int kInfoBitCount = 14;  // unsigned 16 bits
 inline constexpr int kInfoCompression = 16;
 inline constexpr int kInfoColoursUsed = 32;
-inline constexpr int kInfoMasks = 40;      // red, green, blue masks of V2 and later headers
-inline constexpr int kCoreWidth = 4;       // unsigned 16 bits
-inline constexpr int kCoreHeight = 6;      // unsigned 16 bits, rows always bottom-up
+inline constexpr int kInfoMasks = 40;  // red, green, blue masks of V2 and later headers
+inline constexpr int kCoreWidth = 4;   // unsigned 16 bits
+inline constexpr int kCoreHeight = 6;  // unsigned 16 bits, rows always bottom-up
 inline constexpr int kCoreBitCount = 10;
 }  // namespace dib_field
 

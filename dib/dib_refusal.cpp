@@ -25,7 +25,8 @@ std::string_view Explanation(DibRefusal reason) {
       return "のビットマップ情報が壊れています（大きさや色数がファイルの中身と合いません）。"
              "画像ソフトで BMP 形式に保存し直してください。";
     case DibRefusal::kTooLarge:
-      return "は大きすぎて読み込めません。画像を 512×512 ピクセル程度に縮めて保存し直してください。";
+      return "は大きすぎて読み込めません。画像を 512×512 "
+             "ピクセル程度に縮めて保存し直してください。";
     case DibRefusal::kUnsupportedForm:
       return "は表示できない BMP 形式です（JPEG や PNG の埋め込み、特殊な色数など）。"
              "24 ビットまたは 8 ビットの BMP 形式で保存し直してください。";

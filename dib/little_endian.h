@@ -15,6 +15,8 @@ inline std::uint32_t ReadU32(const std::uint8_t* at) {
          (std::uint32_t{at[3]} << 24);
 }
 
-inline std::int32_t ReadI32(const std::uint8_t* at) { return static_cast<std::int32_t>(ReadU32(at)); }
+inline std::int32_t ReadI32(const std::uint8_t* at) {
+  return static_cast<std::int32_t>(ReadU32(at));
+}
 
 }  // namespace voka

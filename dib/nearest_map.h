@@ -11,8 +11,8 @@ namespace voka {
 // shrink by four keeps one of every four pixels; an enlargement by two
 // repeats each pixel twice.
 struct AxisMap {
-  std::int64_t first = 0;              // first canvas coordinate painted
-  std::vector<std::int64_t> source;    // source coordinate of canvas coordinate first + i
+  std::int64_t first = 0;            // first canvas coordinate painted
+  std::vector<std::int64_t> source;  // source coordinate of canvas coordinate first + i
 
   bool Empty() const { return source.empty(); }
   std::int64_t End() const { return first + static_cast<std::int64_t>(source.size()); }

@@ -66,7 +66,8 @@ class RleWalk {
       Paint(count, [&](std::int64_t) { return colours_[value]; });
     } else {
       // Two colours alternate, the high nibble first.
-      Paint(count, [&](std::int64_t i) { return colours_[(i & 1) ? (value & 0x0F) : (value >> 4)]; });
+      Paint(count,
+            [&](std::int64_t i) { return colours_[(i & 1) ? (value & 0x0F) : (value >> 4)]; });
     }
     x_ += count;
     position_ += 2;
@@ -143,8 +144,8 @@ class RleWalk {
 
 }  // namespace
 
-void PaintRle(Canvas& canvas, const DibLayout& layout, const std::uint8_t* block,
-              std::size_t size, const AxisMap& rows, const AxisMap& columns) {
+void PaintRle(Canvas& canvas, const DibLayout& layout, const std::uint8_t* block, std::size_t size,
+              const AxisMap& rows, const AxisMap& columns) {
   RleWalk(canvas, layout, block, size, rows, columns).Run();
 }
 

@@ -16,7 +16,7 @@ namespace voka {
 // the stream skips (by end of line, delta or an early end) keep what the
 // canvas held. Runs past a row's end are clipped; an instruction cut off by
 // the block's end is not carried out.
-void PaintRle(Canvas& canvas, const DibLayout& layout, const std::uint8_t* block,
-              std::size_t size, const AxisMap& rows, const AxisMap& columns);
+void PaintRle(Canvas& canvas, const DibLayout& layout, const std::uint8_t* block, std::size_t size,
+              const AxisMap& rows, const AxisMap& columns);
 
 }  // namespace voka

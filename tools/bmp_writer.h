@@ -136,7 +136,8 @@ Bytes PackRows(int width, int height, int bits, bool topDown, ValueAt valueAt) {
 
 // A 24-bit word as stored: blue in the low byte.
 inline std::uint32_t StoredBgr(ColourValue colour) {
-  return static_cast<std::uint32_t>(BlueOf(colour) | (GreenOf(colour) << 8) | (RedOf(colour) << 16));
+  return static_cast<std::uint32_t>(BlueOf(colour) | (GreenOf(colour) << 8) |
+                                    (RedOf(colour) << 16));
 }
 
 // A whole file: the 14-byte file header ("BM", file size, two reserved
@@ -192,7 +193,8 @@ inline Bytes Bmp8Grey(const ColourImage& image) {
 
 inline bool WriteFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
   return static_cast<bool>(out);
 }
 

@@ -48,9 +48,7 @@ bool SavePicture(const Canvas& canvas, const std::string& pngPath, std::ostream&
 // Runs the chosen analysis; true when its table was written.
 bool Analyse(const BatchOptions& options, Canvas& canvas, const DibHandle& pupil, std::ostream& out,
              std::ostream& err, bool showProgress, const std::filesystem::path& tablePath) {
-  const TellUserFn tell = [&err](std::string_view message) {
-    err << message << '\n';
-  };
+  const TellUserFn tell = [&err](std::string_view message) { err << message << '\n'; };
   const ProgressFn progress = TerminalProgress(err, showProgress);
   bool written = false;
   if (options.analysis == BatchAnalysis::kFft) {

@@ -17,8 +17,8 @@
 
 #include "analysis/diffraction_sum_modulus.h"
 #include "analysis/diffraction_sum_paths.h"
-#include "support/sanitizer.h"
 #include "support/plain_diffraction_sum.h"
+#include "support/sanitizer.h"
 
 namespace voka {
 namespace {

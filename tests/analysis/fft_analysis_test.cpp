@@ -43,7 +43,8 @@ std::vector<std::vector<double>> ParseTable(const std::string& bytes) {
     // Fields are "%f ," one after the other, then " end".
     std::vector<double> row;
     std::size_t start = 0;
-    for (std::size_t comma; (comma = line.find(" ,", start)) != std::string::npos; start = comma + 2)
+    for (std::size_t comma; (comma = line.find(" ,", start)) != std::string::npos;
+         start = comma + 2)
       row.push_back(std::stod(line.substr(start, comma - start)));
     EXPECT_EQ(line.substr(start), " end");
     rows.push_back(row);
@@ -106,7 +107,8 @@ TEST(FftAnalysis, SpectrumIsSymmetricAboutItsCentre) {
   Canvas canvas;
   // An off-centre obstruction breaks the pupil's own symmetry; the mirrored
   // spectrum is symmetric all the same.
-  Analyse(canvas, test::ShapePupil(PupilShape::kOffCentreObstruction, 256), folder.path() / "VOKA.TXT");
+  Analyse(canvas, test::ShapePupil(PupilShape::kOffCentreObstruction, 256),
+          folder.path() / "VOKA.TXT");
   const auto rows = ParseTable(test::ReadFileBytes(folder.path() / "VOKA.TXT"));
   ASSERT_EQ(rows.size(), 64u);
   EXPECT_EQ(rows[32][32], 1.0);
@@ -120,19 +122,22 @@ TEST(FftAnalysis, SpectrumIsSymmetricAboutItsCentre) {
 TEST(FftAnalysis, CaptionsForWhiteBlackAndBluePupils) {
   test::ScratchFolder folder("fft-captions");
   Canvas canvas;
-  const AnalysisRun white = Analyse(canvas, test::UniformPupil(512, kWhite), folder.path() / "a.txt");
+  const AnalysisRun white =
+      Analyse(canvas, test::UniformPupil(512, kWhite), folder.path() / "a.txt");
   EXPECT_EQ(white.result.pupilSum, 17247240192.0);
   EXPECT_EQ(white.result.report.apertureCaption, "開口率  136.59％");
   EXPECT_EQ(white.result.report.titleCaption, "２次元ＦＦＴ画像");
 
-  const AnalysisRun black = Analyse(canvas, test::UniformPupil(64, kBlack), folder.path() / "b.txt");
+  const AnalysisRun black =
+      Analyse(canvas, test::UniformPupil(64, kBlack), folder.path() / "b.txt");
   EXPECT_EQ(black.result.report.apertureCaption, "開口率    0.00％");
   EXPECT_EQ(black.result.report.intensityCaption, "中心強度=    0.00");
   EXPECT_TRUE(black.result.report.centreIsZero);
   ASSERT_EQ(black.messages.size(), 1u);
   EXPECT_EQ(black.messages[0], kNoLightMessage);
 
-  const AnalysisRun blue = Analyse(canvas, test::UniformPupil(512, Rgb(0, 0, 255)), folder.path() / "c.txt");
+  const AnalysisRun blue =
+      Analyse(canvas, test::UniformPupil(512, Rgb(0, 0, 255)), folder.path() / "c.txt");
   EXPECT_EQ(blue.result.pupilSum, 17179869184.0) << "the sum counts blue";
   EXPECT_TRUE(blue.result.report.centreIsZero) << "the grid does not";
   EXPECT_EQ(blue.result.report.apertureCaption, "開口率  136.05％");
@@ -144,7 +149,8 @@ TEST(FftAnalysis, CaptionsForWhiteBlackAndBluePupils) {
 TEST(FftAnalysis, ProgressRunsFromZeroTo99) {
   test::ScratchFolder folder("fft-progress");
   Canvas canvas;
-  const AnalysisRun run = Analyse(canvas, test::UniformPupil(16, kWhite), folder.path() / "VOKA.TXT");
+  const AnalysisRun run =
+      Analyse(canvas, test::UniformPupil(16, kWhite), folder.path() / "VOKA.TXT");
   ASSERT_EQ(run.progress.size(), 1024u);
   EXPECT_EQ(run.progress.front(), 0);
   EXPECT_EQ(run.progress[511], 49);
@@ -193,7 +199,8 @@ TEST(FftAnalysis, GridAllocationFailureStopsTheCommand) {
     Canvas canvas;
     g_allocationBudget = budget;
     const AllocatorHook previous = SetAllocatorHook(BudgetedAllocator);
-    const AnalysisRun run = Analyse(canvas, test::UniformPupil(8, kWhite), folder.path() / "VOKA.TXT");
+    const AnalysisRun run =
+        Analyse(canvas, test::UniformPupil(8, kWhite), folder.path() / "VOKA.TXT");
     SetAllocatorHook(previous);
     EXPECT_EQ(run.result.outcome, FftOutcome::kNoMemory) << budget;
     ASSERT_EQ(run.messages.size(), 1u);
@@ -209,7 +216,8 @@ TEST(FftAnalysis, UnwritableTableLeavesThePreviousOneAndSaysSo) {
   const auto table = folder.path() / "VOKA.TXT";
   Analyse(canvas, test::UniformPupil(32, kWhite), table);
   const std::string before = test::ReadFileBytes(table);
-  const AnalysisRun run = Analyse(canvas, test::UniformPupil(32, kWhite), folder.path() / "missing" / "VOKA.TXT");
+  const AnalysisRun run =
+      Analyse(canvas, test::UniformPupil(32, kWhite), folder.path() / "missing" / "VOKA.TXT");
   EXPECT_EQ(run.result.outcome, FftOutcome::kTableFailed);
   ASSERT_EQ(run.messages.size(), 1u);
   EXPECT_NE(run.messages[0].find("VOKA.TXT"), std::string::npos) << run.messages[0];

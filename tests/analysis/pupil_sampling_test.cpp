@@ -50,7 +50,8 @@ TEST_F(PupilSampling, SumTakesTheWholeColourValue) {
   const double black = SamplePupil(canvas_, test::UniformPupil(64, kBlack), 128, 128, grid_);
   EXPECT_EQ(black, 0.0);
 
-  const double blue = SamplePupil(canvas_, test::UniformPupil(512, Rgb(0, 0, 255)), 128, 128, grid_);
+  const double blue =
+      SamplePupil(canvas_, test::UniformPupil(512, Rgb(0, 0, 255)), 128, 128, grid_);
   EXPECT_EQ(blue, 17179869184.0);
   for (int x = 0; x < kGridSize; x += 31) EXPECT_EQ(grid_[x][x], 0.0) << "no red, no light";
 }

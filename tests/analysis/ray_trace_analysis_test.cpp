@@ -9,9 +9,9 @@
 #include "analysis/analysis_messages.h"
 #include "analysis/diffraction_sum_modulus.h"
 #include "analysis/fft_analysis.h"
-#include "support/sanitizer.h"
 #include "support/plain_diffraction_sum.h"
 #include "support/pupil_images.h"
+#include "support/sanitizer.h"
 
 namespace voka {
 namespace {
@@ -55,12 +55,15 @@ std::string PlainTable(const Canvas& traced, const std::filesystem::path& path) 
   double maximum = 0.0;
   for (int i = 0; i < 64; ++i)
     for (int j = 0; j < 64; ++j) {
-      const double m = std::sqrt(field->real[i][j] * field->real[i][j] + field->imag[i][j] * field->imag[i][j]);
+      const double m =
+          std::sqrt(field->real[i][j] * field->real[i][j] + field->imag[i][j] * field->imag[i][j]);
       if (m >= maximum) maximum = m;
     }
   for (int i = 0; i < 64; ++i)
     for (int j = 0; j < 64; ++j)
-      table[i][j] = std::sqrt(field->real[i][j] * field->real[i][j] + field->imag[i][j] * field->imag[i][j]) / maximum;
+      table[i][j] =
+          std::sqrt(field->real[i][j] * field->real[i][j] + field->imag[i][j] * field->imag[i][j]) /
+          maximum;
   WriteResultTable(kRayTraceHeader, table, path);
   return test::ReadFileBytes(path);
 }
@@ -101,7 +104,8 @@ TEST(RayTrace, GreenAndBluePupilsAreBlocked) {
   test::ScratchFolder folder("ray-blocked");
   for (const ColourValue colour : {Rgb(0, 255, 0), Rgb(0, 0, 255), kBlack}) {
     Canvas canvas;
-    const AnalysisRun run = Trace(canvas, test::UniformPupil(128, colour), folder.path() / "VOKA.TXT");
+    const AnalysisRun run =
+        Trace(canvas, test::UniformPupil(128, colour), folder.path() / "VOKA.TXT");
     EXPECT_EQ(run.result.maximum, 0.0);
     ASSERT_EQ(run.messages.size(), 1u);
     EXPECT_EQ(run.messages[0], kNoLightMessage);
@@ -137,7 +141,8 @@ TEST(RayTrace, ProgressOncePerPupilColumnUpTo100) {
   Canvas canvas;
   const AnalysisRun run = Trace(canvas, test::UniformPupil(4, kBlack), folder.path() / "VOKA.TXT");
   ASSERT_EQ(run.progress.size(), 128u);
-  for (int k = 0; k < 128; ++k) EXPECT_EQ(run.progress[k], static_cast<int>(k / 127.0 * 100.0)) << k;
+  for (int k = 0; k < 128; ++k)
+    EXPECT_EQ(run.progress[k], static_cast<int>(k / 127.0 * 100.0)) << k;
   EXPECT_EQ(run.progress[1], 0);
   EXPECT_EQ(run.progress.back(), 100);
 }

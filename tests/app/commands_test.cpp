@@ -36,7 +36,9 @@ class DialogCommands : public testing::Test {
     nextChoice_ = path;
     dialog_.findChild<QPushButton*>(QStringLiteral("IDC_FILE"))->click();
   }
-  void Press(const char* button) { dialog_.findChild<QPushButton*>(QString::fromLatin1(button))->click(); }
+  void Press(const char* button) {
+    dialog_.findChild<QPushButton*>(QString::fromLatin1(button))->click();
+  }
   QString Sample(const char* name) {
     return QString::fromStdString(test::SamplePupilPath(name).string());
   }

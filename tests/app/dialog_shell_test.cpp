@@ -113,7 +113,8 @@ TEST(MainDialog, AboutItemInTheContextMenuOpensTheAboutBox) {
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QApplication::sendEvent(menu, &enter);
   });
-  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(300, 190), dialog.mapToGlobal(QPoint(300, 190)));
+  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(300, 190),
+                          dialog.mapToGlobal(QPoint(300, 190)));
   QApplication::sendEvent(&dialog, &event);
   EXPECT_TRUE(seen);
 }

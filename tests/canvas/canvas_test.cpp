@@ -71,7 +71,8 @@ TEST(FillBox, PartlyOutsideIsClipped) {
 TEST(FillBox, TwoByTwoCellsTileWithoutGaps) {
   Canvas canvas;
   for (int i = 0; i < 64; ++i)
-    for (int j = 0; j < 64; ++j) FillBox(canvas, 130 + 2 * i, 2 + 2 * j, 2, 2, Grey(1 + (i + j) % 200));
+    for (int j = 0; j < 64; ++j)
+      FillBox(canvas, 130 + 2 * i, 2 + 2 * j, 2, 2, Grey(1 + (i + j) % 200));
   for (int y = 0; y < Canvas::kSize; ++y)
     for (int x = 0; x < Canvas::kSize; ++x) {
       const bool inside = x >= 130 && x <= 257 && y >= 2 && y <= 129;

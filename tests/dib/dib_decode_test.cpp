@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "dib_test_support.h"
 #include "dib/myfile.h"
+#include "dib_test_support.h"
 #include "rle_encoder.h"
 #include "tools/bmp_writer.h"
 
@@ -42,7 +42,8 @@ struct IndexedCase {
 };
 
 std::string Name(const IndexedCase& c) {
-  return std::to_string(c.bits) + (c.core ? " bits core" : " bits info") + (c.topDown ? " top-down" : "");
+  return std::to_string(c.bits) + (c.core ? " bits core" : " bits info") +
+         (c.topDown ? " top-down" : "");
 }
 
 TEST(DibDecode, IndexedFormsTakeTheirTableColours) {
@@ -52,17 +53,19 @@ TEST(DibDecode, IndexedFormsTakeTheirTableColours) {
   for (const IndexedCase& c : cases) {
     const std::uint32_t entries = 1u << c.bits;
     const auto indices = dib_test::ScatteredIndices(kWidth, kHeight, entries, c.bits);
-    const ColourImage table = dib_test::ScatteredColours(static_cast<int>(entries), 1, 100 + c.bits);
+    const ColourImage table =
+        dib_test::ScatteredColours(static_cast<int>(entries), 1, 100 + c.bits);
     ColourImage expected(kWidth, kHeight);
     for (std::size_t i = 0; i < indices.size(); ++i) expected.pixels[i] = table.pixels[indices[i]];
 
     const Bytes rows = bmp_writer::PackRows(kWidth, kHeight, c.bits, c.topDown, [&](int x, int y) {
       return std::uint32_t{indices[static_cast<std::size_t>(y) * kWidth + x]};
     });
-    const Bytes header = c.core ? bmp_writer::CoreHeader(kWidth, kHeight, static_cast<std::uint16_t>(c.bits))
-                                : bmp_writer::InfoHeader(Fields(static_cast<std::uint16_t>(c.bits), c.topDown));
-    const DibHandle dib =
-        ReadBytes(bmp_writer::Assemble(header, bmp_writer::ColourTable(table.pixels, c.core), rows));
+    const Bytes header =
+        c.core ? bmp_writer::CoreHeader(kWidth, kHeight, static_cast<std::uint16_t>(c.bits))
+               : bmp_writer::InfoHeader(Fields(static_cast<std::uint16_t>(c.bits), c.topDown));
+    const DibHandle dib = ReadBytes(
+        bmp_writer::Assemble(header, bmp_writer::ColourTable(table.pixels, c.core), rows));
     ASSERT_TRUE(dib) << Name(c);
     int lines = 0;
     EXPECT_TRUE(SameImage(PaintSameSize(dib, kWidth, kHeight, &lines), expected)) << Name(c);
@@ -83,8 +86,8 @@ TEST(DibDecode, IndicesBeyondTheTablePaintBlack) {
   const Bytes rows = bmp_writer::PackRows(kWidth, kHeight, 8, false, [&](int x, int y) {
     return std::uint32_t{indices[static_cast<std::size_t>(y) * kWidth + x]};
   });
-  const DibHandle dib = ReadBytes(
-      bmp_writer::Assemble(bmp_writer::InfoHeader(fields), bmp_writer::ColourTable(table.pixels), rows));
+  const DibHandle dib = ReadBytes(bmp_writer::Assemble(
+      bmp_writer::InfoHeader(fields), bmp_writer::ColourTable(table.pixels), rows));
   ASSERT_TRUE(dib);
   EXPECT_TRUE(SameImage(PaintSameSize(dib, kWidth, kHeight), expected));
 }
@@ -93,9 +96,11 @@ TEST(DibDecode, TwentyFourBitsBothDirectionsAndCoreForm) {
   const ColourImage image = dib_test::ScatteredColours(kWidth, kHeight, 24);
   auto stored = [&](int x, int y) { return bmp_writer::StoredBgr(image.At(x, y)); };
   for (bool topDown : {false, true}) {
-    const Bytes file = bmp_writer::Assemble(bmp_writer::InfoHeader(Fields(24, topDown)), {},
-                                            bmp_writer::PackRows(kWidth, kHeight, 24, topDown, stored));
-    EXPECT_TRUE(SameImage(PaintSameSize(ReadBytes(file), kWidth, kHeight), image)) << "top-down " << topDown;
+    const Bytes file =
+        bmp_writer::Assemble(bmp_writer::InfoHeader(Fields(24, topDown)), {},
+                             bmp_writer::PackRows(kWidth, kHeight, 24, topDown, stored));
+    EXPECT_TRUE(SameImage(PaintSameSize(ReadBytes(file), kWidth, kHeight), image))
+        << "top-down " << topDown;
   }
   const Bytes core = bmp_writer::Assemble(bmp_writer::CoreHeader(kWidth, kHeight, 24), {},
                                           bmp_writer::PackRows(kWidth, kHeight, 24, false, stored));
@@ -107,9 +112,11 @@ TEST(DibDecode, WriterFormsRoundTrip) {
   ColourImage grey(kWidth, kHeight);
   dib_test::Scatter scatter(8);
   for (ColourValue& pixel : grey.pixels) pixel = Grey(static_cast<std::uint8_t>(scatter.Next(256)));
-  EXPECT_TRUE(SameImage(PaintSameSize(ReadBytes(bmp_writer::Bmp8Grey(grey)), kWidth, kHeight), grey));
+  EXPECT_TRUE(
+      SameImage(PaintSameSize(ReadBytes(bmp_writer::Bmp8Grey(grey)), kWidth, kHeight), grey));
   const ColourImage colour = dib_test::ScatteredColours(kWidth, kHeight, 9);
-  EXPECT_TRUE(SameImage(PaintSameSize(ReadBytes(bmp_writer::Bmp24(colour)), kWidth, kHeight), colour));
+  EXPECT_TRUE(
+      SameImage(PaintSameSize(ReadBytes(bmp_writer::Bmp24(colour)), kWidth, kHeight), colour));
 }
 
 TEST(DibDecode, ThirtyTwoBitsIgnoreTheFourthByte) {
@@ -120,13 +127,18 @@ TEST(DibDecode, ThirtyTwoBitsIgnoreTheFourthByte) {
       return bmp_writer::StoredBgr(image.At(x, y)) | (alpha.Next(256) << 24);
     });
     const Bytes file = bmp_writer::Assemble(bmp_writer::InfoHeader(Fields(32, topDown)), {}, rows);
-    EXPECT_TRUE(SameImage(PaintSameSize(ReadBytes(file), kWidth, kHeight), image)) << "top-down " << topDown;
+    EXPECT_TRUE(SameImage(PaintSameSize(ReadBytes(file), kWidth, kHeight), image))
+        << "top-down " << topDown;
   }
 }
 
 // 5 bits widen by repeating their high bits: 31 -> 255, 16 -> 132.
-std::uint8_t Widen5(std::uint32_t c) { return static_cast<std::uint8_t>((c << 3) | (c >> 2)); }
-std::uint8_t Widen6(std::uint32_t c) { return static_cast<std::uint8_t>((c << 2) | (c >> 4)); }
+std::uint8_t Widen5(std::uint32_t c) {
+  return static_cast<std::uint8_t>((c << 3) | (c >> 2));
+}
+std::uint8_t Widen6(std::uint32_t c) {
+  return static_cast<std::uint8_t>((c << 2) | (c >> 4));
+}
 
 TEST(DibDecode, SixteenBitsAreFiveFiveFive) {
   EXPECT_EQ(Widen5(31), 255);
@@ -136,12 +148,14 @@ TEST(DibDecode, SixteenBitsAreFiveFiveFive) {
   for (std::uint32_t& word : words) word = scatter.Next(0x10000);  // bit 15 set in half of them
   ColourImage expected(kWidth, kHeight);
   for (std::size_t i = 0; i < words.size(); ++i) {
-    expected.pixels[i] = Rgb(Widen5((words[i] >> 10) & 31), Widen5((words[i] >> 5) & 31), Widen5(words[i] & 31));
+    expected.pixels[i] =
+        Rgb(Widen5((words[i] >> 10) & 31), Widen5((words[i] >> 5) & 31), Widen5(words[i] & 31));
   }
   const Bytes rows = bmp_writer::PackRows(kWidth, kHeight, 16, false, [&](int x, int y) {
     return words[static_cast<std::size_t>(y) * kWidth + x];
   });
-  const DibHandle dib = ReadBytes(bmp_writer::Assemble(bmp_writer::InfoHeader(Fields(16, false)), {}, rows));
+  const DibHandle dib =
+      ReadBytes(bmp_writer::Assemble(bmp_writer::InfoHeader(Fields(16, false)), {}, rows));
   EXPECT_TRUE(SameImage(PaintSameSize(dib, kWidth, kHeight), expected));
 }
 
@@ -165,19 +179,39 @@ Bytes BitfieldFile(const BitfieldCase& c, const std::vector<std::uint32_t>& word
 
 TEST(DibDecode, BitfieldsTakeTheirMasks) {
   const BitfieldCase cases[] = {
-      {"565 behind a 40-byte header", 16, 40, {0xF800, 0x07E0, 0x001F},
+      {"565 behind a 40-byte header",
+       16,
+       40,
+       {0xF800, 0x07E0, 0x001F},
        [](std::uint32_t w, int ch) -> std::uint32_t {
          return ch == 0 ? Widen5(w >> 11) : ch == 1 ? Widen6((w >> 5) & 63) : Widen5(w & 31);
        }},
-      {"555 inside a V4 header", 16, 108, {0x7C00, 0x03E0, 0x001F},
+      {"555 inside a V4 header",
+       16,
+       108,
+       {0x7C00, 0x03E0, 0x001F},
        [](std::uint32_t w, int ch) -> std::uint32_t { return Widen5((w >> (10 - 5 * ch)) & 31); }},
-      {"red in the low byte, V5 header", 32, 124, {0x0000FF, 0x00FF00, 0xFF0000},
+      {"red in the low byte, V5 header",
+       32,
+       124,
+       {0x0000FF, 0x00FF00, 0xFF0000},
        [](std::uint32_t w, int ch) -> std::uint32_t { return (w >> (8 * ch)) & 0xFF; }},
-      {"8-8-8 behind a 40-byte header", 32, 40, {0xFF0000, 0x00FF00, 0x0000FF},
+      {"8-8-8 behind a 40-byte header",
+       32,
+       40,
+       {0xFF0000, 0x00FF00, 0x0000FF},
        [](std::uint32_t w, int ch) -> std::uint32_t { return (w >> (16 - 8 * ch)) & 0xFF; }},
-      {"10-10-10 keeps the top 8 bits", 32, 56, {0x3FF00000, 0x000FFC00, 0x000003FF},
-       [](std::uint32_t w, int ch) -> std::uint32_t { return ((w >> (20 - 10 * ch)) & 0x3FF) >> 2; }},
-      {"3-bit channels widen", 16, 52, {0x01C0, 0x0038, 0x0007},
+      {"10-10-10 keeps the top 8 bits",
+       32,
+       56,
+       {0x3FF00000, 0x000FFC00, 0x000003FF},
+       [](std::uint32_t w, int ch) -> std::uint32_t {
+         return ((w >> (20 - 10 * ch)) & 0x3FF) >> 2;
+       }},
+      {"3-bit channels widen",
+       16,
+       52,
+       {0x01C0, 0x0038, 0x0007},
        [](std::uint32_t w, int ch) -> std::uint32_t {
          const std::uint32_t c = (w >> (6 - 3 * ch)) & 7;
          return (c << 5) | (c << 2) | (c >> 1);
@@ -187,7 +221,8 @@ TEST(DibDecode, BitfieldsTakeTheirMasks) {
     std::vector<std::uint32_t> words(kWidth * kHeight);
     dib_test::Scatter scatter(c.bits + c.headerSize);
     for (std::uint32_t& word : words) {
-      word = c.bits == 16 ? scatter.Next(0x10000) : (scatter.Next(0x1000000) << 8) ^ scatter.Next(0x1000000);
+      word = c.bits == 16 ? scatter.Next(0x10000)
+                          : (scatter.Next(0x1000000) << 8) ^ scatter.Next(0x1000000);
     }
     ColourImage expected(kWidth, kHeight);
     for (std::size_t i = 0; i < words.size(); ++i) {
@@ -198,14 +233,16 @@ TEST(DibDecode, BitfieldsTakeTheirMasks) {
     for (bool topDown : {false, true}) {
       const DibHandle dib = ReadBytes(BitfieldFile(c, words, topDown));
       ASSERT_TRUE(dib) << c.name;
-      EXPECT_TRUE(SameImage(PaintSameSize(dib, kWidth, kHeight), expected)) << c.name << " top-down " << topDown;
+      EXPECT_TRUE(SameImage(PaintSameSize(dib, kWidth, kHeight), expected))
+          << c.name << " top-down " << topDown;
     }
   }
 }
 
 // Index images made of runs, so that the encoder uses encoded runs as well
 // as absolute ones.
-std::vector<std::uint8_t> RunnyIndices(int width, int height, std::uint32_t modulus, std::uint32_t seed) {
+std::vector<std::uint8_t> RunnyIndices(int width, int height, std::uint32_t modulus,
+                                       std::uint32_t seed) {
   std::vector<std::uint8_t> indices(static_cast<std::size_t>(width) * height);
   dib_test::Scatter scatter(seed);
   std::size_t i = 0;
@@ -221,8 +258,8 @@ std::vector<std::uint8_t> RunnyIndices(int width, int height, std::uint32_t modu
   return indices;
 }
 
-Bytes RleFile(const std::vector<std::uint8_t>& stream, const std::vector<ColourValue>& table, int width,
-              int height, bool four) {
+Bytes RleFile(const std::vector<std::uint8_t>& stream, const std::vector<ColourValue>& table,
+              int width, int height, bool four) {
   bmp_writer::InfoFields fields;
   fields.width = width;
   fields.height = height;
@@ -230,7 +267,8 @@ Bytes RleFile(const std::vector<std::uint8_t>& stream, const std::vector<ColourV
   fields.compression = four ? kBiRle4 : kBiRle8;
   fields.imageBytes = static_cast<std::uint32_t>(stream.size());
   fields.coloursUsed = static_cast<std::uint32_t>(table.size());
-  return bmp_writer::Assemble(bmp_writer::InfoHeader(fields), bmp_writer::ColourTable(table), stream);
+  return bmp_writer::Assemble(bmp_writer::InfoHeader(fields), bmp_writer::ColourTable(table),
+                              stream);
 }
 
 TEST(DibDecode, RunLengthFormsDecodeWholeImages) {
@@ -246,7 +284,8 @@ TEST(DibDecode, RunLengthFormsDecodeWholeImages) {
     const DibHandle dib = ReadBytes(RleFile(stream, table.pixels, width, height, four));
     ASSERT_TRUE(dib);
     int lines = 0;
-    EXPECT_TRUE(SameImage(PaintSameSize(dib, width, height, &lines), expected)) << (four ? "RLE4" : "RLE8");
+    EXPECT_TRUE(SameImage(PaintSameSize(dib, width, height, &lines), expected))
+        << (four ? "RLE4" : "RLE8");
     EXPECT_EQ(lines, height);
   }
 }
@@ -327,7 +366,8 @@ TEST_F(RleEscapes, StreamCutShortKeepsItsFullInstructions) {
 TEST_F(RleEscapes, FourBitRunsAlternateHighNibbleFirst) {
   // Encoded run of 5 alternating 1 and 2; absolute run of 3 (0, 3, 1) in two
   // bytes; end of line; absolute run of 5 in three bytes plus a pad byte.
-  const std::vector<std::uint8_t> stream{5, 0x12, 0, 3, 0x03, 0x10, 0, 0, 0, 5, 0x32, 0x10, 0x20, 0, 0, 1};
+  const std::vector<std::uint8_t> stream{5, 0x12, 0,    3,    0x03, 0x10, 0, 0,
+                                         0, 5,    0x32, 0x10, 0x20, 0,    0, 1};
   ColourImage expected = Untouched();
   const int row0[] = {1, 2, 1, 2, 1, 0, 3, 1};
   for (int x = 0; x < kW; ++x) expected.At(x, Y(0)) = colours_[row0[x]];
@@ -343,19 +383,22 @@ TEST(DibDecode, UndrawableFormsPaintNothing) {
     std::uint32_t compression;
     bool topDown;
   };
-  const Case cases[] = {{"JPEG inside", 0, 4, false},        {"PNG inside", 0, 5, false},
-                        {"2 bits", 2, kBiRgb, false},        {"bitfields at 24 bits", 24, kBiBitfields, false},
-                        {"RLE8 at 4 bits", 4, kBiRle8, false}, {"top-down RLE8", 8, kBiRle8, true},
-                        {"64 bits", 64, kBiRgb, false}};
+  const Case cases[] = {
+      {"JPEG inside", 0, 4, false},          {"PNG inside", 0, 5, false},
+      {"2 bits", 2, kBiRgb, false},          {"bitfields at 24 bits", 24, kBiBitfields, false},
+      {"RLE8 at 4 bits", 4, kBiRle8, false}, {"top-down RLE8", 8, kBiRle8, true},
+      {"64 bits", 64, kBiRgb, false}};
   for (const Case& c : cases) {
     bmp_writer::InfoFields fields = Fields(c.bits, c.topDown, c.compression);
-    const Bytes file = bmp_writer::Assemble(bmp_writer::InfoHeader(fields),
-                                            bmp_writer::Masks({0xFF0000, 0xFF00, 0xFF}), Bytes(8192, 0x11));
+    const Bytes file =
+        bmp_writer::Assemble(bmp_writer::InfoHeader(fields),
+                             bmp_writer::Masks({0xFF0000, 0xFF00, 0xFF}), Bytes(8192, 0x11));
     const DibHandle dib = ReadBytes(file);
     ASSERT_TRUE(dib) << c.name;
     EXPECT_FALSE(DibCanPaint(dib)) << c.name;
     int lines = -1;
-    EXPECT_TRUE(SameImage(PaintSameSize(dib, kWidth, kHeight, &lines), ColourImage(kWidth, kHeight, dib_test::kBackground)))
+    EXPECT_TRUE(SameImage(PaintSameSize(dib, kWidth, kHeight, &lines),
+                          ColourImage(kWidth, kHeight, dib_test::kBackground)))
         << c.name;
     EXPECT_EQ(lines, 0) << c.name;
   }

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "dib_test_support.h"
 #include "dib/myfile.h"
+#include "dib_test_support.h"
 #include "tools/bmp_writer.h"
 
 namespace voka {
@@ -24,8 +24,12 @@ ColourValue PositionColour(int x, int y) {
   return Rgb(static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y),
              static_cast<std::uint8_t>((x >> 8) | ((y >> 8) << 4)));
 }
-int XOf(ColourValue c) { return RedOf(c) | ((BlueOf(c) & 0x0F) << 8); }
-int YOf(ColourValue c) { return GreenOf(c) | ((BlueOf(c) >> 4) << 8); }
+int XOf(ColourValue c) {
+  return RedOf(c) | ((BlueOf(c) & 0x0F) << 8);
+}
+int YOf(ColourValue c) {
+  return GreenOf(c) | ((BlueOf(c) >> 4) << 8);
+}
 
 ColourImage PositionImage(int width, int height) {
   ColourImage image(width, height);
@@ -125,9 +129,8 @@ TEST(DibDraw, ScaledImageStaysUpright) {
     fields.width = 4;
     fields.height = topDown ? -4 : 4;
     const ColourImage image = PositionImage(4, 4);
-    const Bytes rows = bmp_writer::PackRows(4, 4, 24, topDown, [&](int x, int y) {
-      return bmp_writer::StoredBgr(image.At(x, y));
-    });
+    const Bytes rows = bmp_writer::PackRows(
+        4, 4, 24, topDown, [&](int x, int y) { return bmp_writer::StoredBgr(image.At(x, y)); });
     const DibHandle dib = ReadBytes(bmp_writer::Assemble(bmp_writer::InfoHeader(fields), {}, rows));
     const Thumbnail thumb = DrawThumbnail(dib, 4, 4);  // callers take the height's magnitude
     EXPECT_EQ(YOf(thumb.pixels.At(0, 0)), 0) << "top-down " << topDown;
@@ -167,8 +170,8 @@ TEST(DibDraw, EmptyOrReversedRectanglesPaintNothing) {
   Canvas canvas;
   FillBox(canvas, 0, 0, Canvas::kSize, Canvas::kSize, dib_test::kBackground);
   const DibRect whole{0, 0, 8, 8};
-  const DibRect bad[] = {{0, 0, 0, 8}, {0, 0, 8, 0}, {8, 0, 0, 8}, {0, 8, 8, 0},
-                         {INT32_MIN, 0, INT32_MAX, 8}};
+  const DibRect bad[] = {
+      {0, 0, 0, 8}, {0, 0, 8, 0}, {8, 0, 0, 8}, {0, 8, 8, 0}, {INT32_MIN, 0, INT32_MAX, 8}};
   for (const DibRect& rect : bad) {
     EXPECT_EQ(DibDraw(canvas, rect, dib, whole, nullptr), 0);
     EXPECT_EQ(DibDraw(canvas, whole, dib, rect, nullptr), 0);
@@ -200,9 +203,10 @@ TEST(DibDraw, NullHandleReturnsZeroAndTouchesNoState) {
 }
 
 TEST(DibDraw, SelectsPaletteForTheCallAndLeavesColourOnColour) {
-  Bytes file = bmp_writer::Assemble(bmp_writer::CoreHeader(2, 1, 1),
-                                    bmp_writer::ColourTable(std::vector<ColourValue>{kBlack, kWhite}, true),
-                                    Bytes{0x40, 0, 0, 0});
+  Bytes file =
+      bmp_writer::Assemble(bmp_writer::CoreHeader(2, 1, 1),
+                           bmp_writer::ColourTable(std::vector<ColourValue>{kBlack, kWhite}, true),
+                           Bytes{0x40, 0, 0, 0});
   const DibHandle dib = ReadBytes(file);
   Palette palette;
   ASSERT_TRUE(DibMakePalette(dib, palette));

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "dib_test_support.h"
 #include "dib/myfile.h"
+#include "dib_test_support.h"
 #include "tools/bmp_writer.h"
 
 namespace voka {
@@ -13,8 +13,10 @@ using bmp_writer::Bytes;
 using bmp_writer::ColourImage;
 using dib_test::ReadBytes;
 
-Bytes IndexedFile(int bits, const std::vector<ColourValue>& table, bool core, std::uint32_t coloursUsed = 0) {
-  const Bytes rows = bmp_writer::PackRows(4, 2, bits, false, [](int x, int) { return std::uint32_t(x & 1); });
+Bytes IndexedFile(int bits, const std::vector<ColourValue>& table, bool core,
+                  std::uint32_t coloursUsed = 0) {
+  const Bytes rows =
+      bmp_writer::PackRows(4, 2, bits, false, [](int x, int) { return std::uint32_t(x & 1); });
   if (core) {
     return bmp_writer::Assemble(bmp_writer::CoreHeader(4, 2, static_cast<std::uint16_t>(bits)),
                                 bmp_writer::ColourTable(table, true), rows);
@@ -98,8 +100,9 @@ TEST(DibMakePalette, OptionalTableBehindBitfieldMasks) {
   const Bytes colours = bmp_writer::ColourTable(table);
   between.insert(between.end(), colours.begin(), colours.end());
   Palette palette;
-  ASSERT_TRUE(DibMakePalette(ReadBytes(bmp_writer::Assemble(bmp_writer::InfoHeader(fields), between, Bytes(4, 0))),
-                             palette));
+  ASSERT_TRUE(DibMakePalette(
+      ReadBytes(bmp_writer::Assemble(bmp_writer::InfoHeader(fields), between, Bytes(4, 0))),
+      palette));
   ExpectEntries(palette, table);
 }
 

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "dib_test_support.h"
 #include "dib/myfile.h"
+#include "dib_test_support.h"
 #include "tools/bmp_writer.h"
 
 namespace voka {
@@ -33,8 +33,9 @@ Queried Query(const Bytes& file) {
 // An information-form file whose pixel rows lie where the file header's
 // offset says, so the offset computed from the block can be checked
 // against the one the writer recorded.
-Bytes InfoFile(std::uint32_t headerSize, std::int32_t width, std::int32_t height, std::uint16_t bits,
-               std::uint32_t compression, std::uint32_t coloursUsed, std::size_t tableEntries) {
+Bytes InfoFile(std::uint32_t headerSize, std::int32_t width, std::int32_t height,
+               std::uint16_t bits, std::uint32_t compression, std::uint32_t coloursUsed,
+               std::size_t tableEntries) {
   bmp_writer::InfoFields fields;
   fields.headerSize = headerSize;
   fields.width = width;
@@ -102,9 +103,9 @@ TEST(DibQueries, CoreFormHasThreeByteEntries) {
 }
 
 TEST(DibQueries, CoreFieldsAreUnsignedSixteenBits) {
-  const Bytes file = bmp_writer::Assemble(bmp_writer::CoreHeader(40000, 1, 1),
-                                          bmp_writer::ColourTable(std::vector<ColourValue>(2), true),
-                                          Bytes(5000, 0));
+  const Bytes file = bmp_writer::Assemble(
+      bmp_writer::CoreHeader(40000, 1, 1),
+      bmp_writer::ColourTable(std::vector<ColourValue>(2), true), Bytes(5000, 0));
   const Queried q = Query(file);
   EXPECT_EQ(q.width, 40000);
   EXPECT_EQ(q.height, 1);

@@ -6,8 +6,8 @@
 #include <string>
 #include <system_error>
 
-#include "dib_test_support.h"
 #include "dib/myfile.h"
+#include "dib_test_support.h"
 #include "tools/bmp_writer.h"
 
 namespace voka {
@@ -250,9 +250,9 @@ TEST(DibRefusalMessage, NamesTheFileAndDiffersByReason) {
   const std::string name = "瞳/pupil.bmp";
   EXPECT_TRUE(DibRefusalMessage(DibRefusal::kNone, file).empty());
   std::set<std::string> messages;
-  for (DibRefusal reason :
-       {DibRefusal::kCannotOpen, DibRefusal::kTooShort, DibRefusal::kNotBitmap, DibRefusal::kTruncated,
-        DibRefusal::kDamagedHeader, DibRefusal::kTooLarge, DibRefusal::kUnsupportedForm}) {
+  for (DibRefusal reason : {DibRefusal::kCannotOpen, DibRefusal::kTooShort, DibRefusal::kNotBitmap,
+                            DibRefusal::kTruncated, DibRefusal::kDamagedHeader,
+                            DibRefusal::kTooLarge, DibRefusal::kUnsupportedForm}) {
     const std::string message = DibRefusalMessage(reason, file);
     EXPECT_NE(message.find(name), std::string::npos) << message;
     EXPECT_NE(message.find("ください"), std::string::npos) << "says what to do: " << message;

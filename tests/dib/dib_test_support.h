@@ -66,7 +66,8 @@ inline ColourImage CanvasRegion(const Canvas& canvas, int left, int top, int wid
 
 // Paints the whole image pixel for pixel at the canvas's top-left corner,
 // over the background colour; returns what the canvas then shows there.
-inline ColourImage PaintSameSize(const DibHandle& dib, int width, int height, int* lines = nullptr) {
+inline ColourImage PaintSameSize(const DibHandle& dib, int width, int height,
+                                 int* lines = nullptr) {
   Canvas canvas;
   FillBox(canvas, 0, 0, Canvas::kSize, Canvas::kSize, kBackground);
   const DibRect rect{0, 0, width, height};
@@ -77,8 +78,9 @@ inline ColourImage PaintSameSize(const DibHandle& dib, int width, int height, in
 
 inline ::testing::AssertionResult SameImage(const ColourImage& got, const ColourImage& expected) {
   if (got.width != expected.width || got.height != expected.height) {
-    return ::testing::AssertionFailure() << "size " << got.width << "x" << got.height
-                                         << " expected " << expected.width << "x" << expected.height;
+    return ::testing::AssertionFailure()
+           << "size " << got.width << "x" << got.height << " expected " << expected.width << "x"
+           << expected.height;
   }
   for (int y = 0; y < got.height; ++y) {
     for (int x = 0; x < got.width; ++x) {

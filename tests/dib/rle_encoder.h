@@ -9,7 +9,8 @@
 namespace voka::dib_test {
 
 // Indices of one row; `four` selects BI_RLE4 (indices below 16).
-inline void EncodeRleRow(const std::uint8_t* row, int width, bool four, std::vector<std::uint8_t>& out) {
+inline void EncodeRleRow(const std::uint8_t* row, int width, bool four,
+                         std::vector<std::uint8_t>& out) {
   auto pixel = [&](int x) { return row[x]; };
   // Length of the encoded run starting at x: equal pixels (8 bits) or two
   // alternating pixels (4 bits).
@@ -25,7 +26,8 @@ inline void EncodeRleRow(const std::uint8_t* row, int width, bool four, std::vec
       const int n = run >= 3 ? run : 1;
       out.push_back(static_cast<std::uint8_t>(n));
       const std::uint8_t second = x + 1 < width ? pixel(x + 1) : 0;
-      out.push_back(four ? static_cast<std::uint8_t>((pixel(x) << 4) | (n > 1 ? second : 0)) : pixel(x));
+      out.push_back(four ? static_cast<std::uint8_t>((pixel(x) << 4) | (n > 1 ? second : 0))
+                         : pixel(x));
       x += n;
       continue;
     }

@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <string>
 
-#include "dib_test_support.h"
 #include "dib/myfile.h"
+#include "dib_test_support.h"
 #include "tools/pupil_shapes.h"
 
 namespace voka {
@@ -37,7 +37,8 @@ TEST(SamplePupils, EveryFileReadsAndShowsItsShape) {
           EXPECT_EQ(DibColorCount(lock.data()), bits == 8 ? 256 : 0) << path;
         }
         EXPECT_TRUE(DibCanPaint(dib)) << path;
-        EXPECT_TRUE(dib_test::SameImage(dib_test::PaintSameSize(dib, side, side), expected)) << path;
+        EXPECT_TRUE(dib_test::SameImage(dib_test::PaintSameSize(dib, side, side), expected))
+            << path;
       }
     }
   }
@@ -60,7 +61,8 @@ TEST(SamplePupils, OpenAreasMatchTheGeometry) {
   // A vane of full width w (in radii) from the obstruction to the rim: w * 0.75
   // radii squared, a square of side 2 radii having area 4.
   const double vane = kVaneWidth * (1 - kObstructionRadius) / 4;
-  const double curvedVaneLength = kPi * kCurvedVaneRadius - 0.25;  // half circle less the part inside the obstruction
+  const double curvedVaneLength =
+      kPi * kCurvedVaneRadius - 0.25;  // half circle less the part inside the obstruction
   struct Case {
     PupilShape shape;
     double expected;

@@ -32,9 +32,12 @@ std::uint32_t NextBits(std::uint64_t& bits) {
 std::int32_t Corner(std::uint64_t& bits) {
   const std::uint32_t pick = NextBits(bits);
   switch (pick % 16) {
-    case 0: return INT32_MIN;
-    case 1: return INT32_MAX;
-    default: return static_cast<std::int32_t>((pick >> 4) % 800) - 150;
+    case 0:
+      return INT32_MIN;
+    case 1:
+      return INT32_MAX;
+    default:
+      return static_cast<std::int32_t>((pick >> 4) % 800) - 150;
   }
 }
 
@@ -43,15 +46,19 @@ std::int32_t Corner(std::uint64_t& bits) {
 std::int32_t Extent(std::uint64_t& bits) {
   const std::uint32_t pick = NextBits(bits);
   switch (pick % 16) {
-    case 0: return INT32_MAX;
-    case 1: return -static_cast<std::int32_t>((pick >> 4) % 3);
-    default: return static_cast<std::int32_t>((pick >> 4) % 160) + 1;
+    case 0:
+      return INT32_MAX;
+    case 1:
+      return -static_cast<std::int32_t>((pick >> 4) % 3);
+    default:
+      return static_cast<std::int32_t>((pick >> 4) % 160) + 1;
   }
 }
 
 // Right and bottom may wrap around like the platform's 32-bit arithmetic.
 std::int32_t Beyond(std::int32_t start, std::int32_t extent) {
-  return static_cast<std::int32_t>(static_cast<std::uint32_t>(start) + static_cast<std::uint32_t>(extent));
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(start) +
+                                   static_cast<std::uint32_t>(extent));
 }
 
 DibRect Rectangle(std::uint64_t& bits) {
