@@ -12,9 +12,10 @@ if [[ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]]; then
   exec build/release/app/voka "$@"
 fi
 
-out=build/run
+root=$PWD
+out="$root/build/run"
 mkdir -p "$out"
 echo "No display found, so the window cannot open; running the headless analysis instead."
-(cd "$out" && ../release/app/voka-batch --fft --png fft.png)
+(cd "$out" && "$root/build/release/app/voka-batch" --fft --png fft.png)
 echo "The table is in $out/VOKA.TXT and the picture in $out/fft.png."
-echo "With a display, this command opens the window; see 'build/release/app/voka-batch --help' for more."
+echo "With a display, this command opens the window; '$root/build/release/app/voka-batch --help' tells more."
