@@ -1,5 +1,6 @@
 #include "analysis/fft_analysis.h"
 
+#include "analysis/analysis_end.h"
 #include "analysis/analysis_messages.h"
 #include "analysis/pupil_sampling.h"
 #include "analysis/sine_transform_2d.h"
@@ -67,13 +68,8 @@ FftAnalysisResult RunFftAnalysis(Canvas& canvas, const DibHandle& pupil, const P
   MirrorSpectrum(areas.pupil, areas.spectrum);
   result.report = ShowSpectrum(canvas, areas.spectrum, result.pupilSum, tablePath);
 
-  if (result.report.centreIsZero && tell) tell(kNoLightMessage);
-  if (!result.report.table.written) {
-    if (tell) tell(result.report.table.message);
-    result.outcome = FftOutcome::kTableFailed;
-    return result;
-  }
-  result.outcome = FftOutcome::kDone;
+  const bool written = TellAnalysisEnd(tell, result.report.centreIsZero, result.report.table);
+  result.outcome = written ? FftOutcome::kDone : FftOutcome::kTableFailed;
   return result;
 }
 

@@ -49,6 +49,9 @@ double SamplePupil(Canvas& canvas, const DibHandle& pupil, int thumbWidth, int t
   const DibRect source = DibWholeImage(pupil);
   Palette palette;
   DibMakePalette(pupil, palette);
+  // A compressed bitmap may skip pixels; they must sample as black, not as
+  // whatever the last command drew there, or two runs would differ.
+  FillBox(canvas, 0, 0, Canvas::kSize, Canvas::kSize, kBlack);
   DibDraw(canvas, DibRect{0, 0, kGridSize, kGridSize}, pupil, source, &palette);
 
   const double pupilSum = SumWholeColours(canvas);

@@ -18,7 +18,7 @@ inline constexpr int kBandThumbnailTop = 25;
 inline constexpr double kPupilSumDivisor = 255.0;
 
 // Samples the pupil on the 512x512 grid, using the canvas as the resampler:
-// paints the image over the whole canvas (stretched unless it is 512x512),
+// paints the image over the whole, cleared canvas (stretched unless 512x512),
 // reads every pixel back, grid[x][y] := its red byte, and returns the sum of
 // every pixel's whole colour value / 255 in scan order (rows top to bottom).
 // Then clears the canvas to the dark blue result band (0, 0)-(399, 154) on

@@ -3,11 +3,14 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <new>
 
+#include "analysis/analysis_end.h"
 #include "analysis/analysis_messages.h"
 #include "analysis/diffraction_sum.h"
 #include "analysis/diffraction_sum_modulus.h"
 #include "analysis/pupil_sampling.h"
+#include "analysis/work_areas.h"
 #include "dib/dib_draw_whole.h"
 
 namespace voka {
@@ -80,12 +83,18 @@ RayTraceResult RunRayTrace(Canvas& canvas, const DibHandle& pupil, const Progres
     if (tell) tell(kNoPupilMessage);
     return result;
   }
+  // About 200 KiB together: kept off the stack, and taken before anything
+  // is drawn so that a failure changes nothing.
+  std::unique_ptr<PupilAmplitudes> amplitudes(new (std::nothrow) PupilAmplitudes);
+  std::unique_ptr<ImageField> field(new (std::nothrow) ImageField);
+  if (!amplitudes || !field) {
+    if (tell) tell(kAllocationFailureMessage);
+    result.outcome = RayTraceOutcome::kNoMemory;
+    return result;
+  }
+
   FillBox(canvas, 0, 0, kClearWidth, kClearHeight, kBlack);
   PaintThumbnail(canvas, pupil);
-
-  // About 400 KiB together: kept off the stack.
-  auto amplitudes = std::make_unique<PupilAmplitudes>();
-  auto field = std::make_unique<ImageField>();
   ReadAmplitudes(canvas, *amplitudes);
   DiffractionSum(*amplitudes, *field, progress);
 
@@ -95,13 +104,8 @@ RayTraceResult RunRayTrace(Canvas& canvas, const DibHandle& pupil, const Progres
   DrawPicture(canvas, normalised);
   result.table = WriteResultTable(kRayTraceHeader, normalised, tablePath);
 
-  if (result.maximum == 0.0 && tell) tell(kNoLightMessage);
-  if (!result.table.written) {
-    if (tell) tell(result.table.message);
-    result.outcome = RayTraceOutcome::kTableFailed;
-    return result;
-  }
-  result.outcome = RayTraceOutcome::kDone;
+  const bool written = TellAnalysisEnd(tell, result.maximum == 0.0, result.table);
+  result.outcome = written ? RayTraceOutcome::kDone : RayTraceOutcome::kTableFailed;
   return result;
 }
 

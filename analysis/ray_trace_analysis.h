@@ -13,6 +13,7 @@ namespace voka {
 enum class RayTraceOutcome {
   kDone,        // drawn and the table written
   kNoPupil,     // no image open: nothing changed
+  kNoMemory,    // no memory for the sum: nothing changed
   kTableFailed  // drawn, but the table could not be written; the old one stands
 };
 
@@ -30,7 +31,7 @@ struct RayTraceResult {
 // (progress 0 to 100, once per pupil column), draws the modulus normalised to
 // its maximum as 2x2 grey cells at (130, 2) and writes it to tablePath. The
 // user is told through `tell` when no image is open, when the pupil lets no
-// light through and when the table cannot be written.
+// light through, when memory runs out and when the table cannot be written.
 RayTraceResult RunRayTrace(Canvas& canvas, const DibHandle& pupil, const ProgressFn& progress,
                            const TellUserFn& tell, const std::filesystem::path& tablePath);
 

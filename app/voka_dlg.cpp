@@ -158,7 +158,10 @@ void CVokaDlg::SetProgress(int position) {
 
 void CVokaDlg::TellAfterRepaint(std::string_view message) {
   OnPaint();
+  // The message waits for the user, not the computation: no wait cursor.
+  QApplication::setOverrideCursor(Qt::ArrowCursor);
   tellUser(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
+  QApplication::restoreOverrideCursor();
 }
 
 void CVokaDlg::OnOpenImage() {

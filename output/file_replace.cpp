@@ -2,6 +2,8 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <random>
+#include <string>
 
 #ifdef _WIN32
 #define NOMINMAX
@@ -21,13 +23,35 @@ std::error_code LastErrno() {
   return std::error_code(code != 0 ? code : EIO, std::generic_category());
 }
 
-// Binary mode: the bytes are written as given, line ends included.
-std::FILE* OpenForWriting(const std::filesystem::path& path) {
+// Binary mode: the bytes are written as given, line ends included. The file
+// must not exist yet ("x"), so nothing that stands under the name is touched.
+std::FILE* CreateForWriting(const std::filesystem::path& path) {
 #ifdef _WIN32
-  return _wfopen(path.c_str(), L"wb");
+  return _wfopen(path.c_str(), L"wbx");
 #else
-  return std::fopen(path.c_str(), "wb");
+  return std::fopen(path.c_str(), "wbx");
 #endif
+}
+
+// How many names to try before giving up: a clash of random names is rare,
+// so running out means the folder refuses new files, not bad luck.
+constexpr int kTemporaryNameAttempts = 16;
+
+// Creates a temporary file of its own beside the target, under a name no
+// other writer uses, so that two runs in one folder (the dialog and the
+// headless program, say) and a stale temporary left by a crash never get in
+// each other's way.
+std::FILE* CreateTemporaryBeside(const std::filesystem::path& target,
+                                 std::filesystem::path& temporary) {
+  std::random_device random;
+  std::FILE* file = nullptr;
+  for (int attempt = 0; attempt < kTemporaryNameAttempts && file == nullptr; ++attempt) {
+    temporary = TemporaryPathFor(target, random());
+    errno = 0;
+    file = CreateForWriting(temporary);
+    if (file == nullptr && errno != EEXIST) break;
+  }
+  return file;
 }
 
 // Pushes the file's data to the disk, so that the rename cannot publish a
@@ -40,12 +64,12 @@ bool SyncToDisk(std::FILE* file) {
 #endif
 }
 
-// Sets `opened` once the file exists as ours, so that only then is it removed
-// on failure: whatever already stood under that name is not ours to delete.
-std::error_code WriteWhole(const std::filesystem::path& path, std::string_view bytes,
-                           bool& opened) {
-  errno = 0;
-  std::FILE* file = OpenForWriting(path);
+// Writes the bytes to a new temporary beside the target and names it in
+// `temporary`; `opened` is set once that file exists as ours, so that only
+// then is it removed on failure.
+std::error_code WriteTemporary(const std::filesystem::path& target, std::string_view bytes,
+                               std::filesystem::path& temporary, bool& opened) {
+  std::FILE* file = CreateTemporaryBeside(target, temporary);
   if (file == nullptr) return LastErrno();
   opened = true;
   std::error_code error;
@@ -76,16 +100,20 @@ std::error_code RenameOver(const std::filesystem::path& from, const std::filesys
 
 }  // namespace
 
-std::filesystem::path TemporaryPathFor(const std::filesystem::path& target) {
+std::filesystem::path TemporaryPathFor(const std::filesystem::path& target, unsigned tag) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string suffix = ".";
+  for (int shift = 28; shift >= 0; shift -= 4) suffix += kHex[(tag >> shift) & 0xF];
+  suffix += ".partial";
   std::filesystem::path temporary = target;
-  temporary += ".partial";
+  temporary += suffix;
   return temporary;
 }
 
 std::error_code ReplaceFileContents(const std::filesystem::path& target, std::string_view bytes) {
-  const std::filesystem::path temporary = TemporaryPathFor(target);
+  std::filesystem::path temporary;
   bool opened = false;
-  std::error_code error = WriteWhole(temporary, bytes, opened);
+  std::error_code error = WriteTemporary(target, bytes, temporary, opened);
   if (!error) error = RenameOver(temporary, target);
   if (error && opened) {
     std::error_code ignored;

@@ -15,7 +15,8 @@ const char* BatchUsage() {
          "  瞳.bmp       瞳の画像（Windows ビットマップ）。省略すると、組み込みの見本\n"
          "               （25% の中央遮蔽と 4 本のスパイダー）を解析します\n"
          "\n"
-         "終了コード: 0 成功、1 画像を読めない・VOKA.TXT や PNG を書けない、2 使い方の誤り\n";
+         "終了コード: 0 成功（光を通さない瞳では、その旨を表示し nan の表を書いて 0）、\n"
+         "           1 画像を読めない・VOKA.TXT や PNG を書けない、2 使い方の誤り\n";
 }
 
 std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& arguments,

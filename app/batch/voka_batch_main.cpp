@@ -7,6 +7,7 @@
 
 #ifdef _WIN32
 #include <io.h>
+#include <windows.h>
 #define VOKA_ISATTY _isatty
 #define VOKA_FILENO _fileno
 #else
@@ -31,6 +32,10 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
 
 int main(int argc, char** argv) {
   qInstallMessageHandler(QuietMessages);
+#ifdef _WIN32
+  // The texts are UTF-8; a Japanese console expects code page 932 unless told.
+  SetConsoleOutputCP(CP_UTF8);
+#endif
   // Captions need a font database, which needs a GUI application; the
   // offscreen platform gives one without a display.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

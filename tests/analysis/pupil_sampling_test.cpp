@@ -78,5 +78,37 @@ TEST_F(PupilSampling, RepeatedSamplingGivesTheSameGridAndSum) {
   EXPECT_EQ(grid_[256][300], centre);
 }
 
+// An 8x8 RLE8 pupil whose rows paint only their left half, then end early:
+// the skipped pixels are part of no image and must sample as black.
+DibHandle HalfPaintedRlePupil() {
+  bmp_writer::InfoFields fields;
+  fields.width = 8;
+  fields.height = 8;
+  fields.bitCount = 8;
+  fields.compression = 1;  // BI_RLE8
+  fields.coloursUsed = 2;
+  bmp_writer::Bytes stream;
+  for (int row = 0; row < 8; ++row) stream.insert(stream.end(), {4, 1, 0, 0});  // 4 x white, EOL
+  stream.insert(stream.end(), {0, 1});                                          // end of bitmap
+  fields.imageBytes = static_cast<std::uint32_t>(stream.size());
+  const std::vector<ColourValue> table{kBlack, kWhite};
+  const auto file =
+      bmp_writer::Assemble(bmp_writer::InfoHeader(fields), bmp_writer::ColourTable(table), stream);
+  DibMemoryFile memory(file);
+  return DibRead(memory);
+}
+
+TEST_F(PupilSampling, PixelsAnImageSkipsSampleBlackWhateverTheCanvasHeld) {
+  const DibHandle pupil = HalfPaintedRlePupil();
+  ASSERT_TRUE(pupil);
+  FillBox(canvas_, 0, 0, 512, 512, kWhite);
+  const double overWhite = SamplePupil(canvas_, pupil, 128, 128, grid_);
+  EXPECT_EQ(grid_[511][0], 0.0) << "right half skipped by the stream";
+  EXPECT_EQ(grid_[0][0], 255.0);
+  FillBox(canvas_, 0, 0, 512, 512, Rgb(255, 0, 255));
+  EXPECT_EQ(SamplePupil(canvas_, pupil, 128, 128, grid_), overWhite);
+  EXPECT_EQ(overWhite, 256.0 * 512 * 65793) << "half the canvas white";
+}
+
 }  // namespace
 }  // namespace voka

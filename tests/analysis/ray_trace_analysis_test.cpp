@@ -108,12 +108,23 @@ TEST(RayTrace, GreenAndBluePupilsAreBlocked) {
         Trace(canvas, test::UniformPupil(128, colour), folder.path() / "VOKA.TXT");
     EXPECT_EQ(run.result.maximum, 0.0);
     ASSERT_EQ(run.messages.size(), 1u);
-    EXPECT_EQ(run.messages[0], kNoLightMessage);
+    EXPECT_EQ(run.messages[0], std::string(kNoLightMessage) + kNanTableNote);
     const std::string table = test::ReadFileBytes(folder.path() / "VOKA.TXT");
     EXPECT_EQ(Field(table, 0, 0), "nan");
     EXPECT_EQ(Field(table, 32, 32), "nan");
     EXPECT_EQ(canvas.GetPixel(130 + 64, 2 + 64), kBlack) << "the picture is black";
   }
+}
+
+TEST(RayTrace, NoLightAndNoTableSaysBothWithoutPromisingNan) {
+  test::ScratchFolder folder("ray-dark-unwritable");
+  Canvas canvas;
+  const AnalysisRun run =
+      Trace(canvas, test::UniformPupil(16, kBlack), folder.path() / "missing" / "VOKA.TXT");
+  EXPECT_EQ(run.result.outcome, RayTraceOutcome::kTableFailed);
+  ASSERT_EQ(run.messages.size(), 2u);
+  EXPECT_EQ(run.messages[0], kNoLightMessage);
+  EXPECT_NE(run.messages[1].find("VOKA.TXT"), std::string::npos) << run.messages[1];
 }
 
 // The sum samples the 128x128 thumbnail, not the file: a 64x64 image and

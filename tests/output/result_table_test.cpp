@@ -162,14 +162,28 @@ TEST_F(ResultTableFile, TargetThatIsAFolderStaysAndNoTemporaryRemains) {
   EXPECT_EQ(Entries(), std::vector<fs::path>{target});
 }
 
-TEST_F(ResultTableFile, PreviousFileSurvivesWhenTheTemporaryCannotBeMade) {
+// Leftovers of a crashed run, or another writer's temporaries, neither block
+// the write nor are touched by it.
+TEST_F(ResultTableFile, OtherTemporariesNeitherBlockNorAreTouched) {
   const fs::path target = folder_ / "VOKA.TXT";
   Write(target, "previous");
-  // Something else already stands under the temporary's name; it is not ours.
-  fs::create_directory(TemporaryPathFor(target));
-  EXPECT_FALSE(WriteResultTable(kFftHeader, ResultTable{}, target).written);
-  EXPECT_EQ(Read(target), "previous");
-  EXPECT_TRUE(fs::is_directory(TemporaryPathFor(target)));
+  const fs::path stale = TemporaryPathFor(target, 0);
+  Write(stale, "stale");
+  fs::permissions(stale, fs::perms::owner_read);
+  fs::path legacy = target;
+  legacy += ".partial";
+  fs::create_directory(legacy);
+  EXPECT_TRUE(WriteResultTable(kFftHeader, ResultTable{}, target).written);
+  EXPECT_EQ(Read(target).substr(0, 5), "VOKA ");
+  EXPECT_EQ(Read(stale), "stale");
+  EXPECT_TRUE(fs::is_directory(legacy));
+  EXPECT_EQ(Entries().size(), 3u);
+}
+
+TEST_F(ResultTableFile, TemporaryNamesAreTaggedBesideTheTarget) {
+  const fs::path target = folder_ / "VOKA.TXT";
+  EXPECT_EQ(TemporaryPathFor(target, 0x2a), folder_ / "VOKA.TXT.0000002a.partial");
+  EXPECT_EQ(TemporaryPathFor(target, 0xffffffffu), folder_ / "VOKA.TXT.ffffffff.partial");
 }
 
 #ifndef _WIN32
