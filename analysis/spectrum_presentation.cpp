@@ -96,7 +96,7 @@ void DrawProfileHalf(Canvas& canvas, const DoubleGrid spectrum, double z, int di
 void DrawCaption(Canvas& canvas, int x, const std::string& text) {
   canvas.SetTextColour(kWhite);
   canvas.SetTextBackground(kDarkBlue);
-  canvas.TextOut(x, kCaptionTop, text);
+  canvas.TextOutput(x, kCaptionTop, text);
 }
 
 // The centre window normalised to the centre value, signs kept. With a

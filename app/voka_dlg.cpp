@@ -15,6 +15,7 @@
 #include "app/about_dlg.h"
 #include "app/app_icon.h"
 #include "app/module_dir.h"
+#include "app/system_menu.h"
 #include "canvas/canvas_view.h"
 #include "dib/dib_draw_whole.h"
 #include "dib/dib_painter.h"
@@ -23,10 +24,6 @@
 #include "resources/resource_ids.h"
 #include "resources/strings.h"
 #include "ui_IDD_MAIN.h"
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 
 namespace voka {
 
@@ -81,8 +78,7 @@ bool CVokaDlg::OnInitDialog() {
   // The view is placed in pixels; a fixed window keeps the controls clear of
   // it and leaves nothing for maximising to move.
   setFixedSize(size());
-  setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  setWindowFlag(Qt::WindowMinimizeButtonHint, true);
 
   CreateCanvas();
   m_progress->setValue(0);
@@ -102,33 +98,29 @@ void CVokaDlg::CreateCanvas() {
 }
 
 void CVokaDlg::AddAboutItemToSystemMenu() {
-#ifdef Q_OS_WIN
-  HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
-  const std::wstring text = QString::fromUtf8(kAboutItemText).toStdWString();
-  if (menu != nullptr && !text.empty()) {
-    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, text.c_str());
-  }
-#endif
+  const std::string_view text = LoadResourceString(IDS_ABOUTBOX);
+  if (text.empty()) return;
+  AppendSystemMenuItem(this, IDM_ABOUTBOX,
+                       QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-#ifdef Q_OS_WIN
 bool CVokaDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
-  const auto* msg = static_cast<const MSG*>(message);
-  if (eventType == "windows_generic_MSG" && msg->message == WM_SYSCOMMAND &&
-      OnSysCommand(static_cast<int>(msg->wParam), static_cast<qintptr>(msg->lParam))) {
+  const std::optional<int> command = SystemCommandOf(eventType, message);
+  if (command && OnSysCommand(*command, 0)) {
     *result = 0;
     return true;
   }
   return QDialog::nativeEvent(eventType, message, result);
 }
-#endif
 
 void CVokaDlg::contextMenuEvent(QContextMenuEvent* event) {
   // Not every platform lets a program add to the window menu, so the About
   // item is offered on the dialog itself as well.
+  const std::string_view text = LoadResourceString(IDS_ABOUTBOX);
+  if (text.empty()) return;
   QMenu menu(this);
-  QAction* about = menu.addAction(QString::fromUtf8(kAboutItemText));
+  QAction* about =
+      menu.addAction(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
   about->setObjectName(QStringLiteral("IDM_ABOUTBOX"));
   if (menu.exec(event->globalPos()) == about) OnSysCommand(IDM_ABOUTBOX, 0);
 }

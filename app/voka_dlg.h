@@ -57,9 +57,8 @@ class CVokaDlg : public QDialog {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
-#ifdef Q_OS_WIN
+  // Where the platform has a system menu, its commands arrive here.
   bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
-#endif
 
  private:
   bool OnInitDialog();

@@ -42,7 +42,7 @@ class Canvas {
   // Draws UTF-8 text with its first character cell's top-left corner at
   // (x, y): characters in the text colour over cells filled with the text
   // background colour, without anti-aliasing, clipped to the canvas.
-  void TextOut(int x, int y, std::string_view utf8);
+  void TextOutput(int x, int y, std::string_view utf8);
 
   StretchMode Stretch() const { return stretch_; }
   void SetStretch(StretchMode mode) { stretch_ = mode; }

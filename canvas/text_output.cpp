@@ -1,8 +1,10 @@
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QString>
+#include <cstdint>
 
 #include "canvas/canvas.h"
 #include "canvas/canvas_font.h"
@@ -24,7 +26,8 @@ ColourValue FromQRgb(QRgb rgb) {
 // glyphs in the text colour. Without a GUI application there is no font
 // database; the cells are then left unpainted rather than crash.
 QImage RenderText(const QString& text, ColourValue textColour, ColourValue background) {
-  if (QGuiApplication::instance() == nullptr || text.isEmpty()) return {};
+  if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr || text.isEmpty())
+    return {};
   const QFont font = CanvasFont();
   const QFontMetrics metrics(font);
   const int width = metrics.horizontalAdvance(text);
@@ -43,13 +46,19 @@ QImage RenderText(const QString& text, ColourValue textColour, ColourValue backg
 
 }  // namespace
 
-void Canvas::TextOut(int x, int y, std::string_view utf8) {
+void Canvas::TextOutput(int x, int y, std::string_view utf8) {
   const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
   const QImage image = RenderText(text, textColour_, textBackground_);
   for (int row = 0; row < image.height(); ++row) {
+    // 64-bit positions: a caption placed near the end of the int range is
+    // clipped, not wrapped around.
+    const std::int64_t canvasY = std::int64_t{y} + row;
+    if (canvasY < 0 || canvasY >= kSize) continue;
     const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(row));
     for (int column = 0; column < image.width(); ++column) {
-      SetPixel(x + column, y + row, FromQRgb(line[column]));
+      const std::int64_t canvasX = std::int64_t{x} + column;
+      if (canvasX < 0 || canvasX >= kSize) continue;
+      SetPixel(static_cast<int>(canvasX), static_cast<int>(canvasY), FromQRgb(line[column]));
     }
   }
 }

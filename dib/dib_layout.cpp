@@ -114,7 +114,14 @@ std::optional<DibLayout> DescribeDib(const std::uint8_t* block, std::size_t size
   return layout;
 }
 
+std::uint64_t DibDataEnd(const DibLayout& layout) {
+  return layout.pixelOffset +
+         std::uint64_t{layout.rowStride} * static_cast<std::uint64_t>(layout.height);
+}
+
 bool IsPaintable(const DibLayout& layout) {
+  // An image without pixels paints nothing, which would look like a closed pupil.
+  if (layout.width == 0 || layout.height == 0) return false;
   const int bits = layout.bitCount;
   if (!layout.infoForm) return bits == 1 || bits == 4 || bits == 8 || bits == 24;
   switch (layout.compression) {

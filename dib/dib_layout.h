@@ -37,7 +37,12 @@ struct DibLayout {
 std::optional<DibLayout> DescribeDib(const std::uint8_t* block, std::size_t size,
                                      DibRefusal* reason = nullptr);
 
-// Whether the painter draws this form: BI_RGB at 1, 4, 8, 16, 24, 32 bits,
+// Where the file's own data ends in the block: behind the pixel rows of an
+// uncompressed image, behind the colour table otherwise (a compressed stream
+// ends with its own end-of-bitmap code).
+std::uint64_t DibDataEnd(const DibLayout& layout);
+
+// Whether the painter draws this form, with at least one pixel: BI_RGB at 1, 4, 8, 16, 24, 32 bits,
 // BI_BITFIELDS at 16 and 32, bottom-up BI_RLE8 and BI_RLE4, the core form
 // at 1, 4, 8 and 24 bits.
 bool IsPaintable(const DibLayout& layout);

@@ -34,7 +34,12 @@ DibHandle DibRead(DibFile& file, DibRefusal* reason) {
     DibLock lock(handle);
     const std::size_t wanted = blockBytes - kFileHeaderBytes;
     if (file.Read(lock.data(), wanted) != wanted) return Refuse(DibRefusal::kTruncated, reason);
-    if (!DescribeDib(lock.data(), lock.size(), reason)) return {};
+    const auto layout = DescribeDib(lock.data(), lock.size(), reason);
+    if (!layout) return {};
+    // The 14 zero bytes behind the file's data keep the header reads of a
+    // tiny file inside the block; they are no part of the image, so a file
+    // whose table or rows reach into them was cut short.
+    if (DibDataEnd(*layout) > wanted) return Refuse(DibRefusal::kTruncated, reason);
   }
   if (reason != nullptr) *reason = DibRefusal::kNone;
   return handle;

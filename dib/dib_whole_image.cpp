@@ -1,23 +1,20 @@
 #include "dib/dib_whole_image.h"
 
 #include <cstdint>
-#include <cstdlib>
-#include <limits>
 
-#include "dib/dib_queries.h"
+#include "dib/dib_layout.h"
 
 namespace voka {
 
 DibRect DibWholeImage(const DibHandle& dib) {
   const DibLock lock(dib);
-  if (lock.data() == nullptr) return {};
-  const std::int32_t width = DibWidth(lock.data());
-  const std::int64_t height = std::llabs(std::int64_t{DibHeight(lock.data())});
-  // No image can be 2^31 rows high; keep the rectangle representable anyway.
-  const auto bottom = static_cast<std::int32_t>(height > std::numeric_limits<std::int32_t>::max()
-                                                    ? std::numeric_limits<std::int32_t>::max()
-                                                    : height);
-  return DibRect{0, 0, width, bottom};
+  // The checked layout, not the bare queries: a block that did not come
+  // from the reader may be shorter than its header says.
+  const auto layout = DescribeDib(lock.data(), lock.size());
+  if (!layout) return {};
+  // The layout holds the magnitude of the height, below 2^31.
+  return DibRect{0, 0, static_cast<std::int32_t>(layout->width),
+                 static_cast<std::int32_t>(layout->height)};
 }
 
 }  // namespace voka

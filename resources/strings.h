@@ -1,12 +1,21 @@
 #pragma once
 
-// The string table and the texts the program shows, in UTF-8.
+#include <string_view>
+
+#include "resources/resource_ids.h"
+
+// The string table, in UTF-8.
 namespace voka {
 
-// IDS_ABOUTBOX: the About item of the system menu; A is its access key.
-inline constexpr const char* kAboutItemText = "ﾊﾞｰｼﾞｮﾝ情報(voka) (&A)...";
-
-inline constexpr const char* kMainCaption = "スパイダー遮光解析　VOKA Ver1.0";
-inline constexpr const char* kAllocationFailure = "Allocation Failure!";
+// The text of a string resource; empty for an id the table does not hold.
+constexpr std::string_view LoadResourceString(int id) {
+  switch (id) {
+    case IDS_ABOUTBOX:
+      // The About item of the system menu; A is its access key.
+      return "ﾊﾞｰｼﾞｮﾝ情報(voka) (&A)...";
+    default:
+      return {};
+  }
+}
 
 }  // namespace voka

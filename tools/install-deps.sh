@@ -25,6 +25,7 @@ if [[ $(id -u) -ne 0 ]]; then
   command -v sudo >/dev/null || { echo "Run as root or install sudo to add: ${missing[*]}" >&2; exit 1; }
   sudo=(sudo)
 fi
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# sudo resets the environment, so the setting goes on each command line.
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+  "${missing[@]}"

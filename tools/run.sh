@@ -3,16 +3,19 @@
 # it runs the headless analysis on the built-in sample pupil instead and says
 # where the table and the picture went.
 set -euo pipefail
-cd "$(dirname "$0")/.."
-tools/install-deps.sh
-cmake --preset release >/dev/null
-cmake --build --preset release -j "$(nproc 2>/dev/null || echo 2)" --target voka voka-batch sample_pupils
+root=$(cd "$(dirname "$0")/.." && pwd)
+(
+  cd "$root"
+  tools/install-deps.sh
+  cmake --preset release >/dev/null
+  cmake --build --preset release -j "$(nproc 2>/dev/null || echo 2)" --target voka voka-batch sample_pupils
+)
 
+# The window writes VOKA.TXT into the folder it was started from: the caller's.
 if [[ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]]; then
-  exec build/release/app/voka "$@"
+  exec "$root/build/release/app/voka" "$@"
 fi
 
-root=$PWD
 out="$root/build/run"
 mkdir -p "$out"
 echo "No display found, so the window cannot open; running the headless analysis instead."

@@ -44,6 +44,7 @@ TEST(MainDialog, ControlsKeepClearOfTheViewAndTheWindowIsFixed) {
     }
   }
   EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+  EXPECT_TRUE(dialog.windowFlags() & Qt::WindowMinimizeButtonHint);
   EXPECT_TRUE(dialog.rect().contains(view));
 }
 

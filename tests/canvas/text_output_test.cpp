@@ -14,9 +14,9 @@ TEST(TextOutput, CaptionIsOnlyTextAndBackgroundAndStaysAboveThePictures) {
   FillBox(canvas, 0, 0, 400, 155, kBand);
   canvas.SetTextColour(kWhite);
   canvas.SetTextBackground(kBand);
-  canvas.TextOut(7, 5, "開口率  136.59％");
-  canvas.TextOut(136, 5, "２次元ＦＦＴ画像");
-  canvas.TextOut(270, 5, "中心強度=    1.00");
+  canvas.TextOutput(7, 5, "開口率  136.59％");
+  canvas.TextOutput(136, 5, "２次元ＦＦＴ画像");
+  canvas.TextOutput(270, 5, "中心強度=    1.00");
 
   int textPixels = 0;
   for (int y = 0; y < Canvas::kSize; ++y)
@@ -40,7 +40,7 @@ TEST(TextOutput, CellsAreFilledWithTheBackgroundAtTheGivenCorner) {
   Canvas canvas;
   canvas.SetTextColour(kBlack);
   canvas.SetTextBackground(kWhite);
-  canvas.TextOut(100, 200, "FFT");
+  canvas.TextOutput(100, 200, "FFT");
   EXPECT_EQ(canvas.GetPixel(100, 200), kWhite) << "top-left corner of the first cell";
   EXPECT_EQ(canvas.GetPixel(99, 200), kBlack);
   EXPECT_EQ(canvas.GetPixel(100, 199), kBlack);
@@ -54,10 +54,10 @@ TEST(TextOutput, ColoursPersistUntilSetAgain) {
   Canvas canvas;
   canvas.SetTextColour(kWhite);
   canvas.SetTextBackground(kDarkBlue);
-  canvas.TextOut(0, 0, "A");
+  canvas.TextOutput(0, 0, "A");
   FillBox(canvas, 0, 0, 50, 50, Grey(3));
   DrawSegment(canvas, 0, 0, 30, 30, Grey(9));
-  canvas.TextOut(0, 100, "B");
+  canvas.TextOutput(0, 100, "B");
   EXPECT_EQ(canvas.TextColour(), kWhite);
   EXPECT_EQ(canvas.TextBackground(), kDarkBlue);
   EXPECT_EQ(canvas.GetPixel(0, 100), kDarkBlue);
@@ -67,8 +67,8 @@ TEST(TextOutput, ClippedAtTheEdges) {
   Canvas canvas;
   canvas.SetTextColour(kWhite);
   canvas.SetTextBackground(kDarkBlue);
-  canvas.TextOut(505, 505, "中心強度");
-  canvas.TextOut(-30, -8, "中心強度");
+  canvas.TextOutput(505, 505, "中心強度");
+  canvas.TextOutput(-30, -8, "中心強度");
   EXPECT_EQ(canvas.GetPixel(511, 511), kDarkBlue);
   EXPECT_NE(canvas.GetPixel(0, 0), kBlack);
 }
