@@ -22,16 +22,7 @@ std::optional<DibLayout> Refuse(DibRefusal why, DibRefusal* reason) {
 
 std::uint32_t TableEntries(const DibLayout& layout, std::uint32_t coloursUsed) {
   if (layout.infoForm && coloursUsed != 0) return coloursUsed;
-  switch (layout.bitCount) {
-    case 1:
-      return 2;
-    case 4:
-      return 16;
-    case 8:
-      return 256;
-    default:
-      return 0;
-  }
+  return DefaultColourCount(layout.bitCount);
 }
 
 bool IsUncompressed(const DibLayout& layout) {

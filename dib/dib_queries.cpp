@@ -42,16 +42,7 @@ std::uint16_t DibColorCount(const std::uint8_t* header) {
     const std::uint32_t used = ReadU32(header + dib_field::kInfoColoursUsed);
     if (used != 0) return static_cast<std::uint16_t>(used);
   }
-  switch (BitCount(header)) {
-    case 1:
-      return 2;
-    case 4:
-      return 16;
-    case 8:
-      return 256;
-    default:
-      return 0;
-  }
+  return DefaultColourCount(BitCount(header));
 }
 
 std::uint16_t DibColorTableBytes(const std::uint8_t* header) {

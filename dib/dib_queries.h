@@ -40,6 +40,21 @@ enum DibCompression : std::uint32_t {
 // trust the header: use them on blocks that DibRead accepted, whose header,
 // colour table and pixel rows are known to lie inside the block.
 
+// Colour-table entries that a bit count implies when biClrUsed is 0: 2, 16 or
+// 256 for 1, 4 or 8 bits per pixel, 0 for every other count.
+constexpr std::uint16_t DefaultColourCount(unsigned bitCount) {
+  switch (bitCount) {
+    case 1:
+      return 2;
+    case 4:
+      return 16;
+    case 8:
+      return 256;
+    default:
+      return 0;
+  }
+}
+
 // biWidth as it stands (information form) or bcWidth zero-extended (core form).
 std::int32_t DibWidth(const std::uint8_t* header);
 // biHeight as it stands, negative for top-down rows (information form), or

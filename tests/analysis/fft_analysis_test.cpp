@@ -12,24 +12,17 @@
 #include "analysis/pupil_sampling.h"
 #include "analysis/work_areas.h"
 #include "support/pupil_images.h"
+#include "support/recorded_run.h"
 
 namespace voka {
 namespace {
 
 using pupil_shapes::PupilShape;
 
-struct AnalysisRun {
-  FftAnalysisResult result;
-  std::vector<std::string> messages;
-  std::vector<int> progress;
-};
+using AnalysisRun = test::RecordedRun<FftAnalysisResult>;
 
 AnalysisRun Analyse(Canvas& canvas, const DibHandle& pupil, const std::filesystem::path& table) {
-  AnalysisRun run;
-  run.result = RunFftAnalysis(
-      canvas, pupil, [&run](int position) { run.progress.push_back(position); },
-      [&run](std::string_view message) { run.messages.emplace_back(message); }, table);
-  return run;
+  return test::Record(RunFftAnalysis, canvas, pupil, table);
 }
 
 // The 64 rows of values of a table file, as numbers.

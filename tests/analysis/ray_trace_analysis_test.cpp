@@ -11,6 +11,7 @@
 #include "analysis/fft_analysis.h"
 #include "support/plain_diffraction_sum.h"
 #include "support/pupil_images.h"
+#include "support/recorded_run.h"
 #include "support/sanitizer.h"
 
 namespace voka {
@@ -20,18 +21,10 @@ using pupil_shapes::PupilShape;
 
 using test::kSanitized;
 
-struct AnalysisRun {
-  RayTraceResult result;
-  std::vector<std::string> messages;
-  std::vector<int> progress;
-};
+using AnalysisRun = test::RecordedRun<RayTraceResult>;
 
 AnalysisRun Trace(Canvas& canvas, const DibHandle& pupil, const std::filesystem::path& table) {
-  AnalysisRun run;
-  run.result = RunRayTrace(
-      canvas, pupil, [&run](int position) { run.progress.push_back(position); },
-      [&run](std::string_view message) { run.messages.emplace_back(message); }, table);
-  return run;
+  return test::Record(RunRayTrace, canvas, pupil, table);
 }
 
 // The table line of image row j, field i.
