@@ -2,9 +2,9 @@
 
 #include "analysis/analysis_end.h"
 #include "analysis/analysis_messages.h"
+#include "analysis/mirrored_transform.h"
 #include "analysis/pupil_sampling.h"
 #include "analysis/sine_transform_2d.h"
-#include "analysis/spectrum_mirror.h"
 #include "analysis/transform_work.h"
 #include "analysis/work_areas.h"
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "analysis/feedback.h"
-#include "analysis/spectrum_presentation.h"
+#include "analysis/fft_presentation.h"
 #include "canvas/canvas.h"
 #include "dib/dib_handle.h"
 

@@ -1,4 +1,4 @@
-#include "analysis/spectrum_mirror.h"
+#include "analysis/mirrored_transform.h"
 
 #include <cstdlib>
 

@@ -1,4 +1,4 @@
-#include "analysis/spectrum_presentation.h"
+#include "analysis/fft_presentation.h"
 
 #include <gtest/gtest.h>
 
