@@ -8,8 +8,12 @@ packages=(
   cmake ninja-build g++ pkg-config        # the build
   qt6-base-dev qt6-base-dev-tools libgl-dev  # Qt 6 Widgets and Gui, uic, moc
   fonts-ipafont-gothic                    # a Japanese face for the captions
-  libgtest-dev libbenchmark-dev libfftw3-dev  # tests, benchmarks and their yardstick
+  qt6-charts-dev                          # the star image's plots
+  libfftw3-dev libopenblas-dev libcfitsio-dev  # star-image transforms, matrix products, FITS
+  libgtest-dev libbenchmark-dev           # tests and benchmarks
   clang libclang-rt-14-dev                # the fuzzer and its runtime
+  help2man dpkg-dev fakeroot file         # the manual page and the Debian package
+  lintian desktop-file-utils appstream    # checks of the package, menu entry and metainfo
 )
 
 missing=()

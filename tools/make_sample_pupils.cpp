@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "tools/bmp_writer.h"
-#include "tools/pupil_shapes.h"
+#include "pupils/bmp_writer.h"
+#include "pupils/pupil_shapes.h"
 
 namespace {
 

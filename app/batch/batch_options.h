@@ -6,13 +6,29 @@
 
 namespace voka {
 
-enum class BatchAnalysis { kFft, kRayTrace };
+// kNone: nothing is analysed; only the pupil is written (--save-pupil).
+enum class BatchAnalysis { kFft, kRayTrace, kPsf, kNone };
 
-// What the headless program was asked to do.
+// What the headless program was asked to do. Paths are UTF-8 or the bytes
+// the user typed; empty means "not asked for".
 struct BatchOptions {
   BatchAnalysis analysis = BatchAnalysis::kFft;
-  std::string pupilPath;  // UTF-8; empty: the built-in sample pupil
-  std::string pngPath;    // UTF-8; empty: no picture
+  std::string pupilPath;      // empty: the design, else the built-in sample pupil
+  std::string designPath;     // a design file, or "preset:NAME"
+  std::string pngPath;        // the view as PNG
+  std::string savePupilPath;  // the rendered pupil as .bmp
+  std::optional<int> sidePixels;  // --size: the pupil's side; default depends on the use
+
+  // The star image (--psf).
+  int padFactor = 4;  // the padded grid is padFactor times the pupil's side
+  double wavelengthNm = 550.0;
+  std::optional<double> apertureMm;  // default: the design's, else 200 mm
+  double focalLengthMm = 1000.0;
+  double fieldOfViewLambdaOverD = 32.0;  // half-width of the exported PSF
+  std::string fitsPath;
+  std::string csvPath;
+  std::string jsonPath;
+
   bool help = false;
 };
 

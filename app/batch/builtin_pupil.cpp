@@ -1,8 +1,8 @@
 #include "app/batch/builtin_pupil.h"
 
 #include "dib/dib_read.h"
-#include "tools/bmp_writer.h"
-#include "tools/pupil_shapes.h"
+#include "pupils/bmp_writer.h"
+#include "pupils/pupil_shapes.h"
 
 namespace voka {
 

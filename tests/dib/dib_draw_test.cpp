@@ -8,7 +8,7 @@
 
 #include "dib/myfile.h"
 #include "dib_test_support.h"
-#include "tools/bmp_writer.h"
+#include "pupils/bmp_writer.h"
 
 namespace voka {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
 // Helpers of the bitmap tests: files are built with the independent writer
-// of tools/bmp_writer.h, read through the in-memory file, painted onto a
+// of pupils/bmp_writer.h, read through the in-memory file, painted onto a
 // canvas and compared with the image they were built from.
 
 #include <gtest/gtest.h>
@@ -11,7 +11,7 @@
 
 #include "canvas/canvas.h"
 #include "dib/myfile.h"
-#include "tools/bmp_writer.h"
+#include "pupils/bmp_writer.h"
 
 namespace voka::dib_test {
 

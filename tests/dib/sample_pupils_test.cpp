@@ -9,7 +9,7 @@
 
 #include "dib/myfile.h"
 #include "dib_test_support.h"
-#include "tools/pupil_shapes.h"
+#include "pupils/pupil_shapes.h"
 
 namespace voka {
 namespace {

@@ -11,8 +11,8 @@
 #include <string>
 
 #include "dib/dib_read.h"
-#include "tools/bmp_writer.h"
-#include "tools/pupil_shapes.h"
+#include "pupils/bmp_writer.h"
+#include "pupils/pupil_shapes.h"
 
 namespace voka::test {
 

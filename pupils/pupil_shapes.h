@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "canvas/colour.h"
-#include "tools/bmp_writer.h"
+#include "pupils/bmp_writer.h"
 
 namespace voka::pupil_shapes {
 
