@@ -1,12 +1,11 @@
 #include "analysis/fft_analysis.h"
 
-#include "analysis/analysis_end.h"
-#include "analysis/analysis_messages.h"
+#include "analysis/fft_presentation.h"
 #include "analysis/mirrored_transform.h"
 #include "analysis/pupil_sampling.h"
-#include "analysis/sine_transform_2d.h"
-#include "analysis/transform_work.h"
-#include "analysis/work_areas.h"
+#include "sine_transform/sine_transform_2d.h"
+#include "sine_transform/transform_work.h"
+#include "sine_transform/work_areas.h"
 
 namespace voka {
 
@@ -22,7 +21,8 @@ static_assert(kIndexCount >= TransformIndexCount(kGridSize));
 static_assert(kTableCount >= TransformTableCount(kGridSize));
 
 // Everything the command allocates, released in reverse order of need when
-// it goes out of scope, whatever path the command takes.
+// it goes out of scope, whatever path the command takes. All of it is taken
+// before anything is drawn, so that a failure changes nothing.
 struct FftWorkAreas {
   DoubleGrid spectrum = nullptr;
   DoubleGrid pupil = nullptr;
@@ -39,37 +39,44 @@ struct FftWorkAreas {
   }
 };
 
+// Takes every work area; false (the user told, the areas taken so far left
+// for the destructor) at the first that fails.
+bool Allocate(FftWorkAreas& areas, const TellUserFn& tell) {
+  areas.spectrum = AllocGrid(kGridSize, kGridSize, tell);
+  if (areas.spectrum == nullptr) return false;
+  areas.pupil = AllocGrid(kGridSize, kGridSize, tell);
+  if (areas.pupil == nullptr) return false;
+  areas.columnBuffer = AllocDoubles(kColumnBufferCount, tell);
+  if (areas.columnBuffer == nullptr) return false;
+  areas.index = AllocInts(kIndexCount, tell);
+  if (areas.index == nullptr) return false;
+  areas.table = AllocDoubles(kTableCount, tell);
+  if (areas.table == nullptr) return false;
+  areas.index[kTwiddleSizeSlot] = 0;
+  return true;
+}
+
 }  // namespace
 
-FftAnalysisResult RunFftAnalysis(Canvas& canvas, const DibHandle& pupil, const ProgressFn& progress,
-                                 const TellUserFn& tell, const std::filesystem::path& tablePath) {
-  FftAnalysisResult result;
-  if (!pupil) {
-    if (tell) tell(kNoPupilMessage);
-    result.outcome = FftOutcome::kNoPupil;
-    return result;
-  }
-
+AnalysisResult RunFftAnalysis(Canvas& canvas, const DibHandle& pupil, const ProgressFn& progress,
+                              const TellUserFn& tell, const std::filesystem::path& tablePath) {
+  AnalysisResult result;
+  if (!HasPupil(pupil, tell)) return result;
   FftWorkAreas areas;
-  areas.spectrum = AllocGrid(kGridSize, kGridSize, tell);
-  if (areas.spectrum != nullptr) areas.pupil = AllocGrid(kGridSize, kGridSize, tell);
-  if (areas.pupil == nullptr) {
-    result.outcome = FftOutcome::kNoMemory;
+  if (!Allocate(areas, tell)) {
+    result.outcome = AnalysisOutcome::kNoMemory;
     return result;
   }
-  areas.columnBuffer = AllocDoubles(kColumnBufferCount, tell);
-  areas.index = AllocInts(kIndexCount, tell);
-  areas.table = AllocDoubles(kTableCount, tell);
-  areas.index[kTwiddleSizeSlot] = 0;
 
   result.pupilSum = SamplePupil(canvas, pupil, kThumbnailSize, kThumbnailSize, areas.pupil);
   SineTransform2D(kGridSize, kGridSize, 1, areas.pupil, areas.columnBuffer, areas.index,
                   areas.table, progress);
   MirrorSpectrum(areas.pupil, areas.spectrum);
-  result.report = ShowSpectrum(canvas, areas.spectrum, result.pupilSum, tablePath);
-
-  const bool written = TellAnalysisEnd(tell, result.report.centreIsZero, result.report.table);
-  result.outcome = written ? FftOutcome::kDone : FftOutcome::kTableFailed;
+  const SpectrumReport report = ShowSpectrum(canvas, areas.spectrum, result.pupilSum, tablePath);
+  result.captions = {report.apertureCaption, report.titleCaption, report.intensityCaption};
+  result.noLight = report.centreIsZero;
+  result.table = report.table;
+  result.outcome = TellAnalysisEnd(tell, result.noLight, result.table);
   return result;
 }
 

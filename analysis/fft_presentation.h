@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "analysis/double_grid.h"
+#include "sine_transform/work_areas.h"
 #include "canvas/canvas.h"
 #include "output/result_table.h"
 

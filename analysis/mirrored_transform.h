@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/double_grid.h"
+#include "sine_transform/work_areas.h"
 
 namespace voka {
 

@@ -5,13 +5,12 @@
 #include <memory>
 #include <new>
 
-#include "analysis/analysis_end.h"
-#include "analysis/analysis_messages.h"
-#include "analysis/diffraction_sum.h"
-#include "analysis/diffraction_sum_modulus.h"
 #include "analysis/pupil_sampling.h"
-#include "analysis/work_areas.h"
+#include "diffraction_sum/diffraction_sum.h"
+#include "diffraction_sum/field_modulus.h"
 #include "dib/dib_draw_whole.h"
+#include "output/result_table.h"
+#include "sine_transform/work_areas.h"
 
 namespace voka {
 
@@ -76,20 +75,17 @@ void DrawPicture(Canvas& canvas, const ResultTable& normalised) {
 
 }  // namespace
 
-RayTraceResult RunRayTrace(Canvas& canvas, const DibHandle& pupil, const ProgressFn& progress,
+AnalysisResult RunRayTrace(Canvas& canvas, const DibHandle& pupil, const ProgressFn& progress,
                            const TellUserFn& tell, const std::filesystem::path& tablePath) {
-  RayTraceResult result;
-  if (!pupil) {
-    if (tell) tell(kNoPupilMessage);
-    return result;
-  }
+  AnalysisResult result;
+  if (!HasPupil(pupil, tell)) return result;
   // About 200 KiB together: kept off the stack, and taken before anything
   // is drawn so that a failure changes nothing.
   std::unique_ptr<PupilAmplitudes> amplitudes(new (std::nothrow) PupilAmplitudes);
   std::unique_ptr<ImageField> field(new (std::nothrow) ImageField);
   if (!amplitudes || !field) {
     if (tell) tell(kAllocationFailureMessage);
-    result.outcome = RayTraceOutcome::kNoMemory;
+    result.outcome = AnalysisOutcome::kNoMemory;
     return result;
   }
 
@@ -104,8 +100,8 @@ RayTraceResult RunRayTrace(Canvas& canvas, const DibHandle& pupil, const Progres
   DrawPicture(canvas, normalised);
   result.table = WriteResultTable(kRayTraceHeader, normalised, tablePath);
 
-  const bool written = TellAnalysisEnd(tell, result.maximum == 0.0, result.table);
-  result.outcome = written ? RayTraceOutcome::kDone : RayTraceOutcome::kTableFailed;
+  result.noLight = result.maximum == 0.0;
+  result.outcome = TellAnalysisEnd(tell, result.noLight, result.table);
   return result;
 }
 

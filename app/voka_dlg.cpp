@@ -181,11 +181,10 @@ void CVokaDlg::OnOpenImage() {
 
 void CVokaDlg::OnFft() {
   const WaitCursor wait;
-  const FftAnalysisResult result = RunFftAnalysis(
+  const AnalysisResult result = RunFftAnalysis(
       canvas_, currentDib_, [this](int position) { SetProgress(position); },
       [this](std::string_view message) { TellAfterRepaint(message); }, kResultTablePath);
-  if (result.outcome != FftOutcome::kNoPupil && result.outcome != FftOutcome::kNoMemory)
-    pupilSum_ = result.pupilSum;
+  if (result.Drew()) pupilSum_ = result.pupilSum;
   OnPaint();
 }
 

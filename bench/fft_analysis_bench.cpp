@@ -10,11 +10,11 @@
 
 #include "analysis/fft_analysis.h"
 #include "analysis/pupil_sampling.h"
-#include "analysis/sine_transform_2d.h"
-#include "analysis/transform_work.h"
-#include "analysis/work_areas.h"
-#include "bench/median_reporter.h"
-#include "support/pupil_images.h"
+#include "median_reporter.h"
+#include "reference/pupil_images.h"
+#include "sine_transform/sine_transform_2d.h"
+#include "sine_transform/transform_work.h"
+#include "sine_transform/work_areas.h"
 
 namespace voka {
 namespace {
@@ -32,7 +32,7 @@ void BM_WholeFftAnalysis(benchmark::State& state) {
   const auto table = std::filesystem::temp_directory_path() / "voka-bench-VOKA.TXT";
   Canvas canvas;
   for (auto _ : state) {
-    const FftAnalysisResult result = RunFftAnalysis(canvas, pupil, {}, {}, table);
+    const AnalysisResult result = RunFftAnalysis(canvas, pupil, {}, {}, table);
     benchmark::DoNotOptimize(result.pupilSum);
   }
   std::filesystem::remove(table);

@@ -12,11 +12,11 @@
 #include <thread>
 #include <vector>
 
-#include "analysis/diffraction_sum.h"
-#include "analysis/diffraction_sum_modulus.h"
-#include "analysis/diffraction_sum_paths.h"
-#include "bench/median_reporter.h"
-#include "support/plain_diffraction_sum.h"
+#include "diffraction_sum/diffraction_sum.h"
+#include "diffraction_sum/field_modulus.h"
+#include "median_reporter.h"
+#include "reference/plain_diffraction_sum.h"
+#include "simd/instruction_set.h"
 
 namespace {
 
@@ -69,9 +69,11 @@ void BM_DiffractionSum(benchmark::State& state) {
   }
 }
 
-// The narrower paths, for comparison; the product takes the widest available.
+using voka::simd::InstructionSet;
+
+// The narrower instruction sets, for comparison; the product takes the widest.
 void BM_DiffractionSumOnPath(benchmark::State& state) {
-  const auto path = static_cast<voka::SumPath>(state.range(0));
+  const auto path = static_cast<InstructionSet>(state.range(0));
   auto field = std::make_unique<voka::ImageField>();
   for (auto _ : state) {
     voka::DiffractionSumOn(path, BenchPupil(), *field, {});
@@ -90,8 +92,8 @@ BENCHMARK(BM_DiffractionSum)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK(BM_DiffractionSumOnPath)
-    ->Arg(static_cast<int>(voka::SumPath::kScalar))
-    ->Arg(static_cast<int>(voka::SumPath::kSse2))
+    ->Arg(static_cast<int>(InstructionSet::kScalar))
+    ->Arg(static_cast<int>(InstructionSet::kVector2))
     ->Iterations(1)
     ->Repetitions(kPathRepetitions)
     ->Unit(benchmark::kMillisecond)
@@ -114,13 +116,13 @@ double RelativeDeviation() {
   return maximum > 0.0 ? deviation / maximum : deviation;
 }
 
-const char* PathName(voka::SumPath path) {
+const char* PathName(InstructionSet path) {
   switch (path) {
-    case voka::SumPath::kAvx2:
+    case InstructionSet::kAvx2:
       return "AVX2";
-    case voka::SumPath::kSse2:
+    case InstructionSet::kVector2:
       return "SSE2";
-    case voka::SumPath::kScalar:
+    case InstructionSet::kScalar:
       break;
   }
   return "scalar";
@@ -139,7 +141,7 @@ int main(int argc, char** argv) {
 
   const double plain = reporter.Median("BM_PlainLoop");
   const double product = reporter.Median("BM_DiffractionSum");
-  std::printf("\npath %s, %u processors\n", PathName(voka::FastestSumPath()),
+  std::printf("\npath %s, %u processors\n", PathName(voka::simd::Widest()),
               std::thread::hardware_concurrency());
   std::printf("median plain loop:      %10.2f ms\n", plain);
   std::printf("median DiffractionSum:  %10.2f ms\n", product);
@@ -147,7 +149,7 @@ int main(int argc, char** argv) {
     std::printf("ratio plain / product:  %10.1f\n", plain / product);
     std::printf("largest difference / maximum modulus: %.3g\n", RelativeDeviation());
   }
-  for (const voka::SumPath path : {voka::SumPath::kScalar, voka::SumPath::kSse2}) {
+  for (const InstructionSet path : {InstructionSet::kScalar, InstructionSet::kVector2}) {
     const double median =
         reporter.Median("BM_DiffractionSumOnPath/" + std::to_string(static_cast<int>(path)));
     if (plain > 0.0 && median > 0.0) {

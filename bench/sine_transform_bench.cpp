@@ -20,12 +20,11 @@
 #include <string_view>
 #include <vector>
 
-#include "analysis/double_grid.h"
-#include "analysis/sine_transform_2d.h"
-#include "analysis/sine_transform_2d_lanes.h"
-#include "analysis/transform_work.h"
-#include "analysis/work_areas.h"
-#include "bench/median_reporter.h"
+#include "median_reporter.h"
+#include "simd/instruction_set.h"
+#include "sine_transform/sine_transform_2d.h"
+#include "sine_transform/transform_work.h"
+#include "sine_transform/work_areas.h"
 
 namespace {
 
@@ -81,8 +80,8 @@ struct EngineWork {
     }
   }
   void Transform() { voka::SineTransform2D(kSide, kSide, 1, grid, buffer, index, table, {}); }
-  void TransformWith(const voka::BlockTransformPath* path) {
-    voka::SineTransform2DWith(path, kSide, kSide, 1, grid, buffer, index, table, {});
+  void TransformOn(voka::simd::InstructionSet set) {
+    voka::SineTransform2DOn(set, kSide, kSide, 1, grid, buffer, index, table, {});
   }
 };
 
@@ -131,24 +130,20 @@ void BM_FftwRodft01(benchmark::State& state) {
 }
 BENCHMARK(BM_FftwRodft01)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
-// Each way the driver can walk the grid on this machine, for comparison;
-// argument 0 is the widest, the last one transforms one row or column at a time.
+// Each instruction set the driver can walk the grid with, for comparison:
+// argument 0 transforms one row or column at a time, 1 two and 2 four.
 void BM_BlockPath(benchmark::State& state) {
-  std::vector<const voka::BlockTransformPath*> paths = voka::AvailableBlockPaths();
-  paths.push_back(nullptr);
-  const auto chosen = static_cast<std::size_t>(state.range(0));
-  if (chosen >= paths.size()) {
+  const auto set = static_cast<voka::simd::InstructionSet>(state.range(0));
+  if (!voka::simd::Supports(set)) {
     state.SkipWithError("not available on this machine");
     return;
   }
-  const voka::BlockTransformPath* path = paths[chosen];
-  state.SetLabel(path != nullptr ? path->name : "one at a time");
   EngineWork work;
   for (auto _ : state) {
     state.PauseTiming();
     work.Load(Input());
     state.ResumeTiming();
-    work.TransformWith(path);
+    work.TransformOn(set);
     benchmark::DoNotOptimize(work.grid[kSide - 1][kSide - 1]);
     benchmark::ClobberMemory();
   }

@@ -50,23 +50,13 @@ bool Analyse(const BatchOptions& options, Canvas& canvas, const DibHandle& pupil
              std::ostream& err, bool showProgress, const std::filesystem::path& tablePath) {
   const TellUserFn tell = [&err](std::string_view message) { err << message << '\n'; };
   const ProgressFn progress = TerminalProgress(err, showProgress);
-  bool written = false;
-  if (options.analysis == BatchAnalysis::kFft) {
-    const FftAnalysisResult result = RunFftAnalysis(canvas, pupil, progress, tell, tablePath);
-    if (showProgress) err << '\n';
-    written = result.outcome == FftOutcome::kDone;
-    if (result.outcome == FftOutcome::kDone || result.outcome == FftOutcome::kTableFailed) {
-      out << result.report.apertureCaption << '\n'
-          << result.report.titleCaption << '\n'
-          << result.report.intensityCaption << '\n';
-    }
-  } else {
-    const RayTraceResult result = RunRayTrace(canvas, pupil, progress, tell, tablePath);
-    if (showProgress) err << '\n';
-    written = result.outcome == RayTraceOutcome::kDone;
-    out << "最大振幅=" << result.maximum << '\n';
-  }
-  return written;
+  const bool fft = options.analysis == BatchAnalysis::kFft;
+  const AnalysisResult result = fft ? RunFftAnalysis(canvas, pupil, progress, tell, tablePath)
+                                    : RunRayTrace(canvas, pupil, progress, tell, tablePath);
+  if (showProgress) err << '\n';
+  for (const std::string& caption : result.captions) out << caption << '\n';
+  if (!fft) out << "最大振幅=" << result.maximum << '\n';
+  return result.outcome == AnalysisOutcome::kDone;
 }
 
 }  // namespace

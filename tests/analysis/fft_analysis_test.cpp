@@ -10,8 +10,8 @@
 
 #include "analysis/analysis_messages.h"
 #include "analysis/pupil_sampling.h"
-#include "analysis/work_areas.h"
-#include "support/pupil_images.h"
+#include "sine_transform/work_areas.h"
+#include "reference/pupil_images.h"
 #include "support/recorded_run.h"
 
 namespace voka {
@@ -19,7 +19,7 @@ namespace {
 
 using pupil_shapes::PupilShape;
 
-using AnalysisRun = test::RecordedRun<FftAnalysisResult>;
+using AnalysisRun = test::RecordedRun<AnalysisResult>;
 
 AnalysisRun Analyse(Canvas& canvas, const DibHandle& pupil, const std::filesystem::path& table) {
   return test::Record(RunFftAnalysis, canvas, pupil, table);
@@ -73,7 +73,7 @@ TEST(FftAnalysis, TableAgreesWithTheDirectSumToThePrintedDigit) {
   const DibHandle pupil = test::ShapePupil(PupilShape::kFourVanes, 512);
   Canvas canvas;
   const AnalysisRun run = Analyse(canvas, pupil, folder.path() / "VOKA.TXT");
-  ASSERT_EQ(run.result.outcome, FftOutcome::kDone);
+  ASSERT_EQ(run.result.outcome, AnalysisOutcome::kDone);
   EXPECT_TRUE(run.messages.empty());
 
   DoubleGrid grid = AllocGrid(kGridSize, kGridSize, {});
@@ -118,22 +118,22 @@ TEST(FftAnalysis, CaptionsForWhiteBlackAndBluePupils) {
   const AnalysisRun white =
       Analyse(canvas, test::UniformPupil(512, kWhite), folder.path() / "a.txt");
   EXPECT_EQ(white.result.pupilSum, 17247240192.0);
-  EXPECT_EQ(white.result.report.apertureCaption, "開口率  136.59％");
-  EXPECT_EQ(white.result.report.titleCaption, "２次元ＦＦＴ画像");
+  EXPECT_EQ(white.result.captions.at(0), "開口率  136.59％");
+  EXPECT_EQ(white.result.captions.at(1), "２次元ＦＦＴ画像");
 
   const AnalysisRun black =
       Analyse(canvas, test::UniformPupil(64, kBlack), folder.path() / "b.txt");
-  EXPECT_EQ(black.result.report.apertureCaption, "開口率    0.00％");
-  EXPECT_EQ(black.result.report.intensityCaption, "中心強度=    0.00");
-  EXPECT_TRUE(black.result.report.centreIsZero);
+  EXPECT_EQ(black.result.captions.at(0), "開口率    0.00％");
+  EXPECT_EQ(black.result.captions.at(2), "中心強度=    0.00");
+  EXPECT_TRUE(black.result.noLight);
   ASSERT_EQ(black.messages.size(), 1u);
   EXPECT_EQ(black.messages[0], std::string(kNoLightMessage) + kNanTableNote);
 
   const AnalysisRun blue =
       Analyse(canvas, test::UniformPupil(512, Rgb(0, 0, 255)), folder.path() / "c.txt");
   EXPECT_EQ(blue.result.pupilSum, 17179869184.0) << "the sum counts blue";
-  EXPECT_TRUE(blue.result.report.centreIsZero) << "the grid does not";
-  EXPECT_EQ(blue.result.report.apertureCaption, "開口率  136.05％");
+  EXPECT_TRUE(blue.result.noLight) << "the grid does not";
+  EXPECT_EQ(blue.result.captions.at(0), "開口率  136.05％");
   const std::string table = test::ReadFileBytes(folder.path() / "c.txt");
   EXPECT_NE(table.find("nan ,nan ,"), std::string::npos);
   EXPECT_EQ(table.find("inf"), std::string::npos);
@@ -169,7 +169,7 @@ TEST(FftAnalysis, WithoutAnImageNothingChanges) {
   Canvas canvas;
   FillBox(canvas, 10, 10, 20, 20, kWhite);
   const AnalysisRun run = Analyse(canvas, DibHandle(), folder.path() / "VOKA.TXT");
-  EXPECT_EQ(run.result.outcome, FftOutcome::kNoPupil);
+  EXPECT_EQ(run.result.outcome, AnalysisOutcome::kNoPupil);
   ASSERT_EQ(run.messages.size(), 1u);
   EXPECT_EQ(run.messages[0], kNoPupilMessage);
   EXPECT_TRUE(run.progress.empty());
@@ -186,16 +186,20 @@ void* BudgetedAllocator(std::size_t bytes) {
   return std::malloc(bytes);
 }
 
-TEST(FftAnalysis, GridAllocationFailureStopsTheCommand) {
+TEST(FftAnalysis, AnyAllocationFailureStopsTheCommandBeforeItDraws) {
   test::ScratchFolder folder("fft-no-memory");
-  for (const int budget : {0, 1 + 512, 1 + 512 + 1 + 100}) {
+  // Each grid takes its row pointers and 512 rows; then the column buffer,
+  // the index array and the table.
+  constexpr int kGridBlocks = 1 + 512;
+  for (const int budget : {0, kGridBlocks, kGridBlocks + 1 + 100, 2 * kGridBlocks,
+                           2 * kGridBlocks + 1, 2 * kGridBlocks + 2}) {
     Canvas canvas;
     g_allocationBudget = budget;
     const AllocatorHook previous = SetAllocatorHook(BudgetedAllocator);
     const AnalysisRun run =
         Analyse(canvas, test::UniformPupil(8, kWhite), folder.path() / "VOKA.TXT");
     SetAllocatorHook(previous);
-    EXPECT_EQ(run.result.outcome, FftOutcome::kNoMemory) << budget;
+    EXPECT_EQ(run.result.outcome, AnalysisOutcome::kNoMemory) << budget;
     ASSERT_EQ(run.messages.size(), 1u);
     EXPECT_EQ(run.messages[0], "Allocation Failure!");
     EXPECT_EQ(canvas.GetPixel(0, 0), kBlack) << "nothing drawn";
@@ -211,7 +215,7 @@ TEST(FftAnalysis, UnwritableTableLeavesThePreviousOneAndSaysSo) {
   const std::string before = test::ReadFileBytes(table);
   const AnalysisRun run =
       Analyse(canvas, test::UniformPupil(32, kWhite), folder.path() / "missing" / "VOKA.TXT");
-  EXPECT_EQ(run.result.outcome, FftOutcome::kTableFailed);
+  EXPECT_EQ(run.result.outcome, AnalysisOutcome::kTableFailed);
   ASSERT_EQ(run.messages.size(), 1u);
   EXPECT_NE(run.messages[0].find("VOKA.TXT"), std::string::npos) << run.messages[0];
   EXPECT_EQ(test::ReadFileBytes(table), before);

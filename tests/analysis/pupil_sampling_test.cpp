@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "analysis/work_areas.h"
-#include "support/pupil_images.h"
+#include "sine_transform/work_areas.h"
+#include "reference/pupil_images.h"
 
 namespace voka {
 namespace {

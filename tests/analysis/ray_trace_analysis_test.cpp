@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "analysis/analysis_messages.h"
-#include "analysis/diffraction_sum_modulus.h"
+#include "diffraction_sum/field_modulus.h"
 #include "analysis/fft_analysis.h"
-#include "support/plain_diffraction_sum.h"
-#include "support/pupil_images.h"
+#include "reference/plain_diffraction_sum.h"
+#include "reference/pupil_images.h"
 #include "support/recorded_run.h"
 #include "support/sanitizer.h"
 
@@ -21,7 +21,7 @@ using pupil_shapes::PupilShape;
 
 using test::kSanitized;
 
-using AnalysisRun = test::RecordedRun<RayTraceResult>;
+using AnalysisRun = test::RecordedRun<AnalysisResult>;
 
 AnalysisRun Trace(Canvas& canvas, const DibHandle& pupil, const std::filesystem::path& table) {
   return test::Record(RunRayTrace, canvas, pupil, table);
@@ -74,7 +74,7 @@ TEST(RayTrace, TableIsByteIdenticalToThePlainLoopOnSamplePupils) {
     ASSERT_TRUE(pupil);
     Canvas canvas;
     const AnalysisRun run = Trace(canvas, pupil, folder.path() / "VOKA.TXT");
-    ASSERT_EQ(run.result.outcome, RayTraceOutcome::kDone);
+    ASSERT_EQ(run.result.outcome, AnalysisOutcome::kDone);
     EXPECT_EQ(test::ReadFileBytes(folder.path() / "VOKA.TXT"),
               PlainTable(canvas, folder.path() / "plain.txt"));
   }
@@ -114,7 +114,7 @@ TEST(RayTrace, NoLightAndNoTableSaysBothWithoutPromisingNan) {
   Canvas canvas;
   const AnalysisRun run =
       Trace(canvas, test::UniformPupil(16, kBlack), folder.path() / "missing" / "VOKA.TXT");
-  EXPECT_EQ(run.result.outcome, RayTraceOutcome::kTableFailed);
+  EXPECT_EQ(run.result.outcome, AnalysisOutcome::kTableFailed);
   ASSERT_EQ(run.messages.size(), 2u);
   EXPECT_EQ(run.messages[0], kNoLightMessage);
   EXPECT_NE(run.messages[1].find("VOKA.TXT"), std::string::npos) << run.messages[1];
@@ -187,7 +187,7 @@ TEST(RayTrace, WithoutAnImageNothingChanges) {
   Canvas canvas;
   FillBox(canvas, 0, 0, 5, 5, kWhite);
   const AnalysisRun run = Trace(canvas, DibHandle(), folder.path() / "VOKA.TXT");
-  EXPECT_EQ(run.result.outcome, RayTraceOutcome::kNoPupil);
+  EXPECT_EQ(run.result.outcome, AnalysisOutcome::kNoPupil);
   ASSERT_EQ(run.messages.size(), 1u);
   EXPECT_EQ(run.messages[0], kNoPupilMessage);
   EXPECT_TRUE(run.progress.empty());

@@ -6,7 +6,7 @@
 
 #include "app/batch/batch_options.h"
 #include "app/batch/batch_run.h"
-#include "support/pupil_images.h"
+#include "reference/pupil_images.h"
 
 namespace voka {
 namespace {

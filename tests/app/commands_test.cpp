@@ -10,7 +10,7 @@
 #include "app/module_dir.h"
 #include "app/voka_dlg.h"
 #include "canvas/canvas_view.h"
-#include "support/pupil_images.h"
+#include "reference/pupil_images.h"
 
 namespace voka {
 namespace {

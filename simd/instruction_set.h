@@ -1,0 +1,29 @@
+#pragma once
+
+// The processor is asked once, here, which instruction sets it runs; both
+// engines choose their lane type from the answer.
+
+// x86-64 builds carry an AVX2 variant of each kernel besides the baseline one
+// and choose between them at run time, so the program still runs on any
+// x86-64 processor.
+#if defined(__x86_64__) && defined(__GNUC__)
+#define VOKA_HAVE_AVX2_VARIANT 1
+#else
+#define VOKA_HAVE_AVX2_VARIANT 0
+#endif
+
+namespace voka::simd {
+
+enum class InstructionSet {
+  kScalar,   // one double at a time, any processor
+  kVector2,  // two lanes: SSE2 on x86-64, NEON on 64-bit ARM
+  kAvx2,     // four lanes, where the processor (and the system) has AVX2
+};
+
+// Whether this build carries the set and this processor runs it.
+bool Supports(InstructionSet set);
+
+// The widest set Supports, or kScalar.
+InstructionSet Widest();
+
+}  // namespace voka::simd

@@ -1,0 +1,49 @@
+// The block transforms with four sequences at a time in AVX2 registers; the
+// driver calls them only where the processor has AVX2.
+#include "simd/instruction_set.h"
+
+#if VOKA_HAVE_AVX2_VARIANT
+
+// Everything outside the lane type and the kernel templates comes in before
+// the instruction set is widened, so no shared inline function is ever
+// compiled with AVX2 here and then picked by the linker for a processor
+// without it.
+#include <immintrin.h>
+
+#include <cstdint>
+
+#include "simd/scalar_lanes.h"
+#include "sine_transform/transform_work.h"
+#include "sine_transform/work_areas.h"
+
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("avx2"))), apply_to = function)
+#else
+#pragma GCC push_options
+#pragma GCC target("avx2")
+#endif
+
+#include "simd/avx2_lanes.h"
+#include "sine_transform/sine_transform_kernel.h"
+
+namespace voka::lanes {
+
+void TransformRowBlockAvx2(int ncol, int sign, double* const* rows, std::int32_t* index,
+                           double* table) {
+  TransformRowBlock<simd::Avx2Lanes>(ncol, sign, rows, index, table);
+}
+
+void TransformColumnBlockAvx2(int nrow, int sign, double* const* grid, int first,
+                              std::int32_t* index, double* table) {
+  TransformColumnBlock<simd::Avx2Lanes>(nrow, sign, grid, first, index, table);
+}
+
+}  // namespace voka::lanes
+
+#if defined(__clang__)
+#pragma clang attribute pop
+#else
+#pragma GCC pop_options
+#endif
+
+#endif
