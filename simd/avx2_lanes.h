@@ -1,10 +1,9 @@
 #pragma once
 
-// Four lanes in an AVX2 register. Include this only between the
-// instruction-set pragmas of a file that is itself chosen at run time (see
-// instruction_set.h), after every other header, so that nothing but these
-// lanes and the kernels instantiated with them is compiled for AVX2. FMA stays
-// off so that each lane rounds as a scalar double does.
+// Four lanes in an AVX2 register. Include this only between VOKA_BEGIN_AVX2
+// and VOKA_END_AVX2 (instruction_set.h) of a file whose functions are called
+// only where the processor has AVX2. FMA stays off so that each lane rounds
+// as a scalar double does.
 
 #include <immintrin.h>
 

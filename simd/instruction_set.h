@@ -12,6 +12,19 @@
 #define VOKA_HAVE_AVX2_VARIANT 0
 #endif
 
+// Everything between these two is compiled for AVX2. A file that uses them
+// includes every other header first, so that no shared inline function is
+// compiled for AVX2 there and then picked by the linker for a processor
+// without it; only simd/avx2_lanes.h and kernel templates come in between.
+#if VOKA_HAVE_AVX2_VARIANT && defined(__clang__)
+#define VOKA_BEGIN_AVX2 \
+  _Pragma("clang attribute push(__attribute__((target(\"avx2\"))), apply_to = function)")
+#define VOKA_END_AVX2 _Pragma("clang attribute pop")
+#elif VOKA_HAVE_AVX2_VARIANT
+#define VOKA_BEGIN_AVX2 _Pragma("GCC push_options") _Pragma("GCC target(\"avx2\")")
+#define VOKA_END_AVX2 _Pragma("GCC pop_options")
+#endif
+
 namespace voka::simd {
 
 enum class InstructionSet {

@@ -4,10 +4,6 @@
 
 #if VOKA_HAVE_AVX2_VARIANT
 
-// Everything outside the lane type and the kernel templates comes in before
-// the instruction set is widened, so no shared inline function is ever
-// compiled with AVX2 here and then picked by the linker for a processor
-// without it.
 #include <immintrin.h>
 
 #include <cstdint>
@@ -16,13 +12,7 @@
 #include "sine_transform/transform_work.h"
 #include "sine_transform/work_areas.h"
 
-#if defined(__clang__)
-#pragma clang attribute push(__attribute__((target("avx2"))), apply_to = function)
-#else
-#pragma GCC push_options
-#pragma GCC target("avx2")
-#endif
-
+VOKA_BEGIN_AVX2
 #include "simd/avx2_lanes.h"
 #include "sine_transform/sine_transform_kernel.h"
 
@@ -40,10 +30,6 @@ void TransformColumnBlockAvx2(int nrow, int sign, double* const* grid, int first
 
 }  // namespace voka::lanes
 
-#if defined(__clang__)
-#pragma clang attribute pop
-#else
-#pragma GCC pop_options
-#endif
+VOKA_END_AVX2
 
 #endif
