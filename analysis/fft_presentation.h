@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <string>
 
-#include "sine_transform/work_areas.h"
 #include "canvas/canvas.h"
 #include "output/result_table.h"
+#include "sine_transform/work_areas.h"
 
 namespace voka {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "sine_transform/work_areas.h"
 #include "canvas/canvas.h"
 #include "dib/dib_handle.h"
+#include "sine_transform/work_areas.h"
 
 namespace voka {
 

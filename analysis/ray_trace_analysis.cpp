@@ -6,9 +6,9 @@
 #include <new>
 
 #include "analysis/pupil_sampling.h"
+#include "dib/dib_draw_whole.h"
 #include "diffraction_sum/diffraction_sum.h"
 #include "diffraction_sum/field_modulus.h"
-#include "dib/dib_draw_whole.h"
 #include "output/result_table.h"
 #include "sine_transform/work_areas.h"
 

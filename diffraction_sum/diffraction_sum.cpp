@@ -46,7 +46,8 @@ AddPupilColumnFn AddPupilColumnOn(simd::InstructionSet set) {
 #endif
     case simd::InstructionSet::kVector2:
 #if defined(VOKA_HAVE_VECTOR2_LANES) && defined(__SSE2__)
-      return detail::AddPupilColumnLanes<simd::GroupedLanes<simd::Vector2Lanes, detail::kLaneGroupSize>>;
+      return detail::AddPupilColumnLanes<
+          simd::GroupedLanes<simd::Vector2Lanes, detail::kLaneGroupSize>>;
 #else
       break;
 #endif

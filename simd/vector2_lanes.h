@@ -42,13 +42,17 @@ struct Vector2Lanes {
 #if defined(__SSE2__)
   // The operations below have x86 instructions that round and convert as
   // the scalar lane does; the diffraction sum needs them.
-  static V Sqrt(V value) { return _mm_sqrt_pd(value); }
+  static V Sqrt(V value) {
+    return _mm_sqrt_pd(value);
+  }
   static bool AnyAbsAbove(V value, double limit) {
     const __m128d magnitude = _mm_andnot_pd(_mm_set1_pd(-0.0), value);
     return _mm_movemask_pd(_mm_cmpgt_pd(magnitude, _mm_set1_pd(limit))) != 0;
   }
   // Out of range or NaN gives the smallest 32-bit integer.
-  static V TruncateToInt32(V value) { return _mm_cvtepi32_pd(_mm_cvttpd_epi32(value)); }
+  static V TruncateToInt32(V value) {
+    return _mm_cvtepi32_pd(_mm_cvttpd_epi32(value));
+  }
 
   // As ScalarLanes::PlaceInQuadrant, per lane. SSE2 has no 64-bit compare, so
   // the exchange mask is made from the low 32 bits and copied to the high.

@@ -58,8 +58,6 @@ void BitReversePairs(int length, std::int32_t* scratch, typename Lane::V* a) {
   }
 }
 
-
-
 // Sums and differences of the four pairs u0..u3 of one butterfly at
 // distance l: x0 = u0 + u1, x1 = u0 - u1, x2 = u2 + u3, x3 = u2 - u3.
 template <class Lane>

@@ -60,8 +60,8 @@ BlockTransforms BlocksOn(simd::InstructionSet set) {
 // How many rows (or columns) of `length` go at once; 1 when the blocks cannot
 // take this shape.
 int BlockWidth(const BlockTransforms& blocks, int count, int length) {
-  const bool fits = count % blocks.width == 0 && length >= blocks.width &&
-                    length <= lanes::kMaxBlockLength;
+  const bool fits =
+      count % blocks.width == 0 && length >= blocks.width && length <= lanes::kMaxBlockLength;
   return fits ? blocks.width : 1;
 }
 
@@ -87,8 +87,8 @@ void TransformColumnThroughBuffer(int nrow, int sign, DoubleGrid grid, int j, do
   for (int i = 0; i < nrow; ++i) grid[i][j] = buffer[i];
 }
 
-void TransformColumns(const BlockTransforms& blocks, int nrow, int ncol, int sign,
-                      DoubleGrid grid, double* buffer, std::int32_t* index, double* table,
+void TransformColumns(const BlockTransforms& blocks, int nrow, int ncol, int sign, DoubleGrid grid,
+                      double* buffer, std::int32_t* index, double* table,
                       const ProgressFn& progress) {
   const int width = BlockWidth(blocks, ncol, nrow);
   for (int j = 0; j < ncol; j += width) {

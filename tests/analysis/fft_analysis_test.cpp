@@ -10,8 +10,8 @@
 
 #include "analysis/analysis_messages.h"
 #include "analysis/pupil_sampling.h"
-#include "sine_transform/work_areas.h"
 #include "reference/pupil_images.h"
+#include "sine_transform/work_areas.h"
 #include "support/recorded_run.h"
 
 namespace voka {

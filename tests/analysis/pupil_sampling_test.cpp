@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "sine_transform/work_areas.h"
 #include "reference/pupil_images.h"
+#include "sine_transform/work_areas.h"
 
 namespace voka {
 namespace {

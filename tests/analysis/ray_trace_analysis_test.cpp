@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "analysis/analysis_messages.h"
-#include "diffraction_sum/field_modulus.h"
 #include "analysis/fft_analysis.h"
+#include "diffraction_sum/field_modulus.h"
 #include "reference/plain_diffraction_sum.h"
 #include "reference/pupil_images.h"
 #include "support/recorded_run.h"

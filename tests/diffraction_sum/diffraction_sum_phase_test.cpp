@@ -9,8 +9,8 @@
 #include <cstring>
 
 #include "diffraction_sum/diffraction_sum_kernel.h"
-#include "simd/scalar_lanes.h"
 #include "reference/plain_diffraction_sum.h"
+#include "simd/scalar_lanes.h"
 
 namespace voka {
 namespace {

@@ -193,7 +193,8 @@ TEST(DiffractionSum, MatchesThePlainSumAtCheckedPoints) {
       plain.push_back(reference::PlainDiffractionPoint(*pupil, i, j));
     }
     const double centre = std::hypot(plain[0].real, plain[0].imag);  // the largest modulus
-    const auto paths = IsSparse(*pupil) ? AvailablePaths() : std::vector<InstructionSet>{simd::Widest()};
+    const auto paths =
+        IsSparse(*pupil) ? AvailablePaths() : std::vector<InstructionSet>{simd::Widest()};
     for (const InstructionSet path : paths) {
       SCOPED_TRACE("pupil " + name + ", path " + std::to_string(static_cast<int>(path)));
       const Field fast = SumOn(path, *pupil);

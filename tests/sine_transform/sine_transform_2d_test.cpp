@@ -155,8 +155,8 @@ TEST(SineTransform2D, EveryWayOfWalkingTheGridGivesTheReferenceBits) {
         Work work(std::max(nrow, ncol));
         SineTransform2DOn(set, nrow, ncol, sign, g.grid(), work.buffer.data(), work.index.data(),
                           work.table.data(), {});
-        EXPECT_TRUE(SameBits(g, expected)) << "set " << static_cast<int>(set) << " " << nrow << "x"
-                                           << ncol << " sign " << sign;
+        EXPECT_TRUE(SameBits(g, expected))
+            << "set " << static_cast<int>(set) << " " << nrow << "x" << ncol << " sign " << sign;
       }
       Grid fastest = input;
       Transform(fastest, sign);

@@ -166,7 +166,8 @@ TEST(ComplexBackward, IsExactlyTheConjugateOfComplexForward) {
     Twiddles twiddles(n);
     std::vector<double> backward = RandomValues(n, 500 + n);
     const std::vector<double> forward = Forward(backward, twiddles);
-    lanes::BitReversePairs<simd::ScalarLanes>(n, twiddles.index.data() + kScratchStart, backward.data());
+    lanes::BitReversePairs<simd::ScalarLanes>(n, twiddles.index.data() + kScratchStart,
+                                              backward.data());
     lanes::ComplexBackward<simd::ScalarLanes>(n, backward.data(), twiddles.w.data());
     for (int k = 0; k < n / 2; ++k) {
       const double conjugate_im = -forward[2 * k + 1];

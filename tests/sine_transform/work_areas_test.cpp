@@ -94,7 +94,8 @@ TEST(AllocInts, AFailureTellsTheUserAndGivesNull) {
   Told told;
   EXPECT_EQ(AllocInts(24, told.fn()), nullptr);
   EXPECT_EQ(AllocDoubles(768, told.fn()), nullptr);
-  EXPECT_EQ(told.messages, (std::vector<std::string>{"Allocation Failure!", "Allocation Failure!"}));
+  EXPECT_EQ(told.messages,
+            (std::vector<std::string>{"Allocation Failure!", "Allocation Failure!"}));
   testing::internal::CaptureStderr();
   EXPECT_EQ(AllocDoubles(1024, TellUserFn{}), nullptr);
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "Allocation Failure!\n")
