@@ -44,10 +44,29 @@ ProgressFn TerminalProgress(std::ostream& err, bool show) {
   return [&err](int position) { err << "\r解析中 " << position << "%" << std::flush; };
 }
 
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+  // Links resolved and "." or ".." gone, whether or not the files exist yet.
+  const auto resolved = [](const std::filesystem::path& path, std::error_code& error) {
+    const auto absolute = std::filesystem::absolute(path, error);
+    return error ? absolute : std::filesystem::weakly_canonical(absolute, error);
+  };
+  std::error_code error;
+  const auto first = resolved(a, error);
+  if (error) return false;
+  const auto second = resolved(b, error);
+  return !error && first == second;
+}
+
 // A file the user keeps under the PNG's name must not be lost to a slip of
 // the command line (the pupil given as --png's value, say): only a PNG, an
-// empty file or no file at all is replaced.
-bool MayReplaceWithPng(const std::filesystem::path& path, std::ostream& err) {
+// empty file or no file at all is replaced, and never the table this run writes.
+bool MayReplaceWithPng(const std::filesystem::path& path, const std::filesystem::path& tablePath,
+                       std::ostream& err) {
+  if (SameFile(path, tablePath)) {
+    err << ShownPath(path) << " には表を書くので、--png の保存先にはできません。"
+        << "別の名前を指定してください。\n";
+    return false;
+  }
   switch (ExistingContentOf(path, kPngSignature)) {
     case ExistingContent::kNothingToLose:
     case ExistingContent::kSameKind:
@@ -115,7 +134,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
     return kBatchSuccess;
   }
   const std::filesystem::path pngPath = PathFromArgument(options.pngPath);
-  if (!options.pngPath.empty() && !MayReplaceWithPng(pngPath, err)) return kBatchUsageError;
+  if (!options.pngPath.empty() && !MayReplaceWithPng(pngPath, tablePath, err)) return kBatchUsageError;
   const DibHandle pupil = LoadPupil(options, err);
   if (!pupil) return kBatchFailure;
 

@@ -102,6 +102,8 @@ TEST_F(BatchOutputs, PngNeverReplacesAFileOfAnotherKind) {
   EXPECT_NE(run.err.find("PNG ではない"), std::string::npos) << run.err;
   EXPECT_EQ(test::ReadFileBytes(pupil), before);
   EXPECT_FALSE(fs::exists(table_)) << "refused before any work";
+  EXPECT_EQ(Start({"--fft", "--png", "./VOKA.TXT"}).status, 2) << "the table this run writes";
+  EXPECT_FALSE(fs::exists(table_));
 }
 
 TEST_F(BatchOutputs, OutputsThatCannotBeWrittenFailTheRun) {
