@@ -9,10 +9,10 @@
 #ifdef _WIN32
 #define NOMINMAX
 #define WIN32_LEAN_AND_MEAN
+#include <io.h>
 #include <windows.h>
 
 #include <cstdio>
-#include <io.h>
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -30,7 +30,9 @@ std::error_code LastErrno() {
   return std::error_code(code != 0 ? code : EIO, std::generic_category());
 }
 
-std::error_code ErrorOf(std::errc code) { return std::make_error_code(code); }
+std::error_code ErrorOf(std::errc code) {
+  return std::make_error_code(code);
+}
 
 // How many names to try before giving up: a clash of random names is rare,
 // so running out means the folder refuses new files, not bad luck.
@@ -155,8 +157,7 @@ std::error_code ReplaceThroughTemporary(const fs::path& file, std::string_view b
   int descriptor = -1;
   std::error_code error = CreateTemporaryBeside(file, temporary, descriptor);
   if (error) {
-    return old != nullptr && FolderRefusesNewFiles(error) ? WriteInPlace(file, bytes, true)
-                                                          : error;
+    return old != nullptr && FolderRefusesNewFiles(error) ? WriteInPlace(file, bytes, true) : error;
   }
   error = FillTemporary(descriptor, bytes, old);
   if (!error && ::rename(temporary.c_str(), file.c_str()) != 0) error = LastErrno();

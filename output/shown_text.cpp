@@ -76,7 +76,8 @@ std::string ShownPath(const std::filesystem::path& file) {
   const std::filesystem::path& shown = absolute.empty() ? file : absolute;
 #ifdef _WIN32
   const std::u8string text = shown.u8string();
-  return EscapedForDisplay(std::string_view(reinterpret_cast<const char*>(text.data()), text.size()));
+  return EscapedForDisplay(
+      std::string_view(reinterpret_cast<const char*>(text.data()), text.size()));
 #else
   // The name's own bytes: on these systems a file name is any bytes.
   return EscapedForDisplay(shown.native());

@@ -12,8 +12,7 @@ inline constexpr std::chrono::minutes kStaleTemporaryAge{5};
 
 // True when `name` is a temporary that TemporaryPathFor makes for a file
 // called `targetName`: the name, a dot, eight lowercase hex digits, ".partial".
-bool IsTemporaryNameFor(const std::filesystem::path& name,
-                        const std::filesystem::path& targetName);
+bool IsTemporaryNameFor(const std::filesystem::path& name, const std::filesystem::path& targetName);
 
 // Removes, from the target's folder, the plain files that are temporaries of
 // the target and older than kStaleTemporaryAge. Anything it cannot list or

@@ -28,7 +28,9 @@ constexpr NumberRange kApertureMm{1, 50000, "mm"};
 constexpr NumberRange kFocalLengthMm{1, 1000000, "mm"};
 constexpr NumberRange kFieldOfViewLambdaOverD{1, 1024, "λ/D"};
 
-std::string Quoted(std::string_view text) { return "「" + EscapedForDisplay(text) + "」"; }
+std::string Quoted(std::string_view text) {
+  return "「" + EscapedForDisplay(text) + "」";
+}
 
 std::string RangeText(std::string_view option, const NumberRange& range, bool whole) {
   const auto number = [](double value) { return std::to_string(static_cast<long long>(value)); };
@@ -94,7 +96,9 @@ bool Number(BatchOptions& options, std::string_view option, std::string_view val
   return true;
 }
 
-bool SetFlag(BatchOptions&, std::string_view, std::string_view, std::string&) { return true; }
+bool SetFlag(BatchOptions&, std::string_view, std::string_view, std::string&) {
+  return true;
+}
 
 constexpr OptionEntry kOptions[] = {
     {"--fft", false, Choose<BatchAnalysis::kFft>},
@@ -107,8 +111,7 @@ constexpr OptionEntry kOptions[] = {
     {"--wavelength-nm", true, Number<&BatchOptions::wavelengthNm, kWavelengthNm, false>},
     {"--aperture-mm", true, Number<&BatchOptions::apertureMm, kApertureMm, false>},
     {"--focal-mm", true, Number<&BatchOptions::focalLengthMm, kFocalLengthMm, false>},
-    {"--fov", true,
-     Number<&BatchOptions::fieldOfViewLambdaOverD, kFieldOfViewLambdaOverD, false>},
+    {"--fov", true, Number<&BatchOptions::fieldOfViewLambdaOverD, kFieldOfViewLambdaOverD, false>},
     {"--png", true, Text<&BatchOptions::pngPath>},
     {"--fits", true, Text<&BatchOptions::fitsPath>},
     {"--csv", true, Text<&BatchOptions::csvPath>},
@@ -172,8 +175,9 @@ bool CheckForm(BatchOptions& options, const Given& given, std::string& error) {
     return false;
   }
   if (analyses == 0 && !savePupil) {
-    error = "--fft か --raytrace か --psf のどれか一つを指定してください"
-            "（瞳を保存するだけなら --design と --save-pupil）。";
+    error =
+        "--fft か --raytrace か --psf のどれか一つを指定してください"
+        "（瞳を保存するだけなら --design と --save-pupil）。";
     return false;
   }
   if (savePupil) options.analysis = BatchAnalysis::kNone;
@@ -244,7 +248,8 @@ std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& ar
     options.version = options.version || entry->name == "--version";
     if (options.help || options.version) return options;
     std::string_view value;
-    if (entry->takesValue && !TakeValue(arguments, i, entry->name, value, error)) return std::nullopt;
+    if (entry->takesValue && !TakeValue(arguments, i, entry->name, value, error))
+      return std::nullopt;
     if (!entry->apply(options, entry->name, value, error)) return std::nullopt;
   }
   if (!CheckForm(options, given, error)) return std::nullopt;

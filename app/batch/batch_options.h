@@ -15,10 +15,10 @@ enum class BatchAnalysis { kFft, kRayTrace, kPsf, kNone };
 // Empty means "not asked for".
 struct BatchOptions {
   BatchAnalysis analysis = BatchAnalysis::kFft;
-  std::string pupilPath;      // empty: the design, else the built-in sample pupil
-  std::string designPath;     // a design file, or "preset:NAME"
-  std::string pngPath;        // the view as PNG
-  std::string savePupilPath;  // the rendered pupil as .bmp
+  std::string pupilPath;          // empty: the design, else the built-in sample pupil
+  std::string designPath;         // a design file, or "preset:NAME"
+  std::string pngPath;            // the view as PNG
+  std::string savePupilPath;      // the rendered pupil as .bmp
   std::optional<int> sidePixels;  // --size: the pupil's side; default depends on the use
 
   // The star image (--psf).

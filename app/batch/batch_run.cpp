@@ -73,7 +73,8 @@ bool MayReplaceWithPng(const std::filesystem::path& path, const std::filesystem:
       return true;
     case ExistingContent::kOtherKind:
       err << ShownPath(path)
-          << " は PNG ではないファイルなので、--png で上書きしません（PNG の印で始まっていません）。"
+          << " は PNG ではないファイルなので、--png で上書きしません（PNG "
+             "の印で始まっていません）。"
              "別の名前を指定してください。\n";
       return false;
     case ExistingContent::kUnreadable:
@@ -134,7 +135,8 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
     return kBatchSuccess;
   }
   const std::filesystem::path pngPath = PathFromArgument(options.pngPath);
-  if (!options.pngPath.empty() && !MayReplaceWithPng(pngPath, tablePath, err)) return kBatchUsageError;
+  if (!options.pngPath.empty() && !MayReplaceWithPng(pngPath, tablePath, err))
+    return kBatchUsageError;
   const DibHandle pupil = LoadPupil(options, err);
   if (!pupil) return kBatchFailure;
 

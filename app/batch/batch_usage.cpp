@@ -14,7 +14,8 @@ constexpr std::string_view kForms =
     "                   [--wavelength-nm L] [--aperture-mm D] [--focal-mm F] [--fov R]\n"
     "                   [--fits F] [--csv F] [--png F] [--json F]\n"
     "\n"
-    "瞳の画像を画面なしで解析します。--fft と --raytrace は VOKA.TXT を現在のフォルダーに書きます。\n"
+    "瞳の画像を画面なしで解析します。--fft と --raytrace は VOKA.TXT "
+    "を現在のフォルダーに書きます。\n"
     "\n";
 
 constexpr std::string_view kAnalyses =

@@ -45,7 +45,8 @@ std::vector<std::string> UserArguments(int argc, char** argv) {
   for (int i = 1; wide != nullptr && i < count; ++i) {
     const int size = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
     std::string argument(size > 0 ? size - 1 : 0, '\0');
-    if (size > 1) WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, argument.data(), size, nullptr, nullptr);
+    if (size > 1)
+      WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, argument.data(), size, nullptr, nullptr);
     arguments.push_back(std::move(argument));
   }
   LocalFree(wide);

@@ -2,11 +2,10 @@
 // environment, outputs that cannot be written.
 #ifndef _WIN32
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -37,7 +36,8 @@ class BatchProgramRun : public testing::Test {
   Outcome Start(const std::vector<std::string>& arguments, const RunSetup& setup = {}) {
     const fs::path errFile = folder_.path() / "stderr.txt";
     std::vector<char*> argv{const_cast<char*>(VOKA_BATCH_PATH)};
-    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    for (const std::string& argument : arguments)
+      argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
     const pid_t child = ::fork();
     if (child == 0) {
@@ -45,7 +45,8 @@ class BatchProgramRun : public testing::Test {
       const int err = ::open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
       if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0) ::_exit(120);
       if (::chdir(folder_.path().c_str()) != 0) ::_exit(121);
-      for (const std::string& variable : setup.environment) ::putenv(const_cast<char*>(variable.c_str()));
+      for (const std::string& variable : setup.environment)
+        ::putenv(const_cast<char*>(variable.c_str()));
       const rlimit limit{setup.fileSizeLimitBytes, setup.fileSizeLimitBytes};
       if (setup.fileSizeLimitBytes != RLIM_INFINITY) ::setrlimit(RLIMIT_FSIZE, &limit);
       ::execv(VOKA_BATCH_PATH, argv.data());
@@ -117,7 +118,8 @@ TEST_F(BatchOutputs, OutputsThatCannotBeWrittenFailTheRun) {
 
   std::ofstream(table_, std::ios::binary) << "previous";
   constexpr rlim_t kEightKiB = 8 * 1024;  // what `ulimit -f 8` sets; the table is larger
-  run = Start({"--raytrace"}, {.environment = {}, .standardOutput = "/dev/null", .fileSizeLimitBytes = kEightKiB});
+  run = Start({"--raytrace"},
+              {.environment = {}, .standardOutput = "/dev/null", .fileSizeLimitBytes = kEightKiB});
   EXPECT_EQ(run.status, 1) << "not ended by SIGXFSZ";
   EXPECT_NE(run.err.find("ファイルが大きすぎます"), std::string::npos) << run.err;
   EXPECT_EQ(test::ReadFileBytes(table_), "previous");

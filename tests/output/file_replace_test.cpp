@@ -104,7 +104,8 @@ TEST_F(FileReplace, DevicesAreWrittenAsTheyStandAndAFullOneFails) {
 }
 
 TEST_F(FileReplace, OnlyOwnTemporariesOfTheTargetAreCleanedOnceStale) {
-  const auto stale = fs::file_time_type::clock::now() - kStaleTemporaryAge - std::chrono::minutes(1);
+  const auto stale =
+      fs::file_time_type::clock::now() - kStaleTemporaryAge - std::chrono::minutes(1);
   const fs::path old = TemporaryPathFor(target_, 0x1234abcd);
   const fs::path young = TemporaryPathFor(target_, 7);
   const fs::path otherTarget = TemporaryPathFor(folder_.path() / "view.png", 7);

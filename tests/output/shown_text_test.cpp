@@ -15,7 +15,9 @@ TEST(ShownText, HidesWhatCouldMisleadATerminalAndKeepsTheRest) {
   EXPECT_EQ(EscapedForDisplay("\xc0\xaf\xed\xa0\x80"), "\\xC0\\xAF\\xED\\xA0\\x80");
   EXPECT_EQ(EscapedForDisplay("\xe6\x97"), "\\xE6\\x97") << "cut short";
   // C1 control and right-to-left override: valid UTF-8, still hidden.
-  EXPECT_EQ(EscapedForDisplay("\xc2\x9b" "gpj.\xe2\x80\xaexe"), "\\xC2\\x9Bgpj.\\xE2\\x80\\xAExe");
+  EXPECT_EQ(EscapedForDisplay("\xc2\x9b"
+                              "gpj.\xe2\x80\xaexe"),
+            "\\xC2\\x9Bgpj.\\xE2\\x80\\xAExe");
   const std::string once = EscapedForDisplay("x\x01\xff");
   EXPECT_EQ(EscapedForDisplay(once), once);
 }
