@@ -53,7 +53,7 @@ bool ReadNumber(std::string_view option, std::string_view text, const NumberRang
                 bool whole, double& value, std::string& error) {
   const std::optional<double> number = ParseNumber(text, whole);
   if (!number || *number < range.lowest || *number > range.highest) {
-    error = RangeText(option, range, whole) + "（" + Quoted(text) + " は使えません）。";
+    error = RangeText(option, range, whole) + "（" + Quoted(text) + "は使えません）。";
     return false;
   }
   value = *number;
@@ -206,7 +206,7 @@ bool TakeValue(const std::vector<std::string>& arguments, std::size_t& i, std::s
   value = arguments[++i];
   if (value.front() == '-') {
     error = std::string(option) + " には値が必要です。" + Quoted(value) +
-            " は「-」で始まるので値とみなしません（その名前のファイルなら ./" +
+            "は「-」で始まるので値とみなしません（その名前のファイルなら ./" +
             EscapedForDisplay(value) + " と書いてください）。";
     return false;
   }
@@ -228,9 +228,14 @@ std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& ar
                                               std::string& error) {
   BatchOptions options;
   Given given;
+  bool optionsEnded = false;  // after "--", everything is a pupil file
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
-    const bool looksLikeOption = argument.size() > 1 && argument.front() == '-';
+    if (argument == "--" && !optionsEnded) {
+      optionsEnded = true;
+      continue;
+    }
+    const bool looksLikeOption = !optionsEnded && argument.size() > 1 && argument.front() == '-';
     if (!looksLikeOption) {
       if (!TakePupil(options, argument, error)) return std::nullopt;
       continue;

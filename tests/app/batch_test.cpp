@@ -28,6 +28,9 @@ TEST(BatchOptions, AcceptsTheDocumentedForms) {
   EXPECT_EQ(ray->analysis, BatchAnalysis::kRayTrace);
   EXPECT_EQ(ray->pngPath, "out.png");
   EXPECT_TRUE(ray->pupilPath.empty()) << "the built-in sample";
+  auto dashed = Parse({"--raytrace", "--", "-pupil.bmp"});
+  ASSERT_TRUE(dashed);
+  EXPECT_EQ(dashed->pupilPath, "-pupil.bmp");
   auto help = Parse({"--help"});
   ASSERT_TRUE(help);
   EXPECT_TRUE(help->help);
@@ -54,10 +57,11 @@ TEST(BatchOptions, RefusesUsageErrors) {
 }
 
 TEST(BatchOptions, ReadsTheStarImageAndDesignForms) {
-  auto psf = Parse({"--psf", "--design", "preset:four", "--size", "256", "--pad", "2",
-                    "--wavelength-nm", "656.3", "--aperture-mm", "254", "--focal-mm", "1200",
-                    "--fov", "8.5", "--fits", "a.fits", "--csv", "a.csv", "--json", "a.json",
-                    "--png", "a.png"});
+  auto psf =
+      Parse({"--psf", "--design",        "preset:four", "--size",        "256",    "--pad",
+             "2",     "--wavelength-nm", "656.3",       "--aperture-mm", "254",    "--focal-mm",
+             "1200",  "--fov",           "8.5",         "--fits",        "a.fits", "--csv",
+             "a.csv", "--json",          "a.json",      "--png",         "a.png"});
   ASSERT_TRUE(psf);
   EXPECT_EQ(psf->analysis, BatchAnalysis::kPsf);
   EXPECT_EQ(psf->designPath, "preset:four");
