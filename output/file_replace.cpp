@@ -185,6 +185,13 @@ fs::path TemporaryPathFor(const fs::path& target, unsigned tag) {
 #ifndef _WIN32
 
 std::error_code ReplaceFileContents(const fs::path& target, std::string_view bytes) {
+  // Devices and pipes are opened through the name as given: the links in
+  // /proc and /dev that lead to them name no file that could be replaced.
+  struct stat reached {};
+  if (::stat(target.c_str(), &reached) == 0) {
+    if (S_ISDIR(reached.st_mode)) return ErrorOf(std::errc::is_a_directory);
+    if (!S_ISREG(reached.st_mode)) return WriteInPlace(target, bytes, false);
+  }
   fs::path file;
   if (const std::error_code error = FollowLinks(target, file)) return error;
   struct stat old {};
@@ -192,6 +199,7 @@ std::error_code ReplaceFileContents(const fs::path& target, std::string_view byt
     if (errno != ENOENT) return LastErrno();
     return ReplaceThroughTemporary(file, bytes, nullptr);
   }
+  // What the link leads to may have changed since the first look.
   if (S_ISDIR(old.st_mode)) return ErrorOf(std::errc::is_a_directory);
   if (!S_ISREG(old.st_mode)) return WriteInPlace(file, bytes, false);
   if (!MayWrite(file, old)) return ErrorOf(std::errc::permission_denied);
