@@ -38,7 +38,7 @@ std::string RangeText(std::string_view option, const NumberRange& range, bool wh
          " " + range.unit + " の" + (whole ? "整数" : "数") + "を指定してください";
 }
 
-// The whole text must be the number; from_chars takes no sign, spaces or hex prefix.
+// The whole text must be the number: no "+", spaces, hex prefix or trailing text.
 std::optional<double> ParseNumber(std::string_view text, bool whole) {
   double value = 0;
   const char* end = text.data() + text.size();

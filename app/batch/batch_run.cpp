@@ -72,10 +72,8 @@ bool MayReplaceWithPng(const std::filesystem::path& path, const std::filesystem:
     case ExistingContent::kSameKind:
       return true;
     case ExistingContent::kOtherKind:
-      err << ShownPath(path)
-          << " は PNG ではないファイルなので、--png で上書きしません（PNG "
-             "の印で始まっていません）。"
-             "別の名前を指定してください。\n";
+      err << ShownPath(path) << " は PNG ではないファイルなので、--png で上書きしません"
+          << "（PNG の印で始まっていません）。別の名前を指定してください。\n";
       return false;
     case ExistingContent::kUnreadable:
       err << ShownPath(path)
