@@ -10,7 +10,7 @@ namespace voka {
 namespace {
 
 // Causes a user can meet and fix; anything else falls back to the system's text.
-constexpr std::array<std::pair<std::errc, const char*>, 11> kReasons{{
+constexpr std::array<std::pair<std::errc, const char*>, 12> kReasons{{
     {std::errc::permission_denied, "書き込みが許可されていないか、ほかのプログラムが使用中です"},
     {std::errc::operation_not_permitted, "書き込みが許可されていません"},
     {std::errc::read_only_file_system, "読み取り専用のドライブです"},
@@ -22,6 +22,7 @@ constexpr std::array<std::pair<std::errc, const char*>, 11> kReasons{{
     {std::errc::device_or_resource_busy, "ほかのプログラムが使用中です"},
     {std::errc::too_many_symbolic_link_levels, "シンボリックリンクが循環しています"},
     {std::errc::no_such_device_or_address, "読み出す側のいないパイプです"},
+    {std::errc::filename_too_long, "名前が長すぎます"},
 }};
 
 }  // namespace
