@@ -3,12 +3,14 @@
 #include <array>
 #include <utility>
 
+#include "output/shown_text.h"
+
 namespace voka {
 
 namespace {
 
 // Causes a user can meet and fix; anything else falls back to the system's text.
-constexpr std::array<std::pair<std::errc, const char*>, 9> kReasons{{
+constexpr std::array<std::pair<std::errc, const char*>, 12> kReasons{{
     {std::errc::permission_denied, "書き込みが許可されていないか、ほかのプログラムが使用中です"},
     {std::errc::operation_not_permitted, "書き込みが許可されていません"},
     {std::errc::read_only_file_system, "読み取り専用のドライブです"},
@@ -18,14 +20,10 @@ constexpr std::array<std::pair<std::errc, const char*>, 9> kReasons{{
     {std::errc::no_space_on_device, "ディスクに空きがありません"},
     {std::errc::file_too_large, "ファイルが大きすぎます"},
     {std::errc::device_or_resource_busy, "ほかのプログラムが使用中です"},
+    {std::errc::too_many_symbolic_link_levels, "シンボリックリンクが循環しています"},
+    {std::errc::no_such_device_or_address, "読み出す側のいないパイプです"},
+    {std::errc::filename_too_long, "名前が長すぎます"},
 }};
-
-std::string PathText(const std::filesystem::path& file) {
-  std::error_code ignored;
-  const std::filesystem::path shown = std::filesystem::absolute(file, ignored);
-  const std::u8string text = (shown.empty() ? file : shown).u8string();
-  return std::string(text.begin(), text.end());
-}
 
 }  // namespace
 
@@ -38,7 +36,7 @@ std::string WriteFailureReason(const std::error_code& error) {
 }
 
 std::string WriteFailureMessage(const std::filesystem::path& file, const std::error_code& error) {
-  return PathText(file) + " を書き込めませんでした（" + WriteFailureReason(error) +
+  return ShownPath(file) + " を書き込めませんでした（" + WriteFailureReason(error) +
          "）。書き込みのできるフォルダーで実行してください。";
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,14 +10,15 @@ namespace voka {
 // kNone: nothing is analysed; only the pupil is written (--save-pupil).
 enum class BatchAnalysis { kFft, kRayTrace, kPsf, kNone };
 
-// What the headless program was asked to do. Paths are UTF-8 or the bytes
-// the user typed; empty means "not asked for".
+// What the headless program was asked to do. Paths hold the bytes the user
+// typed (UTF-8 on Windows); turn them into paths with PathFromArgument.
+// Empty means "not asked for".
 struct BatchOptions {
   BatchAnalysis analysis = BatchAnalysis::kFft;
-  std::string pupilPath;      // empty: the design, else the built-in sample pupil
-  std::string designPath;     // a design file, or "preset:NAME"
-  std::string pngPath;        // the view as PNG
-  std::string savePupilPath;  // the rendered pupil as .bmp
+  std::string pupilPath;          // empty: the design, else the built-in sample pupil
+  std::string designPath;         // a design file, or "preset:NAME"
+  std::string pngPath;            // the view as PNG
+  std::string savePupilPath;      // the rendered pupil as .bmp
   std::optional<int> sidePixels;  // --size: the pupil's side; default depends on the use
 
   // The star image (--psf).
@@ -30,15 +32,26 @@ struct BatchOptions {
   std::string jsonPath;
 
   bool help = false;
+  bool version = false;
 };
 
-// Reads the arguments after the program name. Exactly one of --fft and
-// --raytrace, at most one pupil file, --png FILE at most once; --help alone
-// is enough. On a usage error returns nothing and sets `error` (UTF-8).
+// Reads the arguments after the program name, one of the forms that
+// BatchUsage shows: one analysis (--fft, --raytrace or --psf), or --design
+// with --save-pupil alone (kNone); at most one pupil file, never with
+// --design; each option at most once; the star image's settings only with
+// --psf. Option values never begin with "-" (a forgotten value must not
+// swallow the next option or the pupil file), and numbers are finite and in
+// range. --help or --version alone is enough. On a usage error returns
+// nothing and sets `error` (UTF-8, the user's text escaped).
 std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& arguments,
                                               std::string& error);
 
-// The text --help prints.
-const char* BatchUsage();
+// A path from an argument as it was typed: on POSIX systems the bytes are
+// the name, whatever their encoding, so a name that is not UTF-8 still opens.
+std::filesystem::path PathFromArgument(const std::string& argument);
+
+// The text --help prints, and the line --version prints.
+std::string BatchUsage();
+inline constexpr const char* kBatchVersionLine = "voka-batch 1.0\n";
 
 }  // namespace voka

@@ -28,6 +28,9 @@ TEST(BatchOptions, AcceptsTheDocumentedForms) {
   EXPECT_EQ(ray->analysis, BatchAnalysis::kRayTrace);
   EXPECT_EQ(ray->pngPath, "out.png");
   EXPECT_TRUE(ray->pupilPath.empty()) << "the built-in sample";
+  auto dashed = Parse({"--raytrace", "--", "-pupil.bmp"});
+  ASSERT_TRUE(dashed);
+  EXPECT_EQ(dashed->pupilPath, "-pupil.bmp");
   auto help = Parse({"--help"});
   ASSERT_TRUE(help);
   EXPECT_TRUE(help->help);
@@ -41,10 +44,70 @@ TEST(BatchOptions, RefusesUsageErrors) {
                                              {"--fft", "a.bmp", "b.bmp"},
                                              {"--fft", "--png"},
                                              {"--fft", "--png", "a.png", "--png", "b.png"},
-                                             {"--fft", "--colour"}}) {
+                                             {"--fft", "--colour"},
+                                             {"--fft", "--png", "--raytrace", "p.bmp"},
+                                             {"--fft", "p.bmp", "--png", "-"},
+                                             {"--fft", "-platform", "xcb"},
+                                             {"--fft", "-reverse"},
+                                             {"--fft", "-style=fusion"}}) {
     std::string error;
     EXPECT_FALSE(ParseBatchOptions(arguments, error)) << arguments.size();
     EXPECT_FALSE(error.empty());
+  }
+}
+
+TEST(BatchOptions, ReadsTheStarImageAndDesignForms) {
+  auto psf =
+      Parse({"--psf", "--design",        "preset:four", "--size",        "256",    "--pad",
+             "2",     "--wavelength-nm", "656.3",       "--aperture-mm", "254",    "--focal-mm",
+             "1200",  "--fov",           "8.5",         "--fits",        "a.fits", "--csv",
+             "a.csv", "--json",          "a.json",      "--png",         "a.png"});
+  ASSERT_TRUE(psf);
+  EXPECT_EQ(psf->analysis, BatchAnalysis::kPsf);
+  EXPECT_EQ(psf->designPath, "preset:four");
+  EXPECT_EQ(psf->sidePixels, 256);
+  EXPECT_EQ(psf->padFactor, 2);
+  EXPECT_DOUBLE_EQ(psf->wavelengthNm, 656.3);
+  EXPECT_EQ(psf->apertureMm, 254.0);
+  EXPECT_DOUBLE_EQ(psf->focalLengthMm, 1200.0);
+  EXPECT_DOUBLE_EQ(psf->fieldOfViewLambdaOverD, 8.5);
+  EXPECT_EQ(psf->fitsPath + psf->csvPath + psf->jsonPath + psf->pngPath, "a.fitsa.csva.jsona.png");
+  auto save = Parse({"--design", "d.json", "--save-pupil", "out.bmp"});
+  ASSERT_TRUE(save);
+  EXPECT_EQ(save->analysis, BatchAnalysis::kNone);
+  EXPECT_EQ(save->savePupilPath, "out.bmp");
+  EXPECT_FALSE(save->sidePixels);
+  auto version = Parse({"--version"});
+  ASSERT_TRUE(version);
+  EXPECT_TRUE(version->version);
+}
+
+// Each refusal names what was wrong; numbers name their range and unit.
+TEST(BatchOptions, RefusesValuesAndCombinationsOutsideTheForms) {
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
+      {{"--psf", "p.bmp", "--size", "15"}, "16〜8192 ピクセル"},
+      {{"--psf", "p.bmp", "--size", "64.5"}, "整数"},
+      {{"--psf", "p.bmp", "--pad", "9"}, "2〜8 倍"},
+      {{"--psf", "p.bmp", "--wavelength-nm", "nan"}, "100〜20000 nm"},
+      {{"--psf", "p.bmp", "--wavelength-nm", "1e999"}, "nm"},
+      {{"--psf", "p.bmp", "--aperture-mm", "0x10"}, "1〜50000 mm"},
+      {{"--psf", "p.bmp", "--focal-mm", "inf"}, "mm"},
+      {{"--psf", "p.bmp", "--fov", " 4"}, "λ/D"},
+      {{"--psf", "p.bmp", "--fov", "-4"}, "「-」で始まる"},
+      {{"--fft", "--pad", "4"}, "--psf と一緒に"},
+      {{"--fft", "--size", "64"}, "--size"},
+      {{"--psf"}, "瞳の画像か --design"},
+      {{"--fft", "p.bmp", "--design", "d.json"}, "一緒に指定できません"},
+      {{"--save-pupil", "out.bmp"}, "--design"},
+      {{"--fft", "--design", "d.json", "--save-pupil", "out.bmp"}, "一つだけ"},
+      {{"--design", "d.json", "--save-pupil", "o.bmp", "--png", "v.png"}, "--png"},
+      {{"--fft", "--fft"}, "一度だけ"},
+      {{"--fft", "-\x1b[2J"}, "\\x1B[2J"}};
+  for (const auto& [arguments, expected] : cases) {
+    std::string error;
+    EXPECT_FALSE(ParseBatchOptions(arguments, error)) << arguments.back();
+    EXPECT_NE(error.find(expected), std::string::npos) << error;
+    EXPECT_EQ(error.find('\x1b'), std::string::npos) << "raw escape in: " << error;
   }
 }
 

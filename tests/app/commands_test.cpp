@@ -142,6 +142,18 @@ TEST_F(DialogCommands, RayTraceDrawsAndEndsAt100) {
   EXPECT_EQ(Table().substr(0, 19), "VOKA \x83\x8C\x83\x43\x83\x67\x83\x8C\x81\x5B\x83\x58\r\n");
 }
 
+TEST_F(DialogCommands, AReadOnlyTableStaysAndTheUserIsTold) {
+  const auto table = folder_.path() / "VOKA.TXT";
+  std::ofstream(table, std::ios::binary) << "kept";
+  std::filesystem::permissions(table, std::filesystem::perms::owner_read);
+  Open(Sample("clear_128_24.bmp"));
+  Press("IDC_RAYTRACE");
+  ASSERT_EQ(messages_.size(), 1);
+  EXPECT_TRUE(messages_[0].contains(QString::fromUtf8("VOKA.TXT を書き込めませんでした（書き込みが")))
+      << messages_[0].toStdString();
+  EXPECT_EQ(Table(), "kept");
+}
+
 std::string RunBatch(const std::filesystem::path& folder, const QStringList& arguments) {
   QProcess batch;
   batch.setWorkingDirectory(QString::fromStdString(folder.string()));
