@@ -39,7 +39,7 @@ control_is_clean() {
   dpkg-deb -e "$deb" "$control"
   # Only what dpkg itself reads: no script may write files outside the package.
   [[ $(ls "$control" | sort | tr '\n' ' ') == "control md5sums " ]] || { ls "$control"; return 1; }
-  grep -q '^Section: science$' "$control/control"
+  grep -q '^Section: science$' "$control/control" || { echo "not in section science"; return 1; }
   grep -Eq '^Depends: .*libqt6' "$control/control" || { cat "$control/control"; return 1; }
 }
 
