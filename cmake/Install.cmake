@@ -27,6 +27,11 @@ endforeach()
 # They link only the system's shared libraries, so the installed copies need
 # no run path of their own (Qt's project setup would give them $ORIGIN).
 set_target_properties(${voka_programs} PROPERTIES INSTALL_RPATH "")
+# Bind every symbol at start, so that the whole offset table is read-only
+# before the program reads a single file from the user.
+if(UNIX AND NOT APPLE)
+  target_link_options(${voka_programs} PRIVATE LINKER:-z,now)
+endif()
 install(TARGETS ${voka_programs}
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
   BUNDLE DESTINATION .)
