@@ -30,7 +30,9 @@ set_target_properties(${voka_programs} PROPERTIES INSTALL_RPATH "")
 # Bind every symbol at start, so that the whole offset table is read-only
 # before the program reads a single file from the user.
 if(UNIX AND NOT APPLE)
-  target_link_options(${voka_programs} PRIVATE LINKER:-z,now)
+  foreach(program IN LISTS voka_programs)
+    target_link_options(${program} PRIVATE LINKER:-z,now)
+  endforeach()
 endif()
 install(TARGETS ${voka_programs}
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
