@@ -4,6 +4,8 @@
 # root, every file lies where the menu entry and the program look for it and
 # the installed voka-batch analyses an installed sample pupil.
 # Usage: check_package.sh voka_<version>_<arch>.deb [build-tree voka-batch]
+# With the build's voka-batch, the installed one must write the same bytes and
+# every sample file of the build must be in the package.
 # Ends with "packaging: N passed, M failed"; exit status 1 if any failed.
 set -uo pipefail
 
@@ -75,7 +77,12 @@ metainfo_release_is_the_package_version() {
 
 pupils_lie_beside_the_program() {
   # The program looks at ../share/voka/pupils from its own folder.
-  compgen -G "$root/usr/bin/../share/voka/pupils/*.bmp" >/dev/null
+  compgen -G "$root/usr/bin/../share/voka/pupils/*.bmp" >/dev/null || return 1
+  # The build writes the samples and their design files beside its voka-batch:
+  # every one of them is shipped.
+  [[ -z $reference_batch ]] && return 0
+  diff <(cd "$(dirname "$reference_batch")" && ls -1 -- *.bmp *.json 2>/dev/null) \
+       <(cd "$root/usr/share/voka/pupils" && ls -1)
 }
 
 documents_are_in_place() {
@@ -92,7 +99,8 @@ documents_are_in_place() {
 programs_use_system_libraries() {
   local program
   for program in "$root"/usr/bin/*; do
-    # A run path into the build tree would load the build's libraries.
+    # A run path would let the program load libraries from beside itself or
+    # from the build tree instead of the system's.
     ! readelf -d "$program" | grep -Eq 'R(UN)?PATH' || { readelf -d "$program" | grep PATH; return 1; }
     ! ldd "$program" | grep -q 'not found' || { ldd "$program" | grep 'not found'; return 1; }
   done
@@ -102,6 +110,7 @@ installed_batch_analyses_an_installed_pupil() {
   local pupil work=$scratch/work
   pupil=$(compgen -G "$root/usr/share/voka/pupils/obstructed_4vanes_128_8.bmp" ||
           compgen -G "$root/usr/share/voka/pupils/*.bmp" | head -n 1)
+  [[ -n $pupil ]] || { echo "no installed pupil"; return 1; }
   mkdir -p "$work" && touch "$scratch/before"
   (cd "$work" && env -u LD_LIBRARY_PATH "$root/usr/bin/voka-batch" --fft "$pupil" >captions.txt) ||
     return 1
