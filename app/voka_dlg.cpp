@@ -15,6 +15,7 @@
 #include "app/about_dlg.h"
 #include "app/app_icon.h"
 #include "app/module_dir.h"
+#include "app/sample_pupil_dir.h"
 #include "app/system_menu.h"
 #include "canvas/canvas_view.h"
 #include "dib/dib_draw_whole.h"
@@ -157,7 +158,8 @@ void CVokaDlg::TellAfterRepaint(std::string_view message) {
 }
 
 void CVokaDlg::OnOpenImage() {
-  const QString initialPath = QString::fromStdString(ModuleDir()) + QStringLiteral("*.bmp");
+  const QString initialPath =
+      SamplePupilDir(QString::fromStdString(ModuleDir())) + QStringLiteral("*.bmp");
   const QString path = chooseFile(initialPath);
   if (path.isEmpty()) return;
 

@@ -13,6 +13,7 @@ packages=(
   libgtest-dev libbenchmark-dev           # tests and benchmarks
   clang libclang-rt-14-dev                # the fuzzer and its runtime
   help2man dpkg-dev fakeroot file         # the manual page and the Debian package
+  librsvg2-bin                            # the menu icon's sizes, drawn from its SVG
   lintian desktop-file-utils appstream    # checks of the package, menu entry and metainfo
 )
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the optimised build, then the build with
-# AddressSanitizer and UndefinedBehaviorSanitizer, then a minute of fuzzing
-# of the bitmap reader and painter. Ends with one line counting the tests.
+# Builds and runs every test: the optimised build, the Debian package made
+# from it and checked, then the build with AddressSanitizer and
+# UndefinedBehaviorSanitizer, then a minute of fuzzing of the bitmap reader
+# and painter. Ends with one line counting the tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
@@ -10,6 +11,27 @@ jobs=$(nproc 2>/dev/null || echo 2)
 passed=0
 failed=0
 skipped=0
+
+# The .deb made from the release build just tested, and its checks; they
+# count with the tests.
+package_stage() {
+  echo "== the Debian package, from the release build"
+  local log status=0
+  log=$(mktemp)
+  { tools/package.sh && tests/packaging/check_package.sh build/voka_*.deb build/release/app/voka-batch; } 2>&1 |
+    tee "$log" || status=$?
+  # "packaging: 11 passed, 0 failed"
+  if [[ $(grep -E '^packaging: [0-9]+ passed, [0-9]+ failed' "$log" | tail -n 1) =~ ([0-9]+)\ passed,\ ([0-9]+) ]]; then
+    passed=$((passed + BASH_REMATCH[1]))
+    failed=$((failed + BASH_REMATCH[2]))
+  fi
+  rm -f "$log"
+  if [[ $status -ne 0 ]]; then
+    echo "ctest: $passed passed, $failed failed, $skipped skipped"
+    exit "$status"
+  fi
+}
+
 for preset in release asan; do
   echo "== $preset build and tests"
   cmake --preset "$preset" >/dev/null
@@ -30,6 +52,7 @@ for preset in release asan; do
     echo "ctest: $passed passed, $failed failed, $skipped skipped"
     exit "$status"
   fi
+  if [[ $preset == release ]]; then package_stage; fi
 done
 
 if [[ -x tools/fuzz.sh ]]; then
