@@ -1,4 +1,5 @@
 #include "analysis/fft_analysis.h"
+#include "support/scratch_files.h"
 
 #include <gtest/gtest.h>
 

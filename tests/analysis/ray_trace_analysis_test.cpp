@@ -1,4 +1,5 @@
 #include "analysis/ray_trace_analysis.h"
+#include "support/scratch_files.h"
 
 #include <gtest/gtest.h>
 

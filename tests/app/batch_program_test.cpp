@@ -12,7 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "support/pupil_images.h"
+#include "reference/pupil_images.h"
+#include "support/scratch_files.h"
 
 namespace voka {
 namespace {

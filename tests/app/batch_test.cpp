@@ -7,6 +7,7 @@
 #include "app/batch/batch_options.h"
 #include "app/batch/batch_run.h"
 #include "reference/pupil_images.h"
+#include "support/scratch_files.h"
 
 namespace voka {
 namespace {

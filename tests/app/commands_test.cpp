@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "app/module_dir.h"
+#include "support/scratch_files.h"
 #include "app/voka_dlg.h"
 #include "canvas/canvas_view.h"
 #include "reference/pupil_images.h"

@@ -1,4 +1,5 @@
 #include "app/sample_pupil_dir.h"
+#include "support/scratch_files.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +7,7 @@
 
 #include "app/module_dir.h"
 #include "app/voka_dlg.h"
-#include "support/pupil_images.h"
+#include "reference/pupil_images.h"
 
 namespace voka {
 namespace {

@@ -1,4 +1,5 @@
 #include "output/file_replace.h"
+#include "support/scratch_files.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,6 @@
 #include <string>
 
 #include "output/stale_temporaries.h"
-#include "support/pupil_images.h"
 
 namespace voka {
 namespace {
