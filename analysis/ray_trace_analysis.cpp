@@ -11,7 +11,7 @@
 #include "analysis/diffraction_sum_modulus.h"
 #include "analysis/pupil_sampling.h"
 #include "analysis/work_areas.h"
-#include "dib/dib_draw_whole.h"
+#include "dib/dib_draw.h"
 
 namespace voka {
 

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <bit>
 
-#include "dib/dib_queries.h"
-#include "dib/little_endian.h"
 
 namespace voka {
 
