@@ -94,7 +94,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   voka::DibRefusal reason = voka::DibRefusal::kNone;
   const voka::DibHandle dib = voka::DibRead(file, &reason);
   Require(static_cast<bool>(dib) == (reason == voka::DibRefusal::kNone));
-  if (!dib) return 0;
+  // Every refusal, the run-length ones included, has a message to show.
+  if (!dib) {
+    Require(!voka::DibRefusalMessage(reason, "pupil.bmp").empty());
+    return 0;
+  }
   // The block drops at most a gap before the pixels.
   Require(dib.Size() <= size);
 
