@@ -1,17 +1,18 @@
 #include "dib/dib_read.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstring>
 #include <new>
 #include <vector>
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #ifdef _WIN32
 #include <io.h>
 #else
-#include <cerrno>
 #include <unistd.h>
 #endif
 
@@ -155,7 +156,8 @@ DibHandle DibRead(DibFile& file, DibRefusal* reason) {
   } catch (const std::bad_alloc&) {
     return Refuse(DibRefusal::kTooLarge, reason);
   }
-  if (file.Read(block.data(), fileBytes) != fileBytes) return Refuse(DibRefusal::kTruncated, reason);
+  if (file.Read(block.data(), fileBytes) != fileBytes)
+    return Refuse(DibRefusal::kTruncated, reason);
 
   DibRefusal why = DibRefusal::kNone;
   std::optional<DibLayout> layout = DescribeDib(block.data(), block.size(), &why);

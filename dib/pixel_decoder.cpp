@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <bit>
 
-
 namespace voka {
 
 IndexColours ReadIndexColours(const DibLayout& layout, const std::uint8_t* block) {

@@ -72,9 +72,7 @@ class RleWalk {
 
  private:
   // Writers may drop the final escapes once every row is written.
-  bool TopRowComplete() const {
-    return row_ >= height_ || (row_ == height_ - 1 && x_ >= width_);
-  }
+  bool TopRowComplete() const { return row_ >= height_ || (row_ == height_ - 1 && x_ >= width_); }
 
   bool RunFits(std::int64_t count) const { return row_ < height_ && x_ + count <= runLimit_; }
 

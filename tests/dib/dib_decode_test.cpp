@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "dib_test_support.h"
-#include "rle_encoder.h"
 #include "pupils/bmp_writer.h"
+#include "rle_encoder.h"
 
 namespace voka {
 namespace {

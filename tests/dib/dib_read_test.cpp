@@ -154,8 +154,8 @@ TEST(DibRead, TakesPixelsFromBehindAGap) {
 TEST(DibRead, PixelOffsetIntoTheHeaderOrPastTheEndIsStale) {
   const Bytes plain = SmallBmp24(5, 3);
   const DibHandle packed = ReadBytes(plain);
-  for (std::uint32_t offset : {0u, 14u, 20u, 53u, static_cast<std::uint32_t>(plain.size() + 1),
-                               0xFFFFFFFFu}) {
+  for (std::uint32_t offset :
+       {0u, 14u, 20u, 53u, static_cast<std::uint32_t>(plain.size() + 1), 0xFFFFFFFFu}) {
     Bytes file = plain;
     SetPixelOffset(file, offset);
     const DibHandle dib = ReadBytes(file);
@@ -323,10 +323,10 @@ TEST(DibRefusalMessage, NamesTheFileAndDiffersByReason) {
   const std::string name = "瞳/pupil.bmp";
   EXPECT_TRUE(DibRefusalMessage(DibRefusal::kNone, file).empty());
   std::set<std::string> messages;
-  for (DibRefusal reason : {DibRefusal::kCannotOpen, DibRefusal::kTooShort, DibRefusal::kNotBitmap,
-                            DibRefusal::kTruncated, DibRefusal::kDamagedRle,
-                            DibRefusal::kDamagedHeader,
-                            DibRefusal::kTooLarge, DibRefusal::kUnsupportedForm}) {
+  for (DibRefusal reason :
+       {DibRefusal::kCannotOpen, DibRefusal::kTooShort, DibRefusal::kNotBitmap,
+        DibRefusal::kTruncated, DibRefusal::kDamagedRle, DibRefusal::kDamagedHeader,
+        DibRefusal::kTooLarge, DibRefusal::kUnsupportedForm}) {
     const std::string message = DibRefusalMessage(reason, file);
     EXPECT_NE(message.find(name), std::string::npos) << message;
     EXPECT_NE(message.find("ください"), std::string::npos) << "says what to do: " << message;
