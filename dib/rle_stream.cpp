@@ -27,7 +27,7 @@ class RleWalk {
         width_(layout.width),
         height_(layout.height),
         eightBit_(layout.compression == kBiRle8),
-        // Two 4-bit pixels share a byte; a run may fill the pad nibble.
+        // Two 4-bit pixels share a byte; runs and moves may reach the pad nibble.
         runLimit_(eightBit_ ? layout.width : (layout.width + 1) / 2 * 2),
         sink_(sink) {
     sink_.MoveToRow(0);
@@ -57,7 +57,7 @@ class RleWalk {
           if (left < kDeltaBytes) return DibRefusal::kTruncated;
           const std::int64_t x = x_ + stream_[position_ + 2];
           const std::int64_t row = row_ + stream_[position_ + 3];
-          if (x > width_ || row >= height_) return DibRefusal::kDamagedRle;
+          if (x > runLimit_ || row >= height_) return DibRefusal::kDamagedRle;
           MoveTo(x, row);
           position_ += kDeltaBytes;
           break;

@@ -20,8 +20,8 @@ namespace voka {
 //   instruction (a missing pad byte of an absolute run included);
 // - kDamagedRle for a run that passes the row's end, a delta that moves past
 //   the row's end or above the top row, or pixels after the top row.
-// A run of RLE4 may cover the pad nibble behind an odd width, which
-// writers that pack two pixels per byte emit; it is not painted.
+// A run or delta of RLE4 may reach the pad nibble behind an odd width,
+// which writers that pack two pixels per byte emit; it is not painted.
 DibRefusal CheckRleStream(const DibLayout& layout, std::span<const std::uint8_t> stream);
 
 // Paints a stream that CheckRleStream accepted through the scaling maps.
