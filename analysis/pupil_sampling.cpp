@@ -5,7 +5,6 @@
 #include "canvas/canvas.h"
 #include "dib/dib_draw.h"
 #include "dib/dib_palette.h"
-#include "dib/dib_whole_image.h"
 
 namespace voka {
 

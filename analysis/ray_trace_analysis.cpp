@@ -6,7 +6,7 @@
 #include <new>
 
 #include "analysis/pupil_sampling.h"
-#include "dib/dib_draw_whole.h"
+#include "dib/dib_draw.h"
 #include "diffraction_sum/diffraction_sum.h"
 #include "diffraction_sum/field_modulus.h"
 #include "output/result_table.h"

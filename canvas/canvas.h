@@ -8,10 +8,6 @@
 
 namespace voka {
 
-// How a painted image is scaled; only nearest-pixel scaling exists here, the
-// mode is kept so that the painter can set it as the drawing state records.
-enum class StretchMode { kBlackOnWhite = 1, kWhiteOnBlack = 2, kColorOnColor = 3 };
-
 // The off-screen 512x512 raster that every picture is drawn on, and the
 // resampler of the pupil image. It holds 24-bit colour, so a pixel reads back
 // exactly the colour last written or painted there. Coordinates outside
@@ -44,24 +40,10 @@ class Canvas {
   // background colour, without anti-aliasing, clipped to the canvas.
   void TextOutput(int x, int y, std::string_view utf8);
 
-  StretchMode Stretch() const { return stretch_; }
-  void SetStretch(StretchMode mode) { stretch_ = mode; }
-
-  // The palette selected for painting; the painter selects its own for the
-  // call and puts the previous one back. Opaque to the canvas.
-  const void* SelectedPalette() const { return palette_; }
-  const void* SelectPalette(const void* palette) {
-    const void* previous = palette_;
-    palette_ = palette;
-    return previous;
-  }
-
  private:
   std::vector<ColourValue> pixels_;
   ColourValue textColour_ = kBlack;
   ColourValue textBackground_ = kWhite;
-  StretchMode stretch_ = StretchMode::kBlackOnWhite;
-  const void* palette_ = nullptr;
 };
 
 // A solid box w pixels wide and h high with its top-left corner at (x, y).

@@ -3,57 +3,51 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <span>
+#include <vector>
+
+#include "dib/dib_layout.h"
 
 namespace voka {
 
-// The handle of one zero-filled block holding a packed device-independent
-// bitmap: the bytes of a .bmp file behind its 14-byte file header, followed by
-// 14 zero bytes. A default-constructed (null) handle means no image. Copies
-// share the block; it is released when the last handle to it lets go. Its
-// bytes are reached only between Lock and Unlock (or through a DibLock),
-// which keeps the discipline of movable memory: callers never keep an address
-// past its unlock.
+class DibFile;
+
+// The handle of one packed device-independent bitmap as the reader accepted
+// it: the bytes of a .bmp file behind its 14-byte file header (without any
+// gap before the pixels), followed by 14 zero bytes, together with the
+// layout that was checked while reading. A default-constructed (null) handle
+// means no image. Copies share the image, which never changes once read;
+// it is released when the last handle to it lets go.
 class DibHandle {
  public:
   DibHandle() = default;
 
-  // A new block of the given length, every byte zero; a null handle when the
-  // memory cannot be had.
-  static DibHandle Allocate(std::size_t bytes);
+  explicit operator bool() const { return image_ != nullptr; }
+  bool IsNull() const { return image_ == nullptr; }
 
-  explicit operator bool() const { return block_ != nullptr; }
-  bool IsNull() const { return block_ == nullptr; }
+  // The block's bytes; empty for a null handle.
+  std::span<const std::uint8_t> Bytes() const;
+  std::size_t Size() const { return Bytes().size(); }
 
-  // Length of the block in bytes; 0 for a null handle.
-  std::size_t Size() const;
-
-  // Address of the block's first byte, counted as one more lock; null for a
-  // null handle. Every Lock is matched by one Unlock.
-  std::uint8_t* Lock() const;
-  void Unlock() const;
-  int LockCount() const;
+  // The checked layout; only for a handle that is not null.
+  const DibLayout& Layout() const { return image_->layout; }
 
  private:
-  struct Block;
-  std::shared_ptr<Block> block_;
+  struct Image {
+    std::vector<std::uint8_t> block;
+    DibLayout layout;
+  };
+  // Only the reader makes images, so every handle carries a checked layout.
+  friend DibHandle DibRead(DibFile& file, DibRefusal* reason);
+  DibHandle(std::vector<std::uint8_t> block, const DibLayout& layout)
+      : image_(std::make_shared<const Image>(Image{std::move(block), layout})) {}
+
+  std::shared_ptr<const Image> image_;
 };
 
-// Holds a handle locked for its own lifetime.
-class DibLock {
- public:
-  explicit DibLock(const DibHandle& handle) : handle_(handle), bytes_(handle.Lock()) {}
-  ~DibLock() {
-    if (bytes_ != nullptr) handle_.Unlock();
-  }
-  DibLock(const DibLock&) = delete;
-  DibLock& operator=(const DibLock&) = delete;
-
-  std::uint8_t* data() const { return bytes_; }
-  std::size_t size() const { return handle_.Size(); }
-
- private:
-  const DibHandle& handle_;
-  std::uint8_t* bytes_;
-};
+inline std::span<const std::uint8_t> DibHandle::Bytes() const {
+  if (!image_) return {};
+  return image_->block;
+}
 
 }  // namespace voka

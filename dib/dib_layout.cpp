@@ -2,9 +2,6 @@
 
 #include <cstdint>
 
-#include "dib/dib_queries.h"
-#include "dib/little_endian.h"
-
 namespace voka {
 
 namespace {
@@ -89,25 +86,33 @@ std::optional<DibLayout> DescribeDib(const std::uint8_t* block, std::size_t size
     for (int i = 0; i < 3; ++i) layout.masks[i] = ReadU32(block + dib_field::kInfoMasks + 4 * i);
   }
 
-  if (IsUncompressed(layout)) {
+  if (IsUncompressed(layout) || IsRunLength(layout)) {
     // Width below 2^31 and bit count below 2^16: the product fits 64 bits.
+    // A run-length image unpacks to these rows too, so a header claiming
+    // more than any block could hold is nonsense whatever its stream says.
     const std::uint64_t rowBits = static_cast<std::uint64_t>(layout.width) * layout.bitCount;
     const std::uint64_t stride = (rowBits + 31) / 32 * 4;
     const auto rows = static_cast<std::uint64_t>(layout.height);
     if (stride > kMaxDibBytes || (rows != 0 && stride > kMaxDibBytes / rows)) {
       return Refuse(DibRefusal::kDamagedHeader, reason);
     }
-    const std::uint64_t end = pixelOffset + stride * rows;
-    if (end > size) return Refuse(MissingPart(end), reason);
-    layout.rowStride = static_cast<std::size_t>(stride);
+    if (IsUncompressed(layout)) layout.rowStride = static_cast<std::size_t>(stride);
   }
   if (reason != nullptr) *reason = DibRefusal::kNone;
   return layout;
 }
 
-std::uint64_t DibDataEnd(const DibLayout& layout) {
-  return layout.pixelOffset +
-         std::uint64_t{layout.rowStride} * static_cast<std::uint64_t>(layout.height);
+bool IsInfoHeaderSize(std::uint32_t headerSize) {
+  return headerSize == 40 || headerSize == 52 || headerSize == 56 || headerSize == 108 ||
+         headerSize == 124;
+}
+
+std::uint64_t DibRowBytes(const DibLayout& layout) {
+  return std::uint64_t{layout.rowStride} * static_cast<std::uint64_t>(layout.height);
+}
+
+bool IsRunLength(const DibLayout& layout) {
+  return layout.infoForm && (layout.compression == kBiRle8 || layout.compression == kBiRle4);
 }
 
 bool IsPaintable(const DibLayout& layout) {

@@ -21,6 +21,9 @@ std::string_view Explanation(DibRefusal reason) {
              "瞳の画像を BMP 形式で保存して選び直してください。";
     case DibRefusal::kTruncated:
       return "は途中で切れています。画像ソフトで保存し直すか、コピーし直してから開いてください。";
+    case DibRefusal::kDamagedRle:
+      return "の圧縮された画素データ（RLE）が壊れています（画像の外へはみ出す指定があります）。"
+             "画像ソフトで圧縮なしの BMP 形式に保存し直してください。";
     case DibRefusal::kDamagedHeader:
       return "のビットマップ情報が壊れています（大きさや色数がファイルの中身と合いません）。"
              "画像ソフトで BMP 形式に保存し直してください。";

@@ -13,7 +13,8 @@ enum class DibRefusal {
   kCannotOpen,       // missing, unreadable, a folder, held by another program
   kTooShort,         // fewer than the 14 bytes of the file header
   kNotBitmap,        // does not begin with "BM"
-  kTruncated,        // ends before its header, colour table or pixel rows do
+  kTruncated,        // ends before its header, colour table, pixel rows or stream do
+  kDamagedRle,       // a run-length stream whose runs or moves leave the image
   kDamagedHeader,    // sizes or counts that no bitmap can have
   kTooLarge,         // longer than any pupil image, or no memory for it
   kUnsupportedForm,  // read, but in a form the painter cannot draw

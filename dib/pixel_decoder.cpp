@@ -3,9 +3,6 @@
 #include <algorithm>
 #include <bit>
 
-#include "dib/dib_queries.h"
-#include "dib/little_endian.h"
-
 namespace voka {
 
 IndexColours ReadIndexColours(const DibLayout& layout, const std::uint8_t* block) {

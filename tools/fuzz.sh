@@ -24,7 +24,7 @@ echo "fuzzing for $seconds s in $work"
 
 status=0
 build/fuzz/tests/fuzz/dib_fuzz "$work/corpus" \
-  -max_total_time="$seconds" -max_len=8192 -timeout=10 -rss_limit_mb=2048 \
+  -dict=tests/fuzz/dib.dict -max_total_time="$seconds" -max_len=8192 -timeout=10 -rss_limit_mb=2048 \
   -print_final_stats=1 -artifact_prefix="$work/findings/" || status=$?
 
 if [ "$status" -ne 0 ] || [ -n "$(ls -A "$work/findings")" ]; then

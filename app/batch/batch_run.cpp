@@ -9,7 +9,7 @@
 #include "analysis/ray_trace_analysis.h"
 #include "app/batch/builtin_pupil.h"
 #include "canvas/canvas_view.h"
-#include "dib/dib_painter.h"
+#include "dib/dib_draw.h"
 #include "dib/dib_read.h"
 #include "output/existing_content.h"
 #include "output/file_replace.h"

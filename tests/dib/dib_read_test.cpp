@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <set>
 #include <string>
 #include <system_error>
 
-#include "dib/myfile.h"
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include "dib_test_support.h"
 #include "pupils/bmp_writer.h"
 
@@ -26,19 +30,13 @@ TEST(DibRead, BlockHoldsFileBehindHeaderThenFourteenZeros) {
   const DibHandle dib = ReadBytes(file);
   ASSERT_TRUE(dib);
   ASSERT_EQ(dib.Size(), file.size());
-  DibLock lock(dib);
+  const auto block = dib.Bytes();
   for (std::size_t i = 0; i + 14 < file.size(); ++i) {
-    ASSERT_EQ(lock.data()[i], file[i + 14]) << "block byte " << i;
+    ASSERT_EQ(block[i], file[i + 14]) << "block byte " << i;
   }
   for (std::size_t i = file.size() - 14; i < file.size(); ++i) {
-    EXPECT_EQ(lock.data()[i], 0) << "trailing byte " << i;
+    EXPECT_EQ(block[i], 0) << "trailing byte " << i;
   }
-}
-
-TEST(DibRead, LeavesTheBlockUnlocked) {
-  const DibHandle dib = ReadBytes(SmallBmp24(2, 2));
-  ASSERT_TRUE(dib);
-  EXPECT_EQ(dib.LockCount(), 0);
 }
 
 // The 14-byte file that is only "BM" and its header: an empty image of
@@ -52,11 +50,10 @@ TEST(DibRead, AcceptsFourteenByteFileAsEmptyImage) {
   ASSERT_TRUE(dib);
   EXPECT_EQ(reason, DibRefusal::kNone);
   EXPECT_EQ(dib.Size(), 14u);
-  DibLock lock(dib);
-  for (std::size_t i = 0; i < 14; ++i) EXPECT_EQ(lock.data()[i], 0);
-  EXPECT_EQ(DibWidth(lock.data()), 0);
-  EXPECT_EQ(DibHeight(lock.data()), 0);
-  EXPECT_EQ(DibColorCount(lock.data()), 0);
+  for (std::uint8_t byte : dib.Bytes()) EXPECT_EQ(byte, 0);
+  EXPECT_EQ(dib.Layout().width, 0);
+  EXPECT_EQ(dib.Layout().height, 0);
+  EXPECT_EQ(dib.Layout().colourCount, 0u);
   EXPECT_FALSE(DibCanPaint(dib));
 }
 
@@ -84,7 +81,7 @@ TEST(DibRead, RefusesFilesNotBeginningWithBM) {
   }
 }
 
-// The file header's size and pixel offset are not consulted.
+// The file header's size is not consulted, nor a pixel offset past the end.
 TEST(DibRead, IgnoresFileHeaderFieldsOtherThanTheMagic) {
   Bytes file = SmallBmp24(3, 3);
   for (std::size_t i = 2; i < 14; ++i) file[i] = 0xEE;
@@ -119,6 +116,60 @@ TEST(DibRead, RefusesPixelRowsCutShort) {
     EXPECT_FALSE(accepted) << "cut " << cut;
     EXPECT_EQ(reason, DibRefusal::kTruncated) << "cut " << cut;
   }
+}
+
+// The file with `gap` bytes of filler between its colour table and its
+// pixels, and the file header's pixel offset moved behind them.
+Bytes WithGap(const Bytes& file, std::size_t gap) {
+  const std::size_t pixels = file[10] | (file[11] << 8) | (file[12] << 16);
+  Bytes gapped(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(pixels));
+  gapped.insert(gapped.end(), gap, 0xA5);
+  gapped.insert(gapped.end(), file.begin() + static_cast<std::ptrdiff_t>(pixels), file.end());
+  const std::size_t offset = pixels + gap;
+  for (int i = 0; i < 4; ++i) gapped[10 + i] = static_cast<std::uint8_t>(offset >> (8 * i));
+  return gapped;
+}
+
+void SetPixelOffset(Bytes& file, std::uint32_t offset) {
+  for (int i = 0; i < 4; ++i) file[10 + i] = static_cast<std::uint8_t>(offset >> (8 * i));
+}
+
+// Some writers align the pixels or leave room behind the colour table; the
+// block drops that gap, so it is the one the packed file gives.
+TEST(DibRead, TakesPixelsFromBehindAGap) {
+  const bmp_writer::ColourImage image = dib_test::ScatteredColours(7, 5, 11);
+  for (const Bytes& plain : {bmp_writer::Bmp24(image), bmp_writer::Bmp8Grey(image)}) {
+    const DibHandle packed = ReadBytes(plain);
+    ASSERT_TRUE(packed);
+    for (std::size_t gap : {1u, 2u, 10u, 1000u}) {
+      const DibHandle gapped = ReadBytes(WithGap(plain, gap));
+      ASSERT_TRUE(gapped) << "gap " << gap;
+      EXPECT_TRUE(std::equal(gapped.Bytes().begin(), gapped.Bytes().end(), packed.Bytes().begin(),
+                             packed.Bytes().end()))
+          << "gap " << gap;
+    }
+  }
+}
+
+TEST(DibRead, PixelOffsetIntoTheHeaderOrPastTheEndIsStale) {
+  const Bytes plain = SmallBmp24(5, 3);
+  const DibHandle packed = ReadBytes(plain);
+  for (std::uint32_t offset :
+       {0u, 14u, 20u, 53u, static_cast<std::uint32_t>(plain.size() + 1), 0xFFFFFFFFu}) {
+    Bytes file = plain;
+    SetPixelOffset(file, offset);
+    const DibHandle dib = ReadBytes(file);
+    ASSERT_TRUE(dib) << "offset " << offset;
+    EXPECT_TRUE(std::equal(dib.Bytes().begin(), dib.Bytes().end(), packed.Bytes().begin(),
+                           packed.Bytes().end()))
+        << "offset " << offset;
+  }
+  // An offset inside the file that leaves too few bytes for the rows.
+  Bytes late = WithGap(plain, 8);
+  SetPixelOffset(late, 54 + 12);
+  DibRefusal reason = DibRefusal::kNone;
+  EXPECT_FALSE(ReadBytes(late, &reason));
+  EXPECT_EQ(reason, DibRefusal::kTruncated);
 }
 
 bmp_writer::InfoFields Fields(std::int32_t width, std::int32_t height, std::uint16_t bitCount,
@@ -221,9 +272,8 @@ TEST_F(DibReadPathTest, ReadsFileInJapaneseFolder) {
   ASSERT_TRUE(dib);
   EXPECT_EQ(reason, DibRefusal::kNone);
   EXPECT_EQ(dib.Size(), file.size());
-  DibLock lock(dib);
-  EXPECT_EQ(DibWidth(lock.data()), 6);
-  EXPECT_EQ(DibHeight(lock.data()), 4);
+  EXPECT_EQ(dib.Layout().width, 6);
+  EXPECT_EQ(dib.Layout().height, 4);
 }
 
 TEST_F(DibReadPathTest, RefusesMissingFileAndFolder) {
@@ -234,6 +284,28 @@ TEST_F(DibReadPathTest, RefusesMissingFileAndFolder) {
   EXPECT_FALSE(DibReadPath(folder_ / u8"瞳の画像", &reason));
   EXPECT_EQ(reason, DibRefusal::kCannotOpen);
 }
+
+#ifndef _WIN32
+// A FIFO swapped in for the file must neither block the open nor be read.
+TEST_F(DibReadPathTest, RefusesFifoAndDeviceWithoutWaiting) {
+  const std::filesystem::path fifo = folder_ / "pupil.bmp";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::filesystem::path& path : {fifo, std::filesystem::path("/dev/zero")}) {
+    DibRefusal reason = DibRefusal::kNone;
+    EXPECT_FALSE(DibReadPath(path, &reason)) << path;
+    EXPECT_EQ(reason, DibRefusal::kCannotOpen) << path;
+  }
+}
+
+// Names are taken byte for byte, whatever their encoding ("副鏡" in Shift-JIS).
+TEST_F(DibReadPathTest, ReadsFileWhoseNameIsNotUtf8) {
+  const std::filesystem::path path = folder_ / std::string("\x95\x9b\x8b\xbe.bmp");
+  ASSERT_TRUE(bmp_writer::WriteFile(path, SmallBmp24(3, 2)));
+  DibRefusal reason = DibRefusal::kNone;
+  EXPECT_TRUE(DibReadPath(path, &reason));
+  EXPECT_EQ(reason, DibRefusal::kNone);
+}
+#endif
 
 TEST_F(DibReadPathTest, ReportsWhyAFileOnDiskIsRefused) {
   const std::filesystem::path text = folder_ / "notes.txt";
@@ -251,15 +323,16 @@ TEST(DibRefusalMessage, NamesTheFileAndDiffersByReason) {
   const std::string name = "瞳/pupil.bmp";
   EXPECT_TRUE(DibRefusalMessage(DibRefusal::kNone, file).empty());
   std::set<std::string> messages;
-  for (DibRefusal reason : {DibRefusal::kCannotOpen, DibRefusal::kTooShort, DibRefusal::kNotBitmap,
-                            DibRefusal::kTruncated, DibRefusal::kDamagedHeader,
-                            DibRefusal::kTooLarge, DibRefusal::kUnsupportedForm}) {
+  for (DibRefusal reason :
+       {DibRefusal::kCannotOpen, DibRefusal::kTooShort, DibRefusal::kNotBitmap,
+        DibRefusal::kTruncated, DibRefusal::kDamagedRle, DibRefusal::kDamagedHeader,
+        DibRefusal::kTooLarge, DibRefusal::kUnsupportedForm}) {
     const std::string message = DibRefusalMessage(reason, file);
     EXPECT_NE(message.find(name), std::string::npos) << message;
     EXPECT_NE(message.find("ください"), std::string::npos) << "says what to do: " << message;
     messages.insert(message);
   }
-  EXPECT_EQ(messages.size(), 7u);
+  EXPECT_EQ(messages.size(), 8u);
 }
 
 }  // namespace

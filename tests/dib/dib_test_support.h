@@ -10,7 +10,8 @@
 #include <vector>
 
 #include "canvas/canvas.h"
-#include "dib/myfile.h"
+#include "dib/dib_draw.h"
+#include "dib/dib_read.h"
 #include "pupils/bmp_writer.h"
 
 namespace voka::dib_test {

@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <string>
 
-#include "dib/myfile.h"
 #include "dib_test_support.h"
 #include "pupils/pupil_shapes.h"
 
@@ -30,12 +29,9 @@ TEST(SamplePupils, EveryFileReadsAndShowsItsShape) {
         DibRefusal reason = DibRefusal::kNone;
         const DibHandle dib = DibReadPath(path, &reason);
         ASSERT_TRUE(dib) << path << ": " << DibRefusalMessage(reason, path);
-        {
-          DibLock lock(dib);
-          EXPECT_EQ(DibWidth(lock.data()), side) << path;
-          EXPECT_EQ(DibHeight(lock.data()), side) << path;
-          EXPECT_EQ(DibColorCount(lock.data()), bits == 8 ? 256 : 0) << path;
-        }
+        EXPECT_EQ(dib.Layout().width, side) << path;
+        EXPECT_EQ(dib.Layout().height, side) << path;
+        EXPECT_EQ(dib.Layout().colourCount, bits == 8 ? 256u : 0u) << path;
         EXPECT_TRUE(DibCanPaint(dib)) << path;
         EXPECT_TRUE(dib_test::SameImage(dib_test::PaintSameSize(dib, side, side), expected))
             << path;

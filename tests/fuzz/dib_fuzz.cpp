@@ -1,5 +1,5 @@
-// Feeds arbitrary bytes to the bitmap reader as a file, then runs the
-// queries, the palette and the painter on whatever it accepts. The painting
+// Feeds arbitrary bytes to the bitmap reader as a file, then checks the
+// layout it accepted and runs the palette and the painter on it. The painting
 // rectangles come from a hash of the input, so that seeds stay valid files.
 
 #include <cstddef>
@@ -7,7 +7,8 @@
 #include <span>
 
 #include "canvas/canvas.h"
-#include "dib/myfile.h"
+#include "dib/dib_draw.h"
+#include "dib/dib_read.h"
 
 namespace {
 
@@ -67,17 +68,16 @@ DibRect Rectangle(std::uint64_t& bits) {
   return {left, top, Beyond(left, Extent(bits)), Beyond(top, Extent(bits))};
 }
 
-void CheckQueries(const voka::DibHandle& dib) {
-  voka::DibLock lock(dib);
-  const std::uint8_t* header = lock.data();
-  const auto layout = voka::DescribeDib(header, lock.size());
-  Require(layout.has_value());
-  Require(voka::DibColorCount(header) == layout->colourCount);
-  Require(static_cast<std::size_t>(voka::DibPixelBits(header) - header) == layout->pixelOffset);
-  Require(layout->pixelOffset <= lock.size());
-  Require(voka::DibWidth(header) >= 0);
-  (void)voka::DibHeight(header);
-  (void)voka::DibColorTableBytes(header);
+// Every part the layout names lies inside the file's own bytes.
+void CheckLayout(const voka::DibHandle& dib) {
+  const voka::DibLayout& layout = dib.Layout();
+  Require(layout.dataEnd + voka::kFileHeaderBytes == dib.Size());
+  Require(layout.tableOffset + layout.colourCount * layout.entryBytes <= layout.pixelOffset);
+  Require(layout.pixelOffset <= layout.dataEnd);
+  Require(layout.width >= 0 && layout.height >= 0);
+  if (voka::DibCanPaint(dib) && !voka::IsRunLength(layout)) {
+    Require(layout.pixelOffset + voka::DibRowBytes(layout) <= layout.dataEnd);
+  }
 }
 
 void Paint(voka::Canvas& canvas, const voka::DibHandle& dib, const voka::Palette* palette,
@@ -94,31 +94,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   voka::DibRefusal reason = voka::DibRefusal::kNone;
   const voka::DibHandle dib = voka::DibRead(file, &reason);
   Require(static_cast<bool>(dib) == (reason == voka::DibRefusal::kNone));
-  if (!dib) return 0;
-  Require(dib.Size() == size);
+  // Every refusal, the run-length ones included, has a message to show.
+  if (!dib) {
+    Require(!voka::DibRefusalMessage(reason, "pupil.bmp").empty());
+    return 0;
+  }
+  // The block drops at most a gap before the pixels.
+  Require(dib.Size() <= size);
 
-  CheckQueries(dib);
+  CheckLayout(dib);
   voka::Palette palette;
   if (voka::DibMakePalette(dib, palette)) {
-    voka::DibLock lock(dib);
-    Require(palette.Entries().size() == voka::DibColorCount(lock.data()));
+    Require(palette.Entries().size() == dib.Layout().colourCount);
   }
 
-  std::int32_t width = 0;
-  std::int32_t height = 0;
-  {
-    voka::DibLock lock(dib);
-    width = voka::DibWidth(lock.data());
-    height = voka::DibHeight(lock.data());
-  }
-  const std::int32_t rows = height < 0 ? -height : height;
-  const DibRect whole{0, 0, width, rows};
+  const DibRect whole = voka::DibWholeImage(dib);
   std::uint64_t bits = Hash(data, size);
   // The sampling's whole-canvas painting is the slowest; one run in eight.
   if (NextBits(bits) % 8 == 0) Paint(canvas, dib, &palette, {0, 0, 512, 512}, whole);
   Paint(canvas, dib, &palette, {2, 25, 130, 153}, whole);
   Paint(canvas, dib, nullptr, Rectangle(bits), Rectangle(bits));
   Paint(canvas, dib, &palette, Rectangle(bits), whole);
-  Require(dib.LockCount() == 0);
   return 0;
 }

@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "dib/myfile.h"
 #include "dib_test_support.h"
 #include "pupils/bmp_writer.h"
 
@@ -12,22 +11,23 @@ namespace {
 using bmp_writer::Bytes;
 using dib_test::ReadBytes;
 
+// The layout the reader checked, with the height signed as stored.
 struct Queried {
-  std::int32_t width;
-  std::int32_t height;
-  std::uint16_t colours;
-  std::uint16_t tableBytes;
-  std::ptrdiff_t pixelOffset;
+  std::int64_t width;
+  std::int64_t height;
+  std::int64_t colours;
+  std::int64_t tableBytes;
+  std::int64_t pixelOffset;
 };
 
 Queried Query(const Bytes& file) {
   const DibHandle dib = ReadBytes(file);
   EXPECT_TRUE(dib);
   if (!dib) return {};
-  DibLock lock(dib);
-  const std::uint8_t* header = lock.data();
-  return {DibWidth(header), DibHeight(header), DibColorCount(header), DibColorTableBytes(header),
-          DibPixelBits(header) - header};
+  const DibLayout& layout = dib.Layout();
+  return {layout.width, layout.topDown ? -layout.height : layout.height, layout.colourCount,
+          static_cast<std::int64_t>(layout.colourCount * layout.entryBytes),
+          static_cast<std::int64_t>(layout.pixelOffset)};
 }
 
 // An information-form file whose pixel rows lie where the file header's
@@ -55,11 +55,11 @@ Bytes InfoFile(std::uint32_t headerSize, std::int32_t width, std::int32_t height
                               Bytes(stride * static_cast<std::size_t>(rows), 0));
 }
 
-std::ptrdiff_t RecordedPixelOffset(const Bytes& file) {
-  return static_cast<std::ptrdiff_t>(file[10] | (file[11] << 8) | (file[12] << 16)) - 14;
+std::int64_t RecordedPixelOffset(const Bytes& file) {
+  return static_cast<std::int64_t>(file[10] | (file[11] << 8) | (file[12] << 16)) - 14;
 }
 
-TEST(DibQueries, EightBitsWithoutColoursUsedHaveFullTable) {
+TEST(DibLayout, EightBitsWithoutColoursUsedHaveFullTable) {
   const Bytes file = InfoFile(40, 9, 5, 8, kBiRgb, 0, 256);
   const Queried q = Query(file);
   EXPECT_EQ(q.width, 9);
@@ -70,7 +70,7 @@ TEST(DibQueries, EightBitsWithoutColoursUsedHaveFullTable) {
   EXPECT_EQ(q.pixelOffset, RecordedPixelOffset(file));
 }
 
-TEST(DibQueries, ColoursUsedWinsOverBitCount) {
+TEST(DibLayout, ColoursUsedWinsOverBitCount) {
   const Queried q = Query(InfoFile(40, 4, 4, 8, kBiRgb, 20, 20));
   EXPECT_EQ(q.colours, 20);
   EXPECT_EQ(q.tableBytes, 80);
@@ -81,14 +81,14 @@ TEST(DibQueries, ColoursUsedWinsOverBitCount) {
   EXPECT_EQ(rgb.pixelOffset, 52);
 }
 
-TEST(DibQueries, TwentyFourBitsHaveNoTable) {
+TEST(DibLayout, TwentyFourBitsHaveNoTable) {
   const Queried q = Query(InfoFile(40, 3, 2, 24, kBiRgb, 0, 0));
   EXPECT_EQ(q.colours, 0);
   EXPECT_EQ(q.tableBytes, 0);
   EXPECT_EQ(q.pixelOffset, 40);
 }
 
-TEST(DibQueries, CoreFormHasThreeByteEntries) {
+TEST(DibLayout, CoreFormHasThreeByteEntries) {
   const Bytes rows(4 * 3, 0);
   const Bytes file = bmp_writer::Assemble(
       bmp_writer::CoreHeader(5, 3, 4),
@@ -102,7 +102,7 @@ TEST(DibQueries, CoreFormHasThreeByteEntries) {
   EXPECT_EQ(q.pixelOffset, RecordedPixelOffset(file));
 }
 
-TEST(DibQueries, CoreFieldsAreUnsignedSixteenBits) {
+TEST(DibLayout, CoreFieldsAreUnsignedSixteenBits) {
   const Bytes file = bmp_writer::Assemble(
       bmp_writer::CoreHeader(40000, 1, 1),
       bmp_writer::ColourTable(std::vector<ColourValue>(2), true), Bytes(5000, 0));
@@ -113,7 +113,7 @@ TEST(DibQueries, CoreFieldsAreUnsignedSixteenBits) {
 
 // The V2 to V5 headers begin like the 40-byte one; read with the core layout
 // they would give a height of 0.
-TEST(DibQueries, LongerHeadersAreReadAsInformationForm) {
+TEST(DibLayout, LongerHeadersAreReadAsInformationForm) {
   for (std::uint32_t size : {52u, 56u, 108u, 124u}) {
     const Bytes file = InfoFile(size, 70000, -3, 8, kBiRgb, 2, 2);
     const Queried q = Query(file);
@@ -125,7 +125,7 @@ TEST(DibQueries, LongerHeadersAreReadAsInformationForm) {
   }
 }
 
-TEST(DibQueries, OtherHeaderSizesKeepTheCoreLayout) {
+TEST(DibLayout, OtherHeaderSizesKeepTheCoreLayout) {
   // A 64-byte header of another system: its first fields read with the
   // core layout, the table behind its stated size.
   Bytes header = bmp_writer::CoreHeader(6, 2, 8);
@@ -141,13 +141,13 @@ TEST(DibQueries, OtherHeaderSizesKeepTheCoreLayout) {
   EXPECT_EQ(q.pixelOffset, 64 + 768);
 }
 
-TEST(DibQueries, TopDownHeightStaysSigned) {
+TEST(DibLayout, TopDownHeightStaysSigned) {
   EXPECT_EQ(Query(InfoFile(40, 2, -7, 24, kBiRgb, 0, 0)).height, -7);
 }
 
 // Three masks lie between a 40-byte header and the pixel rows; inside a V4
 // or V5 header they take no room of their own.
-TEST(DibQueries, BitfieldMasksBehindFortyByteHeaderPrecedeThePixels) {
+TEST(DibLayout, BitfieldMasksBehindFortyByteHeaderPrecedeThePixels) {
   const Bytes behind = InfoFile(40, 4, 2, 32, kBiBitfields, 0, 0);
   EXPECT_EQ(Query(behind).pixelOffset, 52);
   EXPECT_EQ(Query(behind).pixelOffset, RecordedPixelOffset(behind));
