@@ -12,6 +12,7 @@ const char* BatchUsage() {
          "  --raytrace   128x128 の瞳から 64x64 の像点へ回折の総和（レイトレース）を計算します\n"
          "  --png FILE   ウィンドウに表示される 410x165 の領域を PNG で保存します\n"
          "  --help       この説明を表示します\n"
+         "  preset:NAME  --design に使える設計: clear, 3-vanes, 4-vanes, 4-vanes-tangent, 2-double-vanes, 1-curved-vane, 3-curved-vanes\n"
          "  瞳.bmp       瞳の画像（Windows ビットマップ）。省略すると、組み込みの見本\n"
          "               （25% の中央遮蔽と 4 本のスパイダー）を解析します\n"
          "\n"

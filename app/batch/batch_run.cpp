@@ -6,6 +6,7 @@
 #include "analysis/fft_analysis.h"
 #include "analysis/ray_trace_analysis.h"
 #include "app/batch/builtin_pupil.h"
+#include "app/batch/design_run.h"
 #include "canvas/canvas_view.h"
 #include "dib/dib_painter.h"
 #include "dib/dib_read.h"
@@ -21,6 +22,7 @@ std::filesystem::path Utf8Path(const std::string& utf8) {
 // Reads the pupil the user named, or the built-in one; a null handle after
 // telling why.
 DibHandle LoadPupil(const BatchOptions& options, std::ostream& err) {
+  if (!options.designPath.empty()) return LoadDesignPupil(options.designPath, err);
   if (options.pupilPath.empty()) return BuiltinPupil();
   const std::filesystem::path path = Utf8Path(options.pupilPath);
   DibRefusal reason = DibRefusal::kNone;
@@ -76,6 +78,10 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
   if (options.help) {
     out << BatchUsage();
     return kBatchSuccess;
+  }
+  if (!options.savePupilPath.empty()) {
+    const int status = SaveDesignPupil(options, err);
+    if (status != kBatchSuccess || options.analysis == BatchAnalysis::kNone) return status;
   }
   const DibHandle pupil = LoadPupil(options, err);
   if (!pupil) return kBatchFailure;
