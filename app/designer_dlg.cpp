@@ -115,7 +115,9 @@ void CDesignerDlg::BuildControls() {
   obstruction_->setObjectName(QStringLiteral("obstruction"));
   obstruction_->setSpecialValueText(QStringLiteral("なし"));
   obstructionX_ = LengthBox(-kMaxLengthMm, kMaxLengthMm);
+  obstructionX_->setObjectName(QStringLiteral("obstructionX"));
   obstructionY_ = LengthBox(-kMaxLengthMm, kMaxLengthMm);
+  obstructionY_->setObjectName(QStringLiteral("obstructionY"));
   auto* pupilForm = new QFormLayout;
   pupilForm->addRow(QStringLiteral("見本"), presets_);
   pupilForm->addRow(QStringLiteral("口径"), aperture_);
