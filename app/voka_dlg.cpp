@@ -14,6 +14,7 @@
 #include "analysis/ray_trace_analysis.h"
 #include "app/about_dlg.h"
 #include "app/app_icon.h"
+#include "app/designer_dlg.h"
 #include "app/module_dir.h"
 #include "app/sample_pupil_dir.h"
 #include "app/system_menu.h"
@@ -21,6 +22,7 @@
 #include "dib/dib_draw.h"
 #include "dib/dib_read.h"
 #include "output/result_table.h"
+#include "pupils/pupil_bitmap.h"
 #include "resources/resource_ids.h"
 #include "resources/strings.h"
 #include "ui_IDD_MAIN.h"
@@ -43,6 +45,10 @@ std::filesystem::path ToPath(const QString& path) {
 }
 
 const std::filesystem::path kResultTablePath{std::string(kResultTableName)};
+
+// A designed pupil is analysed at the side the FFT samples, like a file of
+// that size.
+constexpr int kDesignedPupilSidePixels = 512;
 
 // Shows the wait cursor while a command computes.
 class WaitCursor {
@@ -72,6 +78,7 @@ bool CVokaDlg::OnInitDialog() {
   connect(ui_->IDC_FILE, &QPushButton::clicked, this, &CVokaDlg::OnOpenImage);
   connect(ui_->IDC_FFT, &QPushButton::clicked, this, &CVokaDlg::OnFft);
   connect(ui_->IDC_RAYTRACE, &QPushButton::clicked, this, &CVokaDlg::OnRayTrace);
+  connect(ui_->IDC_DESIGN, &QPushButton::clicked, this, &CVokaDlg::OnDesign);
 
   AddAboutItemToSystemMenu();
   setWindowIcon(m_hIcon);
@@ -119,10 +126,14 @@ void CVokaDlg::contextMenuEvent(QContextMenuEvent* event) {
   const std::string_view text = LoadResourceString(IDS_ABOUTBOX);
   if (text.empty()) return;
   QMenu menu(this);
+  QAction* design = menu.addAction(ui_->IDC_DESIGN->text());
+  design->setObjectName(QStringLiteral("IDM_DESIGN"));
   QAction* about =
       menu.addAction(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
   about->setObjectName(QStringLiteral("IDM_ABOUTBOX"));
-  if (menu.exec(event->globalPos()) == about) OnSysCommand(IDM_ABOUTBOX, 0);
+  QAction* chosen = menu.exec(event->globalPos());
+  if (chosen == about) OnSysCommand(IDM_ABOUTBOX, 0);
+  if (chosen == design) OnDesign();
 }
 
 bool CVokaDlg::OnSysCommand(int id, qintptr /*parameter*/) {
@@ -171,13 +182,37 @@ void CVokaDlg::OnOpenImage() {
     reason = DibRefusal::kUnsupportedForm;
   }
 
+  ShowNewPupil();
+  if (reason != DibRefusal::kNone) TellAfterRepaint(DibRefusalMessage(reason, ToPath(path)));
+}
+
+void CVokaDlg::ShowNewPupil() {
   FillBox(canvas_, 0, 0, kOpenClearWidth, kOpenClearHeight, kBlack);
   DibDrawWhole(canvas_,
                DibRect{kBandThumbnailLeft, kBandThumbnailTop, kBandThumbnailLeft + kThumbnailSize,
                        kBandThumbnailTop + kThumbnailSize},
                currentDib_);
   OnPaint();
-  if (reason != DibRefusal::kNone) TellAfterRepaint(DibRefusalMessage(reason, ToPath(path)));
+}
+
+void CVokaDlg::OnDesign() {
+  if (!designer_) {
+    designer_ = new CDesignerDlg(this);
+    connect(designer_, &CDesignerDlg::UsePupil, this, &CVokaDlg::OnUseDesign);
+  }
+  designer_->show();
+  designer_->raise();
+  designer_->activateWindow();
+}
+
+// The bitmap's bytes go through the same reader as a file's, so that every
+// analysis sees exactly what it would see had the user saved and opened it.
+void CVokaDlg::OnUseDesign(const pupils::PupilDesign& design) {
+  const bmp_writer::Bytes bytes = pupils::PupilBitmap(design, kDesignedPupilSidePixels);
+  if (bytes.empty()) return;
+  DibMemoryFile file(bytes);
+  currentDib_ = DibRead(file);
+  ShowNewPupil();
 }
 
 void CVokaDlg::OnFft() {

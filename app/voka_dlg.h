@@ -12,13 +12,19 @@
 
 class QProgressBar;
 
+namespace voka::pupils {
+struct PupilDesign;
+}
+
 namespace Ui {
 class IDD_MAIN;
 }
 
 namespace voka {
 
-// The main window: three command buttons, the progress bar and the view of
+class CDesignerDlg;
+
+// The main window: four command buttons, the progress bar and the view of
 // the canvas. Every command runs to completion on the user-interface thread
 // and ends by repainting, so its drawing is on screen before it returns.
 class CVokaDlg : public QDialog {
@@ -37,6 +43,11 @@ class CVokaDlg : public QDialog {
   void OnOpenImage();
   void OnFft();
   void OnRayTrace();
+  // Opens the pupil designer (one window, kept while the dialog lives).
+  void OnDesign();
+  // Takes a designed pupil as if its 512x512 bitmap had been opened.
+  void OnUseDesign(const pupils::PupilDesign& design);
+  CDesignerDlg* Designer() const { return designer_; }
   // Handles the commands of the system menu; true when it was the About item.
   bool OnSysCommand(int id, qintptr parameter);
   // Shows the canvas region in the view now, not at the next event.
@@ -68,11 +79,14 @@ class CVokaDlg : public QDialog {
   // Shows a message once the canvas region on screen is up to date.
   void TellAfterRepaint(std::string_view message);
   bool RefuseUnpaintable(const QString& path);
+  // Clears the view and draws the pupil's thumbnail, as opening a file does.
+  void ShowNewPupil();
 
   std::unique_ptr<Ui::IDD_MAIN> ui_;
   Canvas canvas_;
   DibHandle currentDib_;
   double pupilSum_ = 0.0;
+  CDesignerDlg* designer_ = nullptr;
 };
 
 }  // namespace voka

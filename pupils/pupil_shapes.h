@@ -1,8 +1,10 @@
 #pragma once
 
-// The sample pupils: telescope apertures drawn white (open) on black
-// (blocked), the aperture a circle whose diameter is the image's side.
-// Used by the sample-pupil generator and by the tests that read its files.
+// Simple pupils drawn white (open) on black (blocked) by sampling each pixel's
+// centre, the aperture a circle whose diameter is the image's side: the
+// shapes of the sample pupils without anti-aliasing. The product renders its
+// pupils from designs; the analysis tests and benchmarks keep these as
+// two-level pupils whose every pixel is either open or blocked.
 
 #include <array>
 #include <cmath>

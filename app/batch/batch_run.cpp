@@ -8,6 +8,7 @@
 #include "analysis/fft_analysis.h"
 #include "analysis/ray_trace_analysis.h"
 #include "app/batch/builtin_pupil.h"
+#include "app/batch/design_run.h"
 #include "canvas/canvas_view.h"
 #include "dib/dib_draw.h"
 #include "dib/dib_read.h"
@@ -26,6 +27,7 @@ constexpr std::string_view kPngSignature = "\x89PNG\r\n\x1a\n";
 // Reads the pupil the user named, or the built-in one; a null handle after
 // telling why.
 DibHandle LoadPupil(const BatchOptions& options, std::ostream& err) {
+  if (!options.designPath.empty()) return LoadDesignPupil(options.designPath, err);
   if (options.pupilPath.empty()) return BuiltinPupil();
   const std::filesystem::path path = PathFromArgument(options.pupilPath);
   DibRefusal reason = DibRefusal::kNone;
@@ -125,6 +127,10 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
   const std::filesystem::path pngPath = PathFromArgument(options.pngPath);
   if (!options.pngPath.empty() && !MayReplaceWithPng(pngPath, tablePath, err))
     return kBatchUsageError;
+  if (!options.savePupilPath.empty()) {
+    const int status = SaveDesignPupil(options, err);
+    if (status != kBatchSuccess || options.analysis == BatchAnalysis::kNone) return status;
+  }
   const DibHandle pupil = LoadPupil(options, err);
   if (!pupil) return kBatchFailure;
 

@@ -2,6 +2,7 @@
 #include <string_view>
 
 #include "app/batch/batch_options.h"
+#include "pupils/design_presets.h"
 
 namespace voka {
 
@@ -31,10 +32,6 @@ constexpr std::string_view kPupil =
     "  瞳.bmp              瞳の画像（Windows ビットマップ）。--fft と --raytrace で省略すると、\n"
     "                      組み込みの見本（25% の中央遮蔽と 4 本のスパイダー）を解析します\n"
     "  --design 設計       瞳の設計ファイル（JSON）、または preset:名前 で組み込みの設計\n";
-
-// The designer's presets are listed here, one "preset:NAME  description" line
-// each, indented like the lines above; the list ends with the section.
-constexpr std::string_view kDesignPresets = "";
 
 constexpr std::string_view kPupilRest =
     "  --save-pupil 瞳.bmp 設計から描いた瞳を BMP で保存します（解析はしません）\n"
@@ -70,9 +67,10 @@ constexpr std::string_view kRest =
 }  // namespace
 
 std::string BatchUsage() {
+  const std::string presets = "                      組み込みの設計: " + pupils::PresetNameList() + "\n";
   std::string usage;
   for (const std::string_view part :
-       {kForms, kAnalyses, kPupil, kDesignPresets, kPupilRest, kStarImage, kRest}) {
+       {kForms, kAnalyses, kPupil, std::string_view(presets), kPupilRest, kStarImage, kRest}) {
     usage += part;
   }
   return usage;

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "app/batch/batch_options.h"
+#include "dib/dib_handle.h"
+#include "pupils/pupil_design.h"
+
+namespace voka {
+
+// The side at which a design is analysed: the FFT samples 512x512, and the
+// ray trace takes its 128x128 from the same image as from any file.
+inline constexpr int kDesignAnalysisSidePixels = 512;
+// The side of a saved pupil unless --size says otherwise.
+inline constexpr int kDefaultSavedPupilSidePixels = 512;
+
+// The design rendered as a 24-bit grey bitmap of this side and read back
+// through the bitmap reader, so that every analysis takes it exactly as it
+// would take the same file. Null if the design or side cannot be rendered.
+DibHandle DesignPupil(const pupils::PupilDesign& design,
+                      int sidePixels = kDesignAnalysisSidePixels);
+
+// The pupil of --design FILE.json or --design preset:NAME; null after
+// telling on `err` why the design was refused (file and field named).
+DibHandle LoadDesignPupil(const std::string& designPath, std::ostream& err);
+
+// --save-pupil OUT.bmp [--size N]: renders the design (the built-in one when
+// none is named) and writes the file whole or not at all. Returns the exit
+// status; messages go to `err`.
+int SaveDesignPupil(const BatchOptions& options, std::ostream& err);
+
+}  // namespace voka

@@ -1,0 +1,401 @@
+#include "app/designer_dlg.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <cmath>
+#include <filesystem>
+
+#include "app/module_dir.h"
+#include "output/file_replace.h"
+#include "output/write_failure_message.h"
+#include "pupils/design_check.h"
+#include "pupils/design_file.h"
+#include "pupils/design_json.h"
+#include "pupils/design_presets.h"
+#include "pupils/open_fraction_render.h"
+#include "pupils/pupil_bitmap.h"
+
+namespace voka {
+
+namespace {
+
+// Small enough to render within a frame while a slider is dragged (about a
+// millisecond), large enough to show a vane of a fifth of a millimetre.
+constexpr int kPreviewSidePixels = 320;
+constexpr int kDefaultBitmapSidePixels = 512;
+// Limits of the controls, in millimetres: far beyond any amateur telescope,
+// but finite, so that every value typed can be drawn.
+constexpr double kMaxLengthMm = 10000.0;
+constexpr double kMaxRadiusMm = 1.0e6;
+// The angle slider moves in tenths of a degree.
+constexpr int kSliderStepsPerDegree = 10;
+
+const QString kDesignFilter = QStringLiteral("瞳の設計 (*.json);;All files (*.*)");
+const QString kBitmapFilter = QStringLiteral("BMP files (*.bmp)");
+
+std::filesystem::path ToPath(const QString& path) {
+  return std::filesystem::path(path.toStdU16String());
+}
+
+QString FromUtf8(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QDoubleSpinBox* LengthBox(double minimumMm, double maximumMm, int decimals = 2) {
+  auto* box = new QDoubleSpinBox;
+  box->setRange(minimumMm, maximumMm);
+  box->setDecimals(decimals);
+  box->setSuffix(QStringLiteral(" mm"));
+  box->setKeyboardTracking(true);
+  box->setAccelerated(true);
+  return box;
+}
+
+QString VaneText(std::size_t index, const pupils::Vane& vane) {
+  const bool straight = vane.shape == pupils::VaneShape::kStraight;
+  return QStringLiteral("%1. %2 %3° 幅 %4 mm %5 %6 mm")
+      .arg(index + 1)
+      .arg(straight ? QStringLiteral("直線") : QStringLiteral("曲線"))
+      .arg(vane.angleDeg, 0, 'f', 1)
+      .arg(vane.widthMm, 0, 'f', 2)
+      .arg(straight ? QStringLiteral("オフセット") : QStringLiteral("半径"))
+      .arg(straight ? vane.offsetMm : vane.radiusMm, 0, 'f', 2);
+}
+
+// An error code of the write, or a refusal before it.
+QString SaveBytes(const QString& file, std::string_view bytes) {
+  const std::filesystem::path path = ToPath(file);
+  const std::error_code error = ReplaceFileContents(path, bytes);
+  return error ? FromUtf8(WriteFailureMessage(path, error)) : QString();
+}
+
+}  // namespace
+
+CDesignerDlg::CDesignerDlg(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("瞳の設計"));
+  chooseOpenFile = [this](const QString& filter) {
+    return QFileDialog::getOpenFileName(this, QString(), QString::fromStdString(ModuleDir()),
+                                        filter);
+  };
+  chooseSaveFile = [this](const QString& filter) {
+    return QFileDialog::getSaveFileName(this, QString(), QString::fromStdString(ModuleDir()),
+                                        filter);
+  };
+  tellUser = [this](const QString& text) {
+    QMessageBox::warning(this, windowTitle(), text, QMessageBox::Ok);
+  };
+  BuildControls();
+  ConnectControls();
+  ApplyPreset(2);  // four vanes: the common Newtonian
+}
+
+void CDesignerDlg::BuildControls() {
+  presets_ = new QComboBox;
+  presets_->setObjectName(QStringLiteral("presets"));
+  for (const pupils::DesignPreset& preset : pupils::DesignPresets())
+    presets_->addItem(QString::fromUtf8(preset.title.data(), static_cast<qsizetype>(preset.title.size())));
+
+  aperture_ = LengthBox(0.01, kMaxLengthMm);
+  aperture_->setObjectName(QStringLiteral("aperture"));
+  obstruction_ = LengthBox(0.0, kMaxLengthMm);
+  obstruction_->setObjectName(QStringLiteral("obstruction"));
+  obstruction_->setSpecialValueText(QStringLiteral("なし"));
+  obstructionX_ = LengthBox(-kMaxLengthMm, kMaxLengthMm);
+  obstructionX_->setObjectName(QStringLiteral("obstructionX"));
+  obstructionY_ = LengthBox(-kMaxLengthMm, kMaxLengthMm);
+  obstructionY_->setObjectName(QStringLiteral("obstructionY"));
+  auto* pupilForm = new QFormLayout;
+  pupilForm->addRow(QStringLiteral("見本"), presets_);
+  pupilForm->addRow(QStringLiteral("口径"), aperture_);
+  pupilForm->addRow(QStringLiteral("遮蔽の直径"), obstruction_);
+  pupilForm->addRow(QStringLiteral("遮蔽の位置 x"), obstructionX_);
+  pupilForm->addRow(QStringLiteral("遮蔽の位置 y"), obstructionY_);
+
+  vanes_ = new QListWidget;
+  vanes_->setObjectName(QStringLiteral("vanes"));
+  vanes_->setMinimumWidth(340);
+  addVane_ = new QPushButton(QStringLiteral("追加"));
+  addVane_->setObjectName(QStringLiteral("addVane"));
+  removeVane_ = new QPushButton(QStringLiteral("削除"));
+  removeVane_->setObjectName(QStringLiteral("removeVane"));
+  shape_ = new QComboBox;
+  shape_->setObjectName(QStringLiteral("shape"));
+  shape_->addItems({QStringLiteral("直線"), QStringLiteral("曲線")});
+  angle_ = new QDoubleSpinBox;
+  angle_->setObjectName(QStringLiteral("angle"));
+  angle_->setRange(0.0, 360.0);
+  angle_->setWrapping(true);
+  angle_->setDecimals(1);
+  angle_->setSuffix(QStringLiteral("°"));
+  angleSlider_ = new QSlider(Qt::Horizontal);
+  angleSlider_->setObjectName(QStringLiteral("angleSlider"));
+  angleSlider_->setRange(0, 360 * kSliderStepsPerDegree);
+  width_ = LengthBox(0.001, kMaxLengthMm, 3);
+  width_->setObjectName(QStringLiteral("width"));
+  width_->setSingleStep(0.1);
+  offset_ = LengthBox(-kMaxLengthMm, kMaxLengthMm);
+  offset_->setObjectName(QStringLiteral("offset"));
+  radius_ = LengthBox(-kMaxRadiusMm, kMaxRadiusMm);
+  radius_->setObjectName(QStringLiteral("radius"));
+  auto* vaneButtons = new QHBoxLayout;
+  vaneButtons->addWidget(addVane_);
+  vaneButtons->addWidget(removeVane_);
+  auto* vaneForm = new QFormLayout;
+  vaneForm->addRow(QStringLiteral("形"), shape_);
+  vaneForm->addRow(QStringLiteral("向き（+x から左回り）"), angle_);
+  vaneForm->addRow(QString(), angleSlider_);
+  vaneForm->addRow(QStringLiteral("幅"), width_);
+  vaneForm->addRow(QStringLiteral("オフセット（左へ）"), offset_);
+  vaneForm->addRow(QStringLiteral("半径（+ は左へ曲がる）"), radius_);
+  auto* vaneBox = new QGroupBox(QStringLiteral("スパイダー"));
+  auto* vaneLayout = new QVBoxLayout(vaneBox);
+  vaneLayout->addWidget(vanes_);
+  vaneLayout->addLayout(vaneButtons);
+  vaneLayout->addLayout(vaneForm);
+
+  preview_ = new QLabel;
+  preview_->setObjectName(QStringLiteral("preview"));
+  preview_->setFixedSize(kPreviewSidePixels, kPreviewSidePixels);
+  problem_ = new QLabel;
+  problem_->setObjectName(QStringLiteral("problem"));
+  problem_->setWordWrap(true);
+  problem_->setStyleSheet(QStringLiteral("color: #b00000"));
+  problem_->setMaximumWidth(kPreviewSidePixels);
+  auto* left = new QVBoxLayout;
+  left->addWidget(preview_);
+  left->addWidget(problem_);
+  left->addStretch();
+  auto* right = new QVBoxLayout;
+  right->addLayout(pupilForm);
+  right->addWidget(vaneBox);
+  auto* body = new QHBoxLayout;
+  body->addLayout(left);
+  body->addLayout(right);
+  auto* whole = new QVBoxLayout(this);
+  whole->addLayout(body);
+  whole->addLayout(BuildCommandRow());
+}
+
+QHBoxLayout* CDesignerDlg::BuildCommandRow() {
+  auto* open = new QPushButton(QStringLiteral("開く..."));
+  open->setObjectName(QStringLiteral("openDesign"));
+  saveDesign_ = new QPushButton(QStringLiteral("設計を保存..."));
+  saveDesign_->setObjectName(QStringLiteral("saveDesign"));
+  savePupil_ = new QPushButton(QStringLiteral("BMP で保存..."));
+  savePupil_->setObjectName(QStringLiteral("savePupil"));
+  bitmapSide_ = new QSpinBox;
+  bitmapSide_->setObjectName(QStringLiteral("bitmapSide"));
+  bitmapSide_->setRange(1, pupils::kMaxRenderSidePixels);
+  bitmapSide_->setValue(kDefaultBitmapSidePixels);
+  bitmapSide_->setSuffix(QStringLiteral(" px"));
+  use_ = new QPushButton(QStringLiteral("この瞳を使う"));
+  use_->setObjectName(QStringLiteral("usePupil"));
+  connect(open, &QPushButton::clicked, this, &CDesignerDlg::OnOpenDesign);
+  connect(saveDesign_, &QPushButton::clicked, this, &CDesignerDlg::OnSaveDesign);
+  connect(savePupil_, &QPushButton::clicked, this, &CDesignerDlg::OnSavePupil);
+  connect(use_, &QPushButton::clicked, this, &CDesignerDlg::OnUsePupil);
+  commands_ = new QHBoxLayout;
+  commands_->addWidget(open);
+  commands_->addWidget(saveDesign_);
+  commands_->addSpacing(12);
+  commands_->addWidget(savePupil_);
+  commands_->addWidget(bitmapSide_);
+  commands_->addStretch();
+  commands_->addWidget(use_);
+  return commands_;
+}
+
+void CDesignerDlg::AddCommandButton(QPushButton* button) { commands_->addWidget(button); }
+
+void CDesignerDlg::ConnectControls() {
+  connect(presets_, &QComboBox::activated, this, &CDesignerDlg::ApplyPreset);
+  for (QDoubleSpinBox* box : {aperture_, obstruction_, obstructionX_, obstructionY_, angle_,
+                              width_, offset_, radius_})
+    connect(box, &QDoubleSpinBox::valueChanged, this, &CDesignerDlg::Changed);
+  connect(shape_, &QComboBox::currentIndexChanged, this, &CDesignerDlg::Changed);
+  // The slider and the angle box show one value; either moves the other.
+  connect(angleSlider_, &QSlider::valueChanged, this, [this](int steps) {
+    if (!showing_) angle_->setValue(static_cast<double>(steps) / kSliderStepsPerDegree);
+  });
+  connect(vanes_, &QListWidget::currentRowChanged, this, &CDesignerDlg::ShowVane);
+  connect(addVane_, &QPushButton::clicked, this, &CDesignerDlg::AddVane);
+  connect(removeVane_, &QPushButton::clicked, this, &CDesignerDlg::RemoveVane);
+}
+
+void CDesignerDlg::ApplyPreset(int index) {
+  const auto presets = pupils::DesignPresets();
+  if (index < 0 || static_cast<std::size_t>(index) >= presets.size()) return;
+  const std::optional<pupils::PupilDesign> design = pupils::PresetDesign(presets[index].name);
+  if (!design) return;
+  presets_->setCurrentIndex(index);
+  SetDesign(*design);
+  emit DesignChanged(design_);
+}
+
+void CDesignerDlg::SetDesign(const pupils::PupilDesign& design) {
+  design_ = design;
+  showing_ = true;
+  aperture_->setValue(design.apertureDiameterMm);
+  const pupils::Obstruction obstruction = design.obstruction.value_or(pupils::Obstruction{});
+  obstruction_->setValue(obstruction.diameterMm);
+  obstructionX_->setValue(obstruction.offsetXMm);
+  obstructionY_->setValue(obstruction.offsetYMm);
+  showing_ = false;
+  RefreshVaneList();
+  ShowPreview();
+}
+
+void CDesignerDlg::RefreshVaneList() {
+  showing_ = true;
+  const int current = vanes_->currentRow();
+  vanes_->clear();
+  for (std::size_t i = 0; i < design_.vanes.size(); ++i) vanes_->addItem(VaneText(i, design_.vanes[i]));
+  showing_ = false;
+  const int count = static_cast<int>(design_.vanes.size());
+  vanes_->setCurrentRow(count == 0 ? -1 : std::clamp(current, 0, count - 1));
+  ShowVane(vanes_->currentRow());
+}
+
+void CDesignerDlg::ShowVane(int index) {
+  if (showing_) return;
+  const bool valid = index >= 0 && static_cast<std::size_t>(index) < design_.vanes.size();
+  for (QWidget* control : std::initializer_list<QWidget*>{shape_, angle_, angleSlider_, width_,
+                                                          offset_, radius_, removeVane_})
+    control->setEnabled(valid);
+  if (!valid) return;
+  const pupils::Vane& vane = design_.vanes[static_cast<std::size_t>(index)];
+  const bool straight = vane.shape == pupils::VaneShape::kStraight;
+  showing_ = true;
+  shape_->setCurrentIndex(straight ? 0 : 1);
+  angle_->setValue(std::fmod(std::fmod(vane.angleDeg, 360.0) + 360.0, 360.0));
+  angleSlider_->setValue(static_cast<int>(std::lround(angle_->value() * kSliderStepsPerDegree)));
+  width_->setValue(vane.widthMm);
+  offset_->setValue(vane.offsetMm);
+  radius_->setValue(vane.radiusMm);
+  showing_ = false;
+  offset_->setEnabled(straight);
+  radius_->setEnabled(!straight);
+}
+
+void CDesignerDlg::ReadControls() {
+  design_.apertureDiameterMm = aperture_->value();
+  if (obstruction_->value() > 0)
+    design_.obstruction =
+        pupils::Obstruction{obstruction_->value(), obstructionX_->value(), obstructionY_->value()};
+  else
+    design_.obstruction.reset();
+  const int index = vanes_->currentRow();
+  if (index < 0 || static_cast<std::size_t>(index) >= design_.vanes.size()) return;
+  pupils::Vane& vane = design_.vanes[static_cast<std::size_t>(index)];
+  vane.shape = shape_->currentIndex() == 0 ? pupils::VaneShape::kStraight : pupils::VaneShape::kCurved;
+  vane.angleDeg = angle_->value();
+  vane.widthMm = width_->value();
+  vane.offsetMm = offset_->value();
+  vane.radiusMm = radius_->value();
+  offset_->setEnabled(vane.shape == pupils::VaneShape::kStraight);
+  radius_->setEnabled(vane.shape == pupils::VaneShape::kCurved);
+  showing_ = true;
+  angleSlider_->setValue(static_cast<int>(std::lround(vane.angleDeg * kSliderStepsPerDegree)));
+  vanes_->item(index)->setText(VaneText(static_cast<std::size_t>(index), vane));
+  showing_ = false;
+}
+
+void CDesignerDlg::Changed() {
+  if (showing_) return;
+  ReadControls();
+  ShowPreview();
+  if (!pupils::FindDesignProblem(design_)) emit DesignChanged(design_);
+}
+
+void CDesignerDlg::AddVane() {
+  pupils::Vane vane;
+  if (!design_.vanes.empty()) vane = design_.vanes.back();
+  vane.angleDeg = std::fmod(vane.angleDeg + 90.0, 360.0);
+  if (design_.vanes.size() >= static_cast<std::size_t>(pupils::kMaxVanes)) return;
+  design_.vanes.push_back(vane);
+  vanes_->setCurrentRow(-1);
+  RefreshVaneList();
+  vanes_->setCurrentRow(static_cast<int>(design_.vanes.size()) - 1);
+  Changed();
+}
+
+void CDesignerDlg::RemoveVane() {
+  const int index = vanes_->currentRow();
+  if (index < 0 || static_cast<std::size_t>(index) >= design_.vanes.size()) return;
+  design_.vanes.erase(design_.vanes.begin() + index);
+  RefreshVaneList();
+  ShowPreview();
+  if (!pupils::FindDesignProblem(design_)) emit DesignChanged(design_);
+}
+
+void CDesignerDlg::ShowPreview() {
+  const std::optional<pupils::DesignProblem> problem = pupils::FindDesignProblem(design_);
+  // A design that cannot be drawn is neither used nor saved: its file would
+  // be refused when opened again.
+  for (QPushButton* command : {use_, savePupil_, saveDesign_}) command->setEnabled(!problem);
+  if (problem) {
+    // The last drawable pupil stays in view while the user corrects the value.
+    problem_->setText(QStringLiteral("「%1」: %2").arg(FromUtf8(problem->field), FromUtf8(problem->reason)));
+    return;
+  }
+  problem_->clear();
+  if (!pupils::RenderOpenFractionInto(design_, kPreviewSidePixels, previewFractions_)) return;
+  QImage image(kPreviewSidePixels, kPreviewSidePixels, QImage::Format_Grayscale8);
+  for (int y = 0; y < kPreviewSidePixels; ++y) {
+    uchar* line = image.scanLine(y);
+    for (int x = 0; x < kPreviewSidePixels; ++x)
+      line[x] = static_cast<uchar>(pupils::GreyLevel(
+          previewFractions_[static_cast<std::size_t>(y) * kPreviewSidePixels + x]));
+  }
+  preview_->setPixmap(QPixmap::fromImage(image));
+}
+
+void CDesignerDlg::OnOpenDesign() {
+  const QString file = chooseOpenFile(kDesignFilter);
+  if (file.isEmpty()) return;
+  const pupils::DesignLoad load = pupils::LoadDesignFile(ToPath(file));
+  if (!load.design) return tellUser(FromUtf8(load.message));
+  SetDesign(*load.design);
+  emit DesignChanged(design_);
+}
+
+void CDesignerDlg::OnSaveDesign() {
+  if (pupils::FindDesignProblem(design_)) return;
+  const QString file = chooseSaveFile(kDesignFilter);
+  if (file.isEmpty()) return;
+  const QByteArray text = pupils::DesignToJson(design_);
+  const QString failure = SaveBytes(file, std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+  if (!failure.isEmpty()) tellUser(failure);
+}
+
+void CDesignerDlg::OnSavePupil() {
+  if (pupils::FindDesignProblem(design_)) return;
+  const QString file = chooseSaveFile(kBitmapFilter);
+  if (file.isEmpty()) return;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const bmp_writer::Bytes bytes = pupils::PupilBitmap(design_, bitmapSide_->value());
+  const QString failure = SaveBytes(
+      file, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  QApplication::restoreOverrideCursor();
+  if (!failure.isEmpty()) tellUser(failure);
+}
+
+void CDesignerDlg::OnUsePupil() {
+  if (!pupils::FindDesignProblem(design_)) emit UsePupil(design_);
+}
+
+}  // namespace voka

@@ -1,0 +1,84 @@
+#include "pupils/design_file.h"
+
+#include <QByteArray>
+#include <cstdio>
+#include <fstream>
+#include <system_error>
+
+#include "pupils/design_json.h"
+#include "pupils/design_presets.h"
+
+namespace voka::pupils {
+
+namespace {
+
+std::string ControlShown(std::string_view text) {
+  std::string shown;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F) {
+      char escaped[5];
+      std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+      shown += escaped;
+    } else {
+      shown += c;
+    }
+  }
+  return shown;
+}
+
+std::optional<QByteArray> ReadWhole(const std::filesystem::path& path) {
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (error || size > kMaxDesignFileBytes) return std::nullopt;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  QByteArray bytes(static_cast<qsizetype>(size), '\0');
+  in.read(bytes.data(), static_cast<std::streamsize>(size));
+  if (in.gcount() != static_cast<std::streamsize>(size)) return std::nullopt;
+  return bytes;
+}
+
+DesignLoad Refused(std::string message) { return {std::nullopt, std::move(message)}; }
+
+}  // namespace
+
+std::string ShownFileName(const std::filesystem::path& file) {
+  const std::u8string name = file.u8string();
+  return ControlShown(std::string_view(reinterpret_cast<const char*>(name.data()), name.size()));
+}
+
+std::string DesignRefusalMessage(const std::filesystem::path& file, const DesignProblem& problem) {
+  std::string message = "設計ファイル「" + ShownFileName(file) + "」";
+  if (problem.field.empty()) return message + "は " + problem.reason;
+  return message + "の「" + problem.field + "」: " + problem.reason;
+}
+
+DesignLoad LoadDesignFile(const std::filesystem::path& path) {
+  std::error_code error;
+  if (std::filesystem::is_regular_file(path, error) &&
+      std::filesystem::file_size(path, error) > kMaxDesignFileBytes)
+    return Refused("設計ファイル「" + ShownFileName(path) +
+                   "」は大きすぎます（1 MB まで）。瞳の設計ファイルを選んでください。");
+  const std::optional<QByteArray> bytes = ReadWhole(path);
+  if (!bytes)
+    return Refused("設計ファイル「" + ShownFileName(path) +
+                   "」を開けません。ファイルがあること、読み取りが許可されていることを"
+                   "確かめてください。");
+  DesignParse parse = ParseDesignJson(*bytes);
+  if (!parse.design) return Refused(DesignRefusalMessage(path, parse.problem));
+  return {std::move(parse.design), {}};
+}
+
+DesignLoad LoadDesignOrPreset(const std::string& fileOrPreset) {
+  if (fileOrPreset.starts_with(kPresetPrefix)) {
+    const std::string name = fileOrPreset.substr(kPresetPrefix.size());
+    if (auto design = PresetDesign(name)) return {std::move(design), {}};
+    return Refused("瞳の設計「" + ControlShown(name) + "」はありません。使える名前: " +
+                   PresetNameList());
+  }
+  return LoadDesignFile(std::filesystem::path(
+      std::u8string(fileOrPreset.begin(), fileOrPreset.end())));
+}
+
+}  // namespace voka::pupils

@@ -1,0 +1,173 @@
+#include "pupils/design_json.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QSet>
+#include <QStringList>
+#include <cmath>
+
+namespace voka::pupils {
+
+namespace {
+
+const QString kVersionKey = QStringLiteral("voka_pupil");
+
+struct Refusal {
+  DesignProblem problem;
+};
+
+[[noreturn]] void Refuse(std::string field, std::string reason) {
+  throw Refusal{{std::move(field), std::move(reason)}};
+}
+
+std::string Joined(const std::string& prefix, const QString& key) {
+  return prefix.empty() ? key.toStdString() : prefix + "." + key.toStdString();
+}
+
+// Every key of `object` must be one of `allowed` and every one of `required`
+// must be there.
+void CheckKeys(const QJsonObject& object, const std::string& prefix, const QStringList& required,
+               const QStringList& optional = {}) {
+  for (const QString& key : object.keys()) {
+    if (!required.contains(key) && !optional.contains(key))
+      Refuse(Joined(prefix, key), "知らない項目です。綴りを確かめるか、取り除いてください。");
+  }
+  for (const QString& key : required) {
+    if (!object.contains(key)) Refuse(Joined(prefix, key), "ありません。書き加えてください。");
+  }
+}
+
+double Number(const QJsonObject& object, const std::string& prefix, const QString& key) {
+  const QJsonValue value = object.value(key);
+  if (!value.isDouble()) Refuse(Joined(prefix, key), "数値にしてください。");
+  const double number = value.toDouble();
+  if (!std::isfinite(number)) Refuse(Joined(prefix, key), "数値が有限ではありません。普通の数値を書いてください。");
+  return number;
+}
+
+QJsonObject Object(const QJsonValue& value, const std::string& field) {
+  if (!value.isObject()) Refuse(field, "{ } で囲んだ項目の集まりにしてください。");
+  return value.toObject();
+}
+
+Obstruction ReadObstruction(const QJsonObject& object) {
+  const std::string prefix = "obstruction";
+  CheckKeys(object, prefix,
+            {QStringLiteral("diameter_mm"), QStringLiteral("offset_x_mm"),
+             QStringLiteral("offset_y_mm")});
+  return Obstruction{Number(object, prefix, QStringLiteral("diameter_mm")),
+                     Number(object, prefix, QStringLiteral("offset_x_mm")),
+                     Number(object, prefix, QStringLiteral("offset_y_mm"))};
+}
+
+Vane ReadVane(const QJsonObject& object, std::size_t index) {
+  const std::string prefix = "vanes[" + std::to_string(index) + "]";
+  const QJsonValue shape = object.value(QStringLiteral("shape"));
+  if (!object.contains(QStringLiteral("shape")))
+    Refuse(prefix + ".shape", "ありません。\"straight\" か \"curved\" を書き加えてください。");
+  if (!shape.isString()) Refuse(prefix + ".shape", "文字列 \"straight\" か \"curved\" にしてください。");
+  Vane vane;
+  QString lengthKey;
+  if (shape.toString() == QStringLiteral("straight")) {
+    vane.shape = VaneShape::kStraight;
+    lengthKey = QStringLiteral("offset_mm");
+  } else if (shape.toString() == QStringLiteral("curved")) {
+    vane.shape = VaneShape::kCurved;
+    lengthKey = QStringLiteral("radius_mm");
+  } else {
+    Refuse(prefix + ".shape", "\"straight\"（直線）か \"curved\"（曲線）にしてください。");
+  }
+  CheckKeys(object, prefix,
+            {QStringLiteral("shape"), QStringLiteral("angle_deg"), QStringLiteral("width_mm"),
+             lengthKey});
+  vane.angleDeg = Number(object, prefix, QStringLiteral("angle_deg"));
+  vane.widthMm = Number(object, prefix, QStringLiteral("width_mm"));
+  if (vane.shape == VaneShape::kStraight)
+    vane.offsetMm = Number(object, prefix, lengthKey);
+  else
+    vane.radiusMm = Number(object, prefix, lengthKey);
+  return vane;
+}
+
+void CheckVersion(const QJsonObject& root) {
+  if (!root.contains(kVersionKey))
+    Refuse("voka_pupil", "ありません。瞳の設計ファイルではないようです。");
+  const QJsonValue version = root.value(kVersionKey);
+  if (!version.isDouble() || version.toDouble() != kDesignFileVersion)
+    Refuse("voka_pupil", "1 ではありません。この版で読める設計ファイルは 1 だけです。");
+}
+
+PupilDesign ReadDesign(const QJsonObject& root) {
+  CheckVersion(root);
+  CheckKeys(root, "",
+            {kVersionKey, QStringLiteral("aperture_mm"), QStringLiteral("vanes")},
+            {QStringLiteral("obstruction")});
+  PupilDesign design;
+  design.apertureDiameterMm = Number(root, "", QStringLiteral("aperture_mm"));
+  if (root.contains(QStringLiteral("obstruction")))
+    design.obstruction = ReadObstruction(Object(root.value(QStringLiteral("obstruction")), "obstruction"));
+  const QJsonValue vanes = root.value(QStringLiteral("vanes"));
+  if (!vanes.isArray()) Refuse("vanes", "[ ] で囲んだ並びにしてください（支持板なしは []）。");
+  const QJsonArray list = vanes.toArray();
+  if (list.size() > kMaxVanes)
+    Refuse("vanes", "支持板は " + std::to_string(kMaxVanes) + " 本までにしてください。");
+  for (qsizetype index = 0; index < list.size(); ++index) {
+    const std::size_t at = static_cast<std::size_t>(index);
+    design.vanes.push_back(ReadVane(Object(list.at(index), "vanes[" + std::to_string(at) + "]"), at));
+  }
+  return design;
+}
+
+}  // namespace
+
+QByteArray DesignToJson(const PupilDesign& design) {
+  QJsonObject root;
+  root.insert(kVersionKey, kDesignFileVersion);
+  root.insert(QStringLiteral("aperture_mm"), design.apertureDiameterMm);
+  if (design.obstruction) {
+    QJsonObject obstruction;
+    obstruction.insert(QStringLiteral("diameter_mm"), design.obstruction->diameterMm);
+    obstruction.insert(QStringLiteral("offset_x_mm"), design.obstruction->offsetXMm);
+    obstruction.insert(QStringLiteral("offset_y_mm"), design.obstruction->offsetYMm);
+    root.insert(QStringLiteral("obstruction"), obstruction);
+  }
+  QJsonArray vanes;
+  for (const Vane& vane : design.vanes) {
+    QJsonObject entry;
+    const bool straight = vane.shape == VaneShape::kStraight;
+    entry.insert(QStringLiteral("shape"),
+                 straight ? QStringLiteral("straight") : QStringLiteral("curved"));
+    entry.insert(QStringLiteral("angle_deg"), vane.angleDeg);
+    entry.insert(QStringLiteral("width_mm"), vane.widthMm);
+    if (straight)
+      entry.insert(QStringLiteral("offset_mm"), vane.offsetMm);
+    else
+      entry.insert(QStringLiteral("radius_mm"), vane.radiusMm);
+    vanes.append(entry);
+  }
+  root.insert(QStringLiteral("vanes"), vanes);
+  return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+DesignParse ParseDesignJson(const QByteArray& text) {
+  QJsonParseError error;
+  const QJsonDocument document = QJsonDocument::fromJson(text, &error);
+  if (error.error != QJsonParseError::NoError)
+    return {std::nullopt,
+            {"", "JSON として読めません（" + std::to_string(error.offset) +
+                     " バイト目: " + error.errorString().toStdString() +
+                     "）。テキストエディターで直すか、設計画面で保存し直してください。"}};
+  if (!document.isObject())
+    return {std::nullopt, {"", "{ } で囲んだ JSON の設計ではありません。"}};
+  try {
+    PupilDesign design = ReadDesign(document.object());
+    if (auto problem = FindDesignProblem(design)) return {std::nullopt, *problem};
+    return {std::move(design), {}};
+  } catch (const Refusal& refusal) {
+    return {std::nullopt, refusal.problem};
+  }
+}
+
+}  // namespace voka::pupils

@@ -1,0 +1,95 @@
+// Design files: every kind of bad file is refused with the field named, and
+// what is saved reads back the same.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "pupils/design_file.h"
+#include "pupils/design_json.h"
+#include "pupils/design_presets.h"
+#include "support/scratch_files.h"
+
+namespace voka::pupils {
+namespace {
+
+std::string Valid(const std::string& vane) {
+  return R"({"voka_pupil": 1, "aperture_mm": 200,
+             "obstruction": {"diameter_mm": 50, "offset_x_mm": 0, "offset_y_mm": 0},
+             "vanes": [)" + vane + "]}";
+}
+
+TEST(DesignFile, RefusesEachKindOfBadDesignNamingTheField) {
+  struct Case {
+    std::string text;
+    std::string field;
+  };
+  const std::string straight = R"({"shape": "straight", "angle_deg": 0, "width_mm": 2, "offset_mm": 0})";
+  const Case cases[] = {
+      {"{\"voka_pupil\": 1, ", ""},
+      {"[1, 2]", ""},
+      {R"({"voka_pupil": 2, "aperture_mm": 200, "vanes": []})", "voka_pupil"},
+      {R"({"aperture_mm": 200, "vanes": []})", "voka_pupil"},
+      {R"({"voka_pupil": 1, "vanes": []})", "aperture_mm"},
+      {R"({"voka_pupil": 1, "aperture_mm": 200, "vanes": [], "colour": 1})", "colour"},
+      {R"({"voka_pupil": 1, "aperture_mm": "200", "vanes": []})", "aperture_mm"},
+      {R"({"voka_pupil": 1, "aperture_mm": 1e999, "vanes": []})", ""},  // not JSON's number
+      {R"({"voka_pupil": 1, "aperture_mm": 0, "vanes": []})", "aperture_mm"},
+      {R"({"voka_pupil": 1, "aperture_mm": 200, "vanes": {}})", "vanes"},
+      {R"({"voka_pupil": 1, "aperture_mm": 200, "obstruction": {"diameter_mm": 200,
+           "offset_x_mm": 0, "offset_y_mm": 0}, "vanes": []})", "obstruction.diameter_mm"},
+      {R"({"voka_pupil": 1, "aperture_mm": 200, "obstruction": {"diameter_mm": 20,
+           "offset_x_mm": 0}, "vanes": []})", "obstruction.offset_y_mm"},
+      {Valid(straight + R"(, {"shape": "straight", "angle_deg": 0, "width_mm": 0, "offset_mm": 0})"),
+       "vanes[1].width_mm"},
+      {Valid(R"({"shape": "curved", "angle_deg": 0, "width_mm": 2, "radius_mm": -49.9})"),
+       "vanes[0].radius_mm"},
+      {Valid(R"({"shape": "straight", "angle_deg": 0, "width_mm": 2, "radius_mm": 80})"),
+       "vanes[0].radius_mm"},
+      {Valid(R"({"shape": "wavy", "angle_deg": 0, "width_mm": 2, "offset_mm": 0})"),
+       "vanes[0].shape"},
+      {Valid(R"({"shape": "straight", "angle_deg": null, "width_mm": 2, "offset_mm": 0})"),
+       "vanes[0].angle_deg"},
+  };
+  for (const Case& c : cases) {
+    const DesignParse parse = ParseDesignJson(QByteArray::fromStdString(c.text));
+    EXPECT_FALSE(parse.design) << c.text;
+    EXPECT_EQ(parse.problem.field, c.field) << c.text;
+    EXPECT_FALSE(parse.problem.reason.empty()) << c.text;
+  }
+  EXPECT_TRUE(ParseDesignJson(QByteArray::fromStdString(Valid(straight))).design);
+}
+
+TEST(DesignFile, MessagesNameTheFileAndTheField) {
+  test::ScratchFolder folder("design-file");
+  const std::filesystem::path path = folder.path() / "bad\x1b[2J.json";
+  std::ofstream(path) << R"({"voka_pupil": 1, "aperture_mm": -5, "vanes": []})";
+  const DesignLoad load = LoadDesignFile(path);
+  EXPECT_FALSE(load.design);
+  EXPECT_NE(load.message.find("bad\\x1B[2J.json"), std::string::npos) << load.message;
+  EXPECT_NE(load.message.find("aperture_mm"), std::string::npos) << load.message;
+  EXPECT_EQ(load.message.find('\x1b'), std::string::npos) << "no raw control characters";
+  EXPECT_FALSE(LoadDesignFile(folder.path() / "missing.json").design);
+  EXPECT_FALSE(LoadDesignOrPreset("preset:5-vanes").design);
+}
+
+TEST(DesignFile, SavedDesignsReadBackUnchanged) {
+  std::vector<PupilDesign> designs;
+  for (const DesignPreset& preset : DesignPresets()) designs.push_back(*PresetDesign(preset.name));
+  PupilDesign odd = designs.back();
+  odd.apertureDiameterMm = 0.1 + 0.2;  // not exact in binary
+  odd.obstruction = Obstruction{0.07, -0.01, 1.0 / 3};
+  odd.vanes.push_back(Vane{VaneShape::kStraight, -123.456, 1e-3, -2.5, 100});
+  odd.vanes.push_back(Vane{VaneShape::kCurved, 400, 0.5, 0, -0.1});
+  designs.push_back(odd);
+  for (const PupilDesign& design : designs) {
+    const DesignParse parse = ParseDesignJson(DesignToJson(design));
+    ASSERT_TRUE(parse.design) << parse.problem.field << ": " << parse.problem.reason;
+    EXPECT_EQ(*parse.design, design);
+  }
+  ASSERT_TRUE(LoadDesignOrPreset("preset:4-vanes").design);
+  EXPECT_EQ(*LoadDesignOrPreset("preset:4-vanes").design, *PresetDesign("4-vanes"));
+}
+
+}  // namespace
+}  // namespace voka::pupils
