@@ -15,6 +15,12 @@ std::mutex& PlannerMutex() {
   return mutex;
 }
 
+// Called with the planner locked.
+void UseTransformThreads() {
+  static const bool threadsReady = fftw_init_threads() != 0;
+  if (threadsReady) fftw_plan_with_nthreads(kTransformThreads);
+}
+
 }  // namespace
 
 void PlanDeleter::operator()(fftw_plan plan) const {
@@ -24,9 +30,24 @@ void PlanDeleter::operator()(fftw_plan plan) const {
 
 PlanHandle PlanRealToComplex(int side, double* input, fftw_complex* output) {
   const std::lock_guard lock(PlannerMutex());
-  static const bool threadsReady = fftw_init_threads() != 0;
-  if (threadsReady) fftw_plan_with_nthreads(kTransformThreads);
+  UseTransformThreads();
   return PlanHandle(fftw_plan_dft_r2c_2d(side, side, input, output, FFTW_ESTIMATE));
+}
+
+PlanHandle PlanRowPass(int side, int rows, double* input, fftw_complex* output) {
+  const std::lock_guard lock(PlannerMutex());
+  UseTransformThreads();
+  const int halfWidth = side / 2 + 1;
+  return PlanHandle(fftw_plan_many_dft_r2c(1, &side, rows, input, nullptr, 1, side, output, nullptr,
+                                           1, halfWidth, FFTW_ESTIMATE));
+}
+
+PlanHandle PlanColumnPass(int side, fftw_complex* data) {
+  const std::lock_guard lock(PlannerMutex());
+  UseTransformThreads();
+  const int halfWidth = side / 2 + 1;
+  return PlanHandle(fftw_plan_many_dft(1, &side, halfWidth, data, nullptr, halfWidth, 1, data, nullptr,
+                                       halfWidth, 1, FFTW_FORWARD, FFTW_ESTIMATE));
 }
 
 ComplexBuffer AllocateComplex(std::size_t count) {

@@ -19,6 +19,13 @@ using PlanHandle = std::unique_ptr<std::remove_pointer_t<fftw_plan>, PlanDeleter
 // into side x (side/2 + 1) complex values, on two threads.
 PlanHandle PlanRealToComplex(int side, double* input, fftw_complex* output);
 
+// The two passes of a padded grid's transform, planned apart so that the
+// rows that are all padding are never transformed: real-to-complex along the
+// first `rows` rows (each `side` long, stored `side` apart) into rows of
+// side/2 + 1 complex values, then complex along every column, in place.
+PlanHandle PlanRowPass(int side, int rows, double* input, fftw_complex* output);
+PlanHandle PlanColumnPass(int side, fftw_complex* data);
+
 struct FftwDeleter {
   void operator()(void* block) const { fftw_free(block); }
 };

@@ -77,20 +77,29 @@ std::optional<StarImage> ComputeStarImage(const PupilAmplitude& pupil, const Psf
   const int side = image.paddedSide;
   const std::size_t pixels = static_cast<std::size_t>(side) * side;
 
-  // The padded pupil goes into the image's own storage; the transform
-  // leaves it there unused and the intensity overwrites it.
+  // The pupil's rows, padded to the grid's width, go into the image's own
+  // storage; the transform leaves them there unused and the intensity
+  // overwrites them. The rows below the pupil are all padding: their
+  // transform is zero, so the row pass skips them.
   image.intensity.assign(pixels, 0.0);
   for (int row = 0; row < pupil.side; ++row) {
     std::copy_n(pupil.amplitude.begin() + static_cast<std::ptrdiff_t>(row) * pupil.side, pupil.side,
                 image.intensity.begin() + static_cast<std::ptrdiff_t>(row) * side);
   }
-  ComplexBuffer half = AllocateComplex(static_cast<std::size_t>(side) * (side / 2 + 1));
+  const std::size_t halfWidth = static_cast<std::size_t>(side / 2 + 1);
+  ComplexBuffer half = AllocateComplex(static_cast<std::size_t>(side) * halfWidth);
   if (!half) throw std::bad_alloc();
+  std::fill_n(half[0] + 2 * halfWidth * static_cast<std::size_t>(pupil.side),
+              2 * halfWidth * static_cast<std::size_t>(side - pupil.side), 0.0);
   Report(progress, 5);
-  const PlanHandle plan = PlanRealToComplex(side, image.intensity.data(), half.get());
-  if (!plan) throw std::bad_alloc();
+  const PlanHandle rowPass = PlanRowPass(side, pupil.side, image.intensity.data(), half.get());
+  const PlanHandle columnPass = PlanColumnPass(side, half.get());
+  if (!rowPass || !columnPass) throw std::bad_alloc();
   if (Cancelled(progress)) return std::nullopt;
-  fftw_execute(plan.get());
+  fftw_execute(rowPass.get());
+  Report(progress, 25);
+  if (Cancelled(progress)) return std::nullopt;
+  fftw_execute(columnPass.get());
   Report(progress, 80);
   if (Cancelled(progress)) return std::nullopt;
 
