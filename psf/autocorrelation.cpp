@@ -6,6 +6,8 @@
 #include <numbers>
 #include <vector>
 
+#include "psf/huge_pages.h"
+
 namespace voka::psf {
 
 namespace {
@@ -17,7 +19,10 @@ constexpr int kRadialMeanDirections = 360;
 Autocorrelation::Autocorrelation(const StarImage& image) {
   const int step = image.padFactor % 2 == 0 ? image.padFactor / 2 : 1;
   side_ = image.paddedSide / step;
-  std::vector<double> samples(static_cast<std::size_t>(side_) * side_);
+  std::vector<double> samples;
+  samples.reserve(static_cast<std::size_t>(side_) * side_);
+  AdviseHugePages(samples.data(), samples.capacity() * sizeof(double));
+  samples.resize(static_cast<std::size_t>(side_) * side_);
   const int half = side_ / 2;
   for (int j = 0; j < side_; ++j) {
     // Frequency index j - half, stored in transform order (zero first).
@@ -31,6 +36,7 @@ Autocorrelation::Autocorrelation(const StarImage& image) {
   halfWidth_ = side_ / 2 + 1;
   values_ = AllocateComplex(static_cast<std::size_t>(side_) * halfWidth_);
   if (!values_) throw std::bad_alloc();
+  AdviseHugePages(values_.get(), static_cast<std::size_t>(side_) * halfWidth_ * sizeof(fftw_complex));
   const PlanHandle plan = PlanRealToComplex(side_, samples.data(), values_.get());
   if (!plan) throw std::bad_alloc();
   fftw_execute(plan.get());

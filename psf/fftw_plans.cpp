@@ -42,12 +42,11 @@ PlanHandle PlanRowPass(int side, int rows, double* input, fftw_complex* output) 
                                            1, halfWidth, FFTW_ESTIMATE));
 }
 
-PlanHandle PlanColumnPass(int side, fftw_complex* data) {
+PlanHandle PlanContiguousPass(int side, int count, fftw_complex* data) {
   const std::lock_guard lock(PlannerMutex());
   UseTransformThreads();
-  const int halfWidth = side / 2 + 1;
-  return PlanHandle(fftw_plan_many_dft(1, &side, halfWidth, data, nullptr, halfWidth, 1, data, nullptr,
-                                       halfWidth, 1, FFTW_FORWARD, FFTW_ESTIMATE));
+  return PlanHandle(fftw_plan_many_dft(1, &side, count, data, nullptr, 1, side, data, nullptr, 1, side,
+                                       FFTW_FORWARD, FFTW_ESTIMATE));
 }
 
 ComplexBuffer AllocateComplex(std::size_t count) {
