@@ -19,6 +19,7 @@ constexpr int kBarGap = 12;
 constexpr int kBarWidth = 24;
 constexpr int kLabelWidth = 56;
 constexpr int kMargin = 8;
+constexpr int kCaptionHeight = 24;
 
 QImage CroppedLogImage(const psf::StarImage& image, int decades, int half) {
   const int side = 2 * half + 1;
@@ -63,15 +64,23 @@ QImage LogViewImage(const psf::StarImage& image, int decades, double halfWidthLa
                        ? static_cast<int>(std::min<double>(std::round(wanted), gridHalf))
                        : gridHalf;
   const QImage cropped = CroppedLogImage(image, clampedDecades, half);
-  const int enlargement = std::max(1, kMinimumImagePixels / cropped.width());
+  const int enlargement = std::max(1, (kMinimumImagePixels + cropped.width() - 1) / cropped.width());
   const int shown = cropped.width() * enlargement;
 
-  QImage picture(kMargin + shown + kBarGap + kBarWidth + kLabelWidth, kMargin * 2 + shown,
-                 QImage::Format_RGB32);
+  QImage picture(kMargin + shown + kBarGap + kBarWidth + kLabelWidth,
+                 kMargin * 2 + shown + kCaptionHeight, QImage::Format_RGB32);
   picture.fill(Qt::black);
   QPainter painter(&picture);
   painter.drawImage(QRect(kMargin, kMargin, shown, shown), cropped);
   DrawColourBar(painter, kMargin + shown + kBarGap, kMargin, shown, clampedDecades);
+  // The field and the pixel in angle on the sky, so the picture carries its scale.
+  const double halfLambdaOverD = static_cast<double>(half) / image.padFactor;
+  painter.setPen(Qt::white);
+  painter.drawText(QRect(kMargin, kMargin + shown, shown, kCaptionHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                   QStringLiteral("\u00B1%1 \u03BB/D = \u00B1%2 arcsec, %3 arcsec/pixel, intensity / peak")
+                       .arg(halfLambdaOverD, 0, 'f', 2)
+                       .arg(halfLambdaOverD * image.scale.lambdaOverDArcsec, 0, 'f', 3)
+                       .arg(image.scale.pixelArcsec, 0, 'g', 4));
   return picture;
 }
 
