@@ -16,7 +16,7 @@ struct PsfAnalysis {
 };
 
 // The star image, its numbers and its MTF, reporting 0..100 over the whole.
-// Nothing when cancelled. Same preconditions as ComputeStarImage.
+// Nothing when cancelled or refused, as ComputeStarImage.
 std::optional<PsfAnalysis> AnalysePupil(const PupilAmplitude& pupil, const PsfSettings& settings,
                                         const PsfProgress& progress = {});
 

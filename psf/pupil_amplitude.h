@@ -37,4 +37,9 @@ PupilAmplitude PupilFromRedChannel(const std::vector<std::uint8_t>& red, int wid
 PupilAmplitude PupilFromOpenFraction(std::vector<double> openFraction, int side,
                                      std::vector<double> vaneAnglesDeg);
 
+// Whether a star image can be made of the pupil: a side of 1..
+// kMaximumPupilSide, side² values, and some light let through (an opaque
+// pupil has no image to normalise).
+bool PupilLetsLightThrough(const PupilAmplitude& pupil);
+
 }  // namespace voka::psf

@@ -99,6 +99,10 @@ double ClearAperturePeak(int pupilSide) {
 
 std::optional<StarImage> ComputeStarImage(const PupilAmplitude& pupil, const PsfSettings& settings,
                                           const PsfProgress& progress) {
+  if (!PupilLetsLightThrough(pupil) || *CheckPsfSettings(settings) != '\0' ||
+      static_cast<long long>(pupil.side) * settings.padFactor > kMaximumPaddedSide) {
+    return std::nullopt;
+  }
   StarImage image;
   image.pupilSide = pupil.side;
   image.padFactor = settings.padFactor;

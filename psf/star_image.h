@@ -34,9 +34,9 @@ struct StarImage {
 };
 
 // Pads the pupil to padFactor times its side, transforms it once and keeps
-// |field|², zero frequency at the centre. Nothing when cancelled. The pupil
-// and settings must have been checked (non-empty pupil, CheckPsfSettings
-// empty, padded side at most kMaximumPaddedSide).
+// |field|², zero frequency at the centre. Nothing when cancelled, and
+// nothing for a pupil that lets no light through, settings that
+// CheckPsfSettings refuses or a padded side over kMaximumPaddedSide.
 std::optional<StarImage> ComputeStarImage(const PupilAmplitude& pupil, const PsfSettings& settings,
                                           const PsfProgress& progress = {});
 

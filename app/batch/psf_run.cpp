@@ -129,8 +129,9 @@ std::optional<psf::PupilAmplitude> LoadBitmapPupil(const std::string& pathText, 
     return std::nullopt;
   }
   psf::PupilAmplitude pupil = psf::PupilFromRedChannel(RedChannel(dib, width, height), width, height);
-  if (pupil.side == 0) {
-    err << "ファイル" << ShownName(pathText) << "から瞳を読み取れませんでした。\n";
+  if (!psf::PupilLetsLightThrough(pupil)) {
+    err << "ファイル" << ShownName(pathText) << "の瞳はどこも光を通しません (赤の成分がすべて 0)。"
+        << "開口を赤または白で描いた画像を指定してください。\n";
     return std::nullopt;
   }
   return pupil;
@@ -242,6 +243,11 @@ std::optional<DesignPupil> LoadPupil(const BatchOptions& options, std::ostream& 
       loader(options.designPath, options.sidePixels.value_or(kDefaultDesignSidePixels), error);
   if (!design) {
     err << error << '\n';
+    return std::nullopt;
+  }
+  if (!psf::PupilLetsLightThrough(design->pupil)) {
+    err << "設計ファイル" << ShownName(options.designPath) << "の瞳はどこも光を通しません。"
+        << "開口を設計し直してください。\n";
     return std::nullopt;
   }
   if (options.apertureMm) design->apertureDiameterMm = *options.apertureMm;

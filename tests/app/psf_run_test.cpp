@@ -82,6 +82,11 @@ TEST_F(PsfRun, RefusesBadArgumentsAndUnreadableInputWithoutTouchingOutputs) {
   options_.pupilPath = Path("missing\x1b[2J.bmp");
   expectRefused(1);
   EXPECT_EQ(err_.str().find('\x1b'), std::string::npos) << "control characters are escaped";
+  const auto dark = bmp_writer::Bmp24(bmp_writer::ColourImage(8, 8, 0xFFFF00));  // blue and green, no red
+  options_.pupilPath = Path("dark.bmp");
+  std::ofstream(options_.pupilPath, std::ios::binary)
+      .write(reinterpret_cast<const char*>(dark.data()), static_cast<std::streamsize>(dark.size()));
+  expectRefused(1);
   options_.pupilPath.clear();
   options_.designPath = Path("design.json");  // no designer linked here
   expectRefused(1);
