@@ -9,6 +9,7 @@
 #include "analysis/ray_trace_analysis.h"
 #include "app/batch/builtin_pupil.h"
 #include "app/batch/design_run.h"
+#include "app/batch/psf_run.h"
 #include "canvas/canvas_view.h"
 #include "dib/dib_draw.h"
 #include "dib/dib_read.h"
@@ -124,6 +125,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
     out << (options.help ? BatchUsage() : std::string(kBatchVersionLine));
     return kBatchSuccess;
   }
+  if (options.analysis == BatchAnalysis::kPsf) return RunPsf(options, out, err, showProgress);
   const std::filesystem::path pngPath = PathFromArgument(options.pngPath);
   if (!options.pngPath.empty() && !MayReplaceWithPng(pngPath, tablePath, err))
     return kBatchUsageError;

@@ -16,7 +16,10 @@ namespace {
 // The design analysed and saved when the command line names none.
 constexpr const char* kBuiltinPreset = "4-vanes";
 
-std::optional<pupils::PupilDesign> LoadDesign(const std::string& designPath, std::ostream& err) {
+
+}  // namespace
+
+std::optional<pupils::PupilDesign> LoadBatchDesign(const std::string& designPath, std::ostream& err) {
   if (designPath.empty()) return pupils::PresetDesign(kBuiltinPreset);
   // A file name is taken as the bytes typed; only a preset name is text.
   pupils::DesignLoad load = designPath.starts_with(pupils::kPresetPrefix)
@@ -26,8 +29,6 @@ std::optional<pupils::PupilDesign> LoadDesign(const std::string& designPath, std
   return std::move(load.design);
 }
 
-}  // namespace
-
 DibHandle DesignPupil(const pupils::PupilDesign& design, int sidePixels) {
   const bmp_writer::Bytes bytes = pupils::PupilBitmap(design, sidePixels);
   if (bytes.empty()) return DibHandle();
@@ -36,7 +37,7 @@ DibHandle DesignPupil(const pupils::PupilDesign& design, int sidePixels) {
 }
 
 DibHandle LoadDesignPupil(const std::string& designPath, std::ostream& err) {
-  const std::optional<pupils::PupilDesign> design = LoadDesign(designPath, err);
+  const std::optional<pupils::PupilDesign> design = LoadBatchDesign(designPath, err);
   return design ? DesignPupil(*design) : DibHandle();
 }
 
@@ -47,7 +48,7 @@ int SaveDesignPupil(const BatchOptions& options, std::ostream& err) {
         << " までのピクセル数にしてください。\n";
     return kBatchUsageError;
   }
-  const std::optional<pupils::PupilDesign> design = LoadDesign(options.designPath, err);
+  const std::optional<pupils::PupilDesign> design = LoadBatchDesign(options.designPath, err);
   if (!design) return kBatchFailure;
   const bmp_writer::Bytes bytes = pupils::PupilBitmap(*design, side);
   const std::filesystem::path target = PathFromArgument(options.savePupilPath);

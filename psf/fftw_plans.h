@@ -1,0 +1,40 @@
+#pragma once
+
+#include <fftw3.h>
+
+#include <memory>
+
+namespace voka::psf {
+
+// FFTW's planner keeps global state and is not thread-safe; every plan is
+// made and destroyed through these, under one lock. Execution needs no lock.
+// Plans are made with FFTW_ESTIMATE: measured planning of a 4096² transform
+// costs seconds on first use, far more than it saves on one run.
+struct PlanDeleter {
+  void operator()(fftw_plan plan) const;
+};
+using PlanHandle = std::unique_ptr<std::remove_pointer_t<fftw_plan>, PlanDeleter>;
+
+// A two-dimensional real-to-complex transform of a side x side real array
+// into side x (side/2 + 1) complex values, on two threads.
+PlanHandle PlanRealToComplex(int side, double* input, fftw_complex* output);
+
+// The two passes of a padded grid's transform, planned apart so that the
+// rows that are all padding are never transformed: real-to-complex along the
+// first `rows` rows (each `side` long, stored `side` apart) into rows of
+// side/2 + 1 complex values; then, after a transpose, complex transforms of
+// `count` contiguous rows of `side` values, in place. Contiguous rows keep
+// FFTW_ESTIMATE's plans fast; its plans for strided columns are three times
+// slower, and measuring better ones takes twenty seconds at 4096.
+PlanHandle PlanRowPass(int side, int rows, double* input, fftw_complex* output);
+PlanHandle PlanContiguousPass(int side, int count, fftw_complex* data);
+
+struct FftwDeleter {
+  void operator()(void* block) const { fftw_free(block); }
+};
+using ComplexBuffer = std::unique_ptr<fftw_complex[], FftwDeleter>;
+
+// Nothing if the memory is not there.
+ComplexBuffer AllocateComplex(std::size_t count);
+
+}  // namespace voka::psf

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+#include "psf/star_image.h"
+
+namespace voka::psf {
+
+// The bytes of a FITS file holding the star image: float64, normalised to a
+// sum of 1 over the whole padded grid, cropped to (2·fov·padFactor + 1)²
+// pixels centred on the zero frequency (less if the grid is smaller). The
+// first stored row is the bottom of the image, x to the right, y up. Header:
+// WAVELEN (m), PIXELSCL (arcsec/pixel), OVERSAMP, DIAM (m), FOCAL (m).
+// Empty with `error` set (Japanese) if the library fails.
+std::string StarImageFitsBytes(const StarImage& image, double fieldOfViewLambdaOverD,
+                               std::string& error);
+
+// Pixels per side of the cropped image.
+int CroppedSide(const StarImage& image, double fieldOfViewLambdaOverD);
+
+}  // namespace voka::psf

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace voka::psf {
+
+constexpr int kMinimumDecades = 3;
+constexpr int kMaximumDecades = 7;
+constexpr int kDefaultDecades = 5;
+
+using Rgb = std::array<std::uint8_t, 3>;
+
+// A perceptually uniform colour map (dark blue to yellow); position in [0, 1],
+// clamped.
+Rgb ColourMapAt(double position);
+
+// The image in log scale: each value relative to `peak`, 10^-decades..1
+// mapped to the colour map's ends (below: its dark end). `values` is
+// row-major, width * height; the result holds 3 bytes per pixel, same order.
+std::vector<std::uint8_t> LogScaleRgb(const std::vector<double>& values, int width, int height,
+                                      double peak, int decades);
+
+}  // namespace voka::psf

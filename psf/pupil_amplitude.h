@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace voka::psf {
+
+// The largest pupil side accepted: a 8192-pixel pupil padded 8 times would
+// need a 65536² transform, far beyond memory.
+constexpr int kMaximumPupilSide = 8192;
+// The largest padded grid (pupil side times pad factor) accepted: 16384²
+// doubles are 2 GiB for the image alone.
+constexpr int kMaximumPaddedSide = 16384;
+
+// The transmitted amplitude of the pupil on a square grid whose side spans
+// the aperture diameter: row-major, top row first, x to the right, each value
+// in [0, 1] (0 opaque, 1 open).
+struct PupilAmplitude {
+  int side = 0;
+  std::vector<double> amplitude;  // side * side values
+  // Directions of the straight vanes, in degrees counter-clockwise from +x as
+  // the pupil is seen (y up). Empty when unknown, as for a bitmap: the MTF is
+  // then cut at 0° and 45°.
+  std::vector<double> vaneAnglesDeg;
+};
+
+// The amplitude of a bitmap's red channel (red / 255): `red` holds
+// width * height values, row-major, top row first. The image is zero-extended
+// to a square of side max(width, height), centred, so the square's side is
+// the aperture diameter. Empty (side 0) if the sizes are not positive or the
+// square would exceed kMaximumPupilSide.
+PupilAmplitude PupilFromRedChannel(const std::vector<std::uint8_t>& red, int width, int height);
+
+// Exact open fractions (for example from the pupil designer's renderer):
+// `openFraction` holds side * side values in [0, 1], row-major, top row
+// first. Values outside [0, 1] or not finite make the result empty.
+PupilAmplitude PupilFromOpenFraction(std::vector<double> openFraction, int side,
+                                     std::vector<double> vaneAnglesDeg);
+
+// Whether a star image can be made of the pupil: a side of 1..
+// kMaximumPupilSide, side² values, and some light let through (an opaque
+// pupil has no image to normalise).
+bool PupilLetsLightThrough(const PupilAmplitude& pupil);
+
+}  // namespace voka::psf

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "psf/image_scale.h"
+#include "psf/psf_progress.h"
+#include "psf/psf_settings.h"
+#include "psf/pupil_amplitude.h"
+
+namespace voka::psf {
+
+// The point-spread function on the whole padded grid.
+//
+// `intensity` is row-major, top row first (rows run toward -y, columns toward
+// +x), paddedSide² values, with the zero frequency at (row, column) =
+// (centreIndex, centreIndex). One pixel is 1/padFactor λ/D. The unit is the
+// peak of a clear, unobstructed aperture of the same diameter on the same
+// grid, so the value at the centre is the peak ratio.
+struct StarImage {
+  int pupilSide = 0;
+  int padFactor = 0;
+  int paddedSide = 0;   // pupilSide * padFactor
+  int centreIndex = 0;  // paddedSide / 2
+  std::vector<double> intensity;
+  double totalIntensity = 0.0;  // sum over the whole padded grid
+  double peakIntensity = 0.0;   // largest value
+  ImageScale scale;
+  PsfSettings settings;
+
+  double At(int row, int column) const {
+    return intensity[static_cast<std::size_t>(row) * paddedSide + column];
+  }
+};
+
+// Pads the pupil to padFactor times its side, transforms it once and keeps
+// |field|², zero frequency at the centre. Nothing when cancelled, and
+// nothing for a pupil that lets no light through, settings that
+// CheckPsfSettings refuses or a padded side over kMaximumPaddedSide.
+std::optional<StarImage> ComputeStarImage(const PupilAmplitude& pupil, const PsfSettings& settings,
+                                          const PsfProgress& progress = {});
+
+// The peak of a clear aperture whose diameter is the pupil grid's side, in
+// the transform's own units: (sum of its amplitudes)², which for an exactly
+// sampled disc is its area in pixels, squared.
+double ClearAperturePeak(int pupilSide);
+
+}  // namespace voka::psf

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <vector>
+
+#include "psf/pupil_amplitude.h"
+
+namespace voka::psf {
+
+// The largest zoomed view: its cost grows with the pupil side times its
+// pixel count.
+constexpr int kMaximumZoomSide = 2001;
+
+// What part of the image to zoom into, in λ/D from the zero frequency
+// (+x right, +y up as in the star image).
+struct ZoomWindow {
+  double centreXLambdaOverD = 0.0;
+  double centreYLambdaOverD = 0.0;
+  double halfWidthLambdaOverD = 20.0;
+  double stepLambdaOverD = 0.1;  // one zoomed pixel
+
+  // Pixels per side: 2 * round(halfWidth / step) + 1 (odd, so the centre is
+  // a pixel).
+  int Side() const;
+};
+
+// A view of the star image at any sampling, by two matrix products of the
+// pupil with Fourier kernels. Row-major, top row first, in the same unit as
+// StarImage::intensity (the clear aperture's peak).
+struct ZoomedImage {
+  int side = 0;
+  ZoomWindow window;
+  std::vector<double> intensity;
+};
+
+// The window must have a positive, finite step and half-width, and Side()
+// at most kMaximumZoomSide; otherwise the result is empty (side 0).
+ZoomedImage ComputeZoomedImage(const PupilAmplitude& pupil, const ZoomWindow& window);
+
+}  // namespace voka::psf

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QImage>
+#include <string>
+
+#include "psf/star_image.h"
+
+namespace voka::psfview {
+
+// The star image in log scale (decades below its peak, 3..7) with the
+// perceptual colour map, cropped to ±halfWidthLambdaOverD around the centre,
+// with a colour bar labelled in powers of ten on the right.
+QImage LogViewImage(const psf::StarImage& image, int decades, double halfWidthLambdaOverD);
+
+// The image as PNG bytes; empty if encoding fails.
+std::string PngBytes(const QImage& image);
+
+}  // namespace voka::psfview
