@@ -15,6 +15,7 @@
 #include "app/about_dlg.h"
 #include "app/app_icon.h"
 #include "app/module_dir.h"
+#include "app/star_image_dlg.h"
 #include "app/system_menu.h"
 #include "canvas/canvas_view.h"
 #include "dib/dib_draw_whole.h"
@@ -72,6 +73,7 @@ bool CVokaDlg::OnInitDialog() {
   connect(ui_->IDC_FILE, &QPushButton::clicked, this, &CVokaDlg::OnOpenImage);
   connect(ui_->IDC_FFT, &QPushButton::clicked, this, &CVokaDlg::OnFft);
   connect(ui_->IDC_RAYTRACE, &QPushButton::clicked, this, &CVokaDlg::OnRayTrace);
+  connect(ui_->IDC_STARIMAGE, &QPushButton::clicked, this, &CVokaDlg::OnStarImage);
 
   AddAboutItemToSystemMenu();
   setWindowIcon(m_hIcon);
@@ -122,7 +124,11 @@ void CVokaDlg::contextMenuEvent(QContextMenuEvent* event) {
   QAction* about =
       menu.addAction(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
   about->setObjectName(QStringLiteral("IDM_ABOUTBOX"));
-  if (menu.exec(event->globalPos()) == about) OnSysCommand(IDM_ABOUTBOX, 0);
+  QAction* starImage = menu.addAction(ui_->IDC_STARIMAGE->text());
+  starImage->setObjectName(QStringLiteral("IDC_STARIMAGE"));
+  QAction* chosen = menu.exec(event->globalPos());
+  if (chosen == about) OnSysCommand(IDM_ABOUTBOX, 0);
+  if (chosen == starImage) OnStarImage();
 }
 
 bool CVokaDlg::OnSysCommand(int id, qintptr /*parameter*/) {
@@ -163,6 +169,7 @@ void CVokaDlg::OnOpenImage() {
 
   DibRefusal reason = DibRefusal::kNone;
   currentDib_ = DibReadPath(ToPath(path), &reason);
+  currentPath_ = path;
   // A form that cannot be drawn would leave a black thumbnail that looks
   // like a closed pupil; it is refused like a damaged file.
   if (currentDib_ && !DibCanPaint(currentDib_)) {
@@ -195,6 +202,17 @@ void CVokaDlg::OnRayTrace() {
       canvas_, currentDib_, [this](int position) { SetProgress(position); },
       [this](std::string_view message) { TellAfterRepaint(message); }, kResultTablePath);
   OnPaint();
+}
+
+void CVokaDlg::OnStarImage() {
+  if (!starImage_) {
+    // A window of its own, beside the dialog; it lives as long as the dialog.
+    starImage_ = new CStarImageDlg(this);
+  }
+  starImage_->show();
+  starImage_->raise();
+  starImage_->activateWindow();
+  if (currentDib_) starImage_->ShowBitmapPupil(currentDib_, currentPath_);
 }
 
 }  // namespace voka

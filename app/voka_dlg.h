@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QIcon>
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -17,6 +18,8 @@ class IDD_MAIN;
 }
 
 namespace voka {
+
+class CStarImageDlg;
 
 // The main window: three command buttons, the progress bar and the view of
 // the canvas. Every command runs to completion on the user-interface thread
@@ -37,6 +40,10 @@ class CVokaDlg : public QDialog {
   void OnOpenImage();
   void OnFft();
   void OnRayTrace();
+  // Opens the star-image window (or raises it) on the open pupil.
+  void OnStarImage();
+  // The star-image window once opened; null before.
+  CStarImageDlg* StarImageWindow() const { return starImage_; }
   // Handles the commands of the system menu; true when it was the About item.
   bool OnSysCommand(int id, qintptr parameter);
   // Shows the canvas region in the view now, not at the next event.
@@ -72,6 +79,8 @@ class CVokaDlg : public QDialog {
   std::unique_ptr<Ui::IDD_MAIN> ui_;
   Canvas canvas_;
   DibHandle currentDib_;
+  QString currentPath_;
+  QPointer<CStarImageDlg> starImage_;
   double pupilSum_ = 0.0;
 };
 
