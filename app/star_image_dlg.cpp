@@ -361,6 +361,11 @@ void CStarImageDlg::Cancel() {
                           : QStringLiteral("中止しました。"));
 }
 
+void CStarImageDlg::hideEvent(QHideEvent* event) {
+  Cancel();
+  QDialog::hideEvent(event);
+}
+
 void CStarImageDlg::OnStarted() {
   cancel_->setEnabled(true);
   progress_->setValue(0);

@@ -69,6 +69,10 @@ class CStarImageDlg : public QDialog {
   // A computation ended and its result, if any, is on screen.
   void Updated();
 
+ protected:
+  // A closed window stops computing for no one.
+  void hideEvent(QHideEvent* event) override;
+
  private:
   void BuildControls(QGridLayout* layout);
   void BuildResults(QGridLayout* layout);
