@@ -1,5 +1,6 @@
 #include "app/star_image_dlg.h"
 
+#include <QBuffer>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -29,7 +30,6 @@
 #include "psf/fits_export.h"
 #include "psf/log_view.h"
 #include "psf/psf_numbers.h"
-#include "psfview/log_view_image.h"
 
 namespace voka {
 
@@ -454,13 +454,15 @@ void CStarImageDlg::ExportCsv() {
 
 void CStarImageDlg::ExportPng() {
   if (!shown_) return;
-  const std::string bytes = psfview::PngBytes(view_->grab().toImage());
-  if (bytes.empty()) {
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  if (!view_->grab().toImage().save(&buffer, "PNG")) {
     tellUser(QStringLiteral("PNG を作れませんでした。もう一度お試しください。"));
     return;
   }
   SaveBytes(QStringLiteral("表示を PNG に保存"), QStringLiteral("star.png"),
-            QStringLiteral("PNG (*.png)"), bytes);
+            QStringLiteral("PNG (*.png)"), png.toStdString());
 }
 
 }  // namespace voka

@@ -151,6 +151,8 @@ TEST_F(StarImageWindow, ZoomReusesTheTransformButNeverAStalePupil) {
 }
 
 TEST_F(StarImageWindow, RendersAtTheChosenSideAndRefusesAnOversizedGrid) {
+  Child<QSpinBox>("sideN")->setValue(96);
+  Child<QSpinBox>("padQ")->setValue(8);
   std::atomic<int> renderedSide{0};
   window_.ShowRenderedPupil(
       [&renderedSide](int side) {
@@ -158,14 +160,13 @@ TEST_F(StarImageWindow, RendersAtTheChosenSideAndRefusesAnOversizedGrid) {
         return ShapeAmplitude(PupilShape::kThreeVanes, side);
       },
       150.0);
-  Child<QSpinBox>("sideN")->setValue(96);
   ASSERT_TRUE(Settle());
-  ASSERT_NE(window_.Shown(), nullptr);
+  ASSERT_NE(window_.Shown(), nullptr) << Status().toStdString();
   EXPECT_EQ(renderedSide, 96);
+  EXPECT_EQ(window_.Shown()->analysis->image.paddedSide, 96 * 8);
   EXPECT_EQ(window_.Shown()->analysis->image.settings.apertureDiameterMm, 150.0);
   const StarImageComputation* before = window_.Shown();
 
-  Child<QSpinBox>("padQ")->setValue(8);
   Child<QSpinBox>("sideN")->setValue(4096);
   EXPECT_FALSE(window_.IsComputing());
   EXPECT_TRUE(Status().contains(QStringLiteral("16384"))) << Status().toStdString();
