@@ -1,5 +1,6 @@
 #include "app/star_image_job.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 
@@ -20,7 +21,8 @@ QString FromUtf8(const char* text) {
 }
 
 // The pupil samples the aperture N times across, so the image repeats every
-// N λ/D: a zoom wider than half of that would show the repetition.
+// N λ/D: a zoom wider than half of that would show the repetition, and is
+// narrowed to it.
 double LargestZoomHalfWidth(int pupilSide) {
   return pupilSide / 2.0;
 }
@@ -54,10 +56,8 @@ QString CheckStarImageRequest(const StarImageRequest& request) {
         .arg(side)
         .arg(request.settings.padFactor);
   const double halfWidth = request.zoomHalfWidthLambdaOverD;
-  if (!std::isfinite(halfWidth) || halfWidth <= 0.0 || halfWidth > LargestZoomHalfWidth(side))
-    return QStringLiteral("視野は 0 より広く ±%1 λ/D までにしてください (N = %2 のとき)。")
-        .arg(LargestZoomHalfWidth(side))
-        .arg(side);
+  if (!std::isfinite(halfWidth) || halfWidth <= 0.0)
+    return QStringLiteral("視野は 0 より広くしてください。");
   return {};
 }
 
@@ -88,8 +88,9 @@ StarImageOutcome ComputeStarImageOutcome(const StarImageRequest& request, const 
   }
   if (cancel.IsRaised()) return {};
   progress(kAnalysisEndPercent);
-  computation->zoom =
-      psf::ComputeZoomedImage(*computation->pupil, ZoomWindowFor(request.zoomHalfWidthLambdaOverD));
+  const double halfWidth =
+      std::min(request.zoomHalfWidthLambdaOverD, LargestZoomHalfWidth(computation->pupil->side));
+  computation->zoom = psf::ComputeZoomedImage(*computation->pupil, ZoomWindowFor(halfWidth));
   if (computation->zoom.side <= 0)
     return {nullptr, QStringLiteral("拡大像を作れませんでした。視野を変えてください。")};
   progress(100);

@@ -204,6 +204,10 @@ void CVokaDlg::OnRayTrace() {
   OnPaint();
 }
 
+CStarImageDlg* CVokaDlg::StarImageWindow() const {
+  return starImage_.data();
+}
+
 void CVokaDlg::OnStarImage() {
   if (!starImage_) {
     // A window of its own, beside the dialog; it lives as long as the dialog.

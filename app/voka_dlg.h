@@ -43,7 +43,7 @@ class CVokaDlg : public QDialog {
   // Opens the star-image window (or raises it) on the open pupil.
   void OnStarImage();
   // The star-image window once opened; null before.
-  CStarImageDlg* StarImageWindow() const { return starImage_; }
+  CStarImageDlg* StarImageWindow() const;
   // Handles the commands of the system menu; true when it was the About item.
   bool OnSysCommand(int id, qintptr parameter);
   // Shows the canvas region in the view now, not at the next event.

@@ -111,10 +111,12 @@ TEST_F(StarImageWindow, ComputesABitmapPupilAndShowsItsNumbersWithUnits) {
 }
 
 TEST_F(StarImageWindow, RequestsReturnAtOnceAndCancelKeepsThePreviousResult) {
+  // 32 pixels span ±16 λ/D at most: the default field of ±20 is narrowed.
   window_.ShowPupil(ShapeAmplitude(PupilShape::kClear, 32), 200.0);
   ASSERT_TRUE(Settle());
   const StarImageComputation* before = window_.Shown();
-  ASSERT_NE(before, nullptr);
+  ASSERT_NE(before, nullptr) << Status().toStdString();
+  EXPECT_DOUBLE_EQ(before->zoom.window.halfWidthLambdaOverD, 16.0);
 
   // A 4096² transform takes far longer than a frame; the call must not wait.
   QElapsedTimer clock;
@@ -174,8 +176,9 @@ TEST_F(StarImageWindow, RendersAtTheChosenSideAndRefusesAnOversizedGrid) {
 }
 
 TEST_F(StarImageWindow, ExportsWriteWholeFilesAndNameTheFileThatFailed) {
-  window_.ShowPupil(ShapeAmplitude(PupilShape::kFourVanes, 32), 200.0);
+  window_.ShowPupil(ShapeAmplitude(PupilShape::kFourVanes, 48), 200.0);
   ASSERT_TRUE(Settle());
+  ASSERT_NE(window_.Shown(), nullptr) << Status().toStdString();
   const psf::PsfAnalysis& analysis = *window_.Shown()->analysis;
 
   savePath_ = QString::fromStdString((folder_.path() / "curves.csv").string());
