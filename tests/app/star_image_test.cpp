@@ -118,12 +118,11 @@ TEST_F(StarImageWindow, RequestsReturnAtOnceAndCancelKeepsThePreviousResult) {
   ASSERT_NE(before, nullptr) << Status().toStdString();
   EXPECT_DOUBLE_EQ(before->zoom.window.halfWidthLambdaOverD, 16.0);
 
-  // A 4096² transform takes far longer than a frame; the call must not wait.
-  QElapsedTimer clock;
-  clock.start();
+  // A 4096² transform takes far longer than a frame. The call returns while
+  // it runs (a clock would measure the machine's load, not the window).
   window_.ShowPupil(ShapeAmplitude(PupilShape::kFourVanes, 1024), 200.0);
-  EXPECT_LT(clock.elapsed(), 250) << "the request blocked the window";
-  EXPECT_TRUE(window_.IsComputing());
+  EXPECT_TRUE(window_.IsComputing()) << "the request waited for its result";
+  EXPECT_EQ(window_.Shown(), before);
   EXPECT_TRUE(Child<QPushButton>("cancel")->isEnabled());
   Child<QPushButton>("cancel")->click();
   ASSERT_TRUE(Settle());
