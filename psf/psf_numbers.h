@@ -7,8 +7,8 @@
 
 namespace voka::psf {
 
-// The encircled-energy curve runs at least this far (when the padded grid
-// reaches it), in steps of kEncircledEnergyStepLambdaOverD.
+// The encircled-energy curve runs this far, in steps of
+// kEncircledEnergyStepLambdaOverD.
 constexpr double kEncircledEnergyRadiusLambdaOverD = 25.0;
 constexpr double kEncircledEnergyStepLambdaOverD = 0.05;
 

@@ -6,6 +6,7 @@
 #include "analysis/fft_analysis.h"
 #include "analysis/ray_trace_analysis.h"
 #include "app/batch/builtin_pupil.h"
+#include "app/batch/psf_run.h"
 #include "canvas/canvas_view.h"
 #include "dib/dib_painter.h"
 #include "dib/dib_read.h"
@@ -77,6 +78,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
     out << BatchUsage();
     return kBatchSuccess;
   }
+  if (options.analysis == BatchAnalysis::kPsf) return RunPsf(options, out, err, showProgress);
   const DibHandle pupil = LoadPupil(options, err);
   if (!pupil) return kBatchFailure;
 

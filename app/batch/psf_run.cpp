@@ -1,0 +1,286 @@
+#include "app/batch/psf_run.h"
+
+#include <QByteArray>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/batch/batch_run.h"
+#include "app/batch/psf_design_pupil.h"
+#include "canvas/canvas.h"
+#include "dib/dib_painter.h"
+#include "dib/dib_read.h"
+#include "dib/dib_refusal.h"
+#include "dib/dib_whole_image.h"
+#include "output/file_replace.h"
+#include "psf/curves_csv.h"
+#include "psf/fits_export.h"
+#include "psf/log_view.h"
+#include "psf/psf_analysis.h"
+#include "psf/psf_numbers.h"
+#include "psfview/log_view_image.h"
+
+namespace voka {
+
+namespace {
+
+// The PNG shows the same field as the FITS file, at most this wide, so that
+// the core stays visible.
+constexpr double kPngHalfWidthLambdaOverD = 32.0;
+
+std::filesystem::path Utf8Path(const std::string& utf8) {
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+// A file name as it may be shown: control characters become \xNN, so a
+// crafted name cannot move the cursor or clear the terminal.
+std::string ShownName(const std::string& name) {
+  std::string shown;
+  for (unsigned char c : name) {
+    if (c < 0x20 || c == 0x7F) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
+      shown += escaped;
+    } else {
+      shown += static_cast<char>(c);
+    }
+  }
+  return "「" + shown + "」";
+}
+
+// Why the arguments cannot be used, or empty.
+std::string ArgumentProblem(const BatchOptions& options) {
+  if (options.pupilPath.empty() == options.designPath.empty()) {
+    return "--psf には瞳の .bmp ファイルか --design FILE.json のどちらか一つを指定してください。";
+  }
+  if (options.sidePixels && options.designPath.empty()) {
+    return "--size は設計ファイル (--design) にだけ使えます。BMP は自身の大きさで計算します。";
+  }
+  if (options.sidePixels && (*options.sidePixels < 2 || *options.sidePixels > psf::kMaximumPupilSide)) {
+    return "--size は 2 から 8192 の整数で指定してください。";
+  }
+  if (options.apertureMm && !(std::isfinite(*options.apertureMm) && *options.apertureMm > 0.0)) {
+    return "口径 (--aperture-mm) は正の数で指定してください。";
+  }
+  if (!(std::isfinite(options.fieldOfViewLambdaOverD) && options.fieldOfViewLambdaOverD > 0.0)) {
+    return "視野 (--fov) は正の数 (λ/D) で指定してください。";
+  }
+  return {};
+}
+
+psf::PsfSettings SettingsOf(const BatchOptions& options, double apertureMm) {
+  psf::PsfSettings settings;
+  settings.padFactor = options.padFactor;
+  settings.wavelengthNm = options.wavelengthNm;
+  settings.apertureDiameterMm = apertureMm;
+  settings.focalLengthMm = options.focalLengthMm;
+  return settings;
+}
+
+// The bitmap's red channel at its own size, painted 1:1 through the canvas a
+// tile at a time (the painter decodes every form the program accepts).
+std::vector<std::uint8_t> RedChannel(const DibHandle& dib, int width, int height) {
+  std::vector<std::uint8_t> red(static_cast<std::size_t>(width) * height);
+  Canvas canvas;
+  const std::uint8_t* block = dib.Lock();
+  for (int top = 0; top < height; top += Canvas::kSize) {
+    for (int left = 0; left < width; left += Canvas::kSize) {
+      const int tileWidth = std::min(Canvas::kSize, width - left);
+      const int tileHeight = std::min(Canvas::kSize, height - top);
+      PaintDib(canvas, DibRect{0, 0, tileWidth, tileHeight}, block, dib.Size(),
+               DibRect{left, top, left + tileWidth, top + tileHeight});
+      for (int y = 0; y < tileHeight; ++y) {
+        for (int x = 0; x < tileWidth; ++x) {
+          red[static_cast<std::size_t>(top + y) * width + left + x] =
+              static_cast<std::uint8_t>(RedOf(canvas.GetPixel(x, y)));
+        }
+      }
+    }
+  }
+  dib.Unlock();
+  return red;
+}
+
+std::optional<psf::PupilAmplitude> LoadBitmapPupil(const std::string& pathText, std::ostream& err) {
+  const std::filesystem::path path = Utf8Path(pathText);
+  DibRefusal reason = DibRefusal::kNone;
+  DibHandle dib = DibReadPath(path, &reason);
+  if (dib && !DibCanPaint(dib)) {
+    dib = DibHandle();
+    reason = DibRefusal::kUnsupportedForm;
+  }
+  if (!dib) {
+    err << DibRefusalMessage(reason, Utf8Path(ShownName(pathText))) << '\n';
+    return std::nullopt;
+  }
+  const DibRect whole = DibWholeImage(dib);
+  const int width = whole.right - whole.left;
+  const int height = whole.bottom - whole.top;
+  if (width > psf::kMaximumPupilSide || height > psf::kMaximumPupilSide) {
+    err << "ファイル" << ShownName(pathText) << "は大きすぎます (一辺 8192 ピクセルまで)。"
+        << "縮小して保存し直してください。\n";
+    return std::nullopt;
+  }
+  psf::PupilAmplitude pupil = psf::PupilFromRedChannel(RedChannel(dib, width, height), width, height);
+  if (pupil.side == 0) {
+    err << "ファイル" << ShownName(pathText) << "から瞳を読み取れませんでした。\n";
+    return std::nullopt;
+  }
+  return pupil;
+}
+
+void PrintNumbers(const psf::PsfAnalysis& analysis, std::ostream& out) {
+  const psf::ImageScale& scale = analysis.image.scale;
+  const psf::PsfNumbers& numbers = analysis.numbers;
+  char text[1024];
+  std::snprintf(text, sizeof text,
+                "瞳=%d ピクセル 拡大率=%d (格子 %d)\n"
+                "λ/D=%.4f 秒角 (焦点で %.3f µm)\n"
+                "画素=%.5f 秒角 (焦点で %.4f µm)\n"
+                "エアリー半径 1.22 λ/D=%.4f 秒角 (焦点で %.3f µm)\n"
+                "ピーク比=%.5f\n"
+                "集中度 1.22 λ/D=%.5f 2.23 λ/D=%.5f 5 λ/D=%.5f\n"
+                "スパイク光量=%.5f\n",
+                analysis.image.pupilSide, analysis.image.padFactor, analysis.image.paddedSide,
+                scale.lambdaOverDArcsec, scale.lambdaOverDMicrometres, scale.pixelArcsec,
+                scale.pixelMicrometres, scale.airyRadiusArcsec, scale.airyRadiusMicrometres,
+                numbers.peakRatio, numbers.encircledEnergyAt1_22, numbers.encircledEnergyAt2_23,
+                numbers.encircledEnergyAt5, numbers.spikeFraction);
+  out << text;
+}
+
+std::string NumbersJson(const psf::PsfAnalysis& analysis) {
+  const psf::PsfNumbers& numbers = analysis.numbers;
+  QJsonArray curve;
+  for (const psf::EncircledEnergyPoint& point : numbers.encircledEnergy) {
+    curve.append(QJsonArray{point.radiusLambdaOverD, point.fraction});
+  }
+  QJsonObject object;
+  object["peak_ratio"] = numbers.peakRatio;
+  object["encircled_energy"] = curve;
+  object["ee_1_22"] = numbers.encircledEnergyAt1_22;
+  object["ee_2_23"] = numbers.encircledEnergyAt2_23;
+  object["ee_5"] = numbers.encircledEnergyAt5;
+  object["spike_fraction"] = numbers.spikeFraction;
+  object["pixel_scale_arcsec"] = analysis.image.scale.pixelArcsec;
+  object["airy_radius_arcsec"] = analysis.image.scale.airyRadiusArcsec;
+  object["n"] = analysis.image.pupilSide;
+  object["pad"] = analysis.image.padFactor;
+  const QByteArray bytes = QJsonDocument(object).toJson(QJsonDocument::Indented);
+  return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+struct PendingFile {
+  std::string path;
+  std::string bytes;
+};
+
+// Every file's bytes are made before any is written, so a failure while
+// making one leaves all the targets as they were.
+bool MakeOutputs(const BatchOptions& options, const psf::PsfAnalysis& analysis,
+                 std::vector<PendingFile>& files, std::ostream& err) {
+  if (!options.fitsPath.empty()) {
+    std::string error;
+    std::string bytes = psf::StarImageFitsBytes(analysis.image, options.fieldOfViewLambdaOverD, error);
+    if (bytes.empty()) {
+      err << ShownName(options.fitsPath) << ": " << error << '\n';
+      return false;
+    }
+    files.push_back({options.fitsPath, std::move(bytes)});
+  }
+  if (!options.csvPath.empty()) {
+    files.push_back({options.csvPath, psf::CurvesCsv(analysis.numbers, analysis.mtf, analysis.image.scale)});
+  }
+  if (!options.jsonPath.empty()) files.push_back({options.jsonPath, NumbersJson(analysis)});
+  if (!options.pngPath.empty()) {
+    const double halfWidth = std::min(options.fieldOfViewLambdaOverD, kPngHalfWidthLambdaOverD);
+    std::string bytes = psfview::PngBytes(
+        psfview::LogViewImage(analysis.image, psf::kDefaultDecades, halfWidth));
+    if (bytes.empty()) {
+      err << ShownName(options.pngPath) << " の画像を作れませんでした。\n";
+      return false;
+    }
+    files.push_back({options.pngPath, std::move(bytes)});
+  }
+  return true;
+}
+
+bool WriteOutputs(const std::vector<PendingFile>& files, std::ostream& err) {
+  bool allWritten = true;
+  for (const PendingFile& file : files) {
+    const std::error_code error = ReplaceFileContents(Utf8Path(file.path), file.bytes);
+    if (error) {
+      err << "ファイル" << ShownName(file.path) << "を保存できませんでした (" << error.message()
+          << ")。保存先のフォルダーと名前を確かめてください。\n";
+      allWritten = false;
+    }
+  }
+  return allWritten;
+}
+
+std::optional<DesignPupil> LoadPupil(const BatchOptions& options, std::ostream& err) {
+  if (!options.pupilPath.empty()) {
+    std::optional<psf::PupilAmplitude> pupil = LoadBitmapPupil(options.pupilPath, err);
+    if (!pupil) return std::nullopt;
+    return DesignPupil{std::move(*pupil), options.apertureMm.value_or(psf::kDefaultApertureDiameterMm)};
+  }
+  const DesignPupilLoader& loader = GetDesignPupilLoader();
+  if (!loader) {
+    err << "このプログラムは設計ファイル" << ShownName(options.designPath)
+        << "を読めません。瞳を .bmp で指定してください。\n";
+    return std::nullopt;
+  }
+  std::string error;
+  std::optional<DesignPupil> design =
+      loader(options.designPath, options.sidePixels.value_or(kDefaultDesignSidePixels), error);
+  if (!design) {
+    err << error << '\n';
+    return std::nullopt;
+  }
+  if (options.apertureMm) design->apertureDiameterMm = *options.apertureMm;
+  return design;
+}
+
+}  // namespace
+
+int RunPsf(const BatchOptions& options, std::ostream& out, std::ostream& err, bool showProgress) {
+  std::string problem = ArgumentProblem(options);
+  if (problem.empty()) {
+    problem = psf::CheckPsfSettings(SettingsOf(options, options.apertureMm.value_or(1.0)));
+  }
+  if (!problem.empty()) {
+    err << problem << '\n';
+    return kBatchUsageError;
+  }
+  const std::optional<DesignPupil> design = LoadPupil(options, err);
+  if (!design) return kBatchFailure;
+  const psf::PsfSettings settings = SettingsOf(options, design->apertureDiameterMm);
+  if (static_cast<long long>(design->pupil.side) * settings.padFactor > psf::kMaximumPaddedSide) {
+    err << "瞳 " << design->pupil.side << " ピクセルを " << settings.padFactor
+        << " 倍に広げた格子は大きすぎます (一辺 " << psf::kMaximumPaddedSide
+        << " まで)。--pad を小さくするか、小さな瞳を使ってください。\n";
+    return kBatchUsageError;
+  }
+
+  psf::PsfProgress progress;
+  if (showProgress) {
+    progress.progress = [&err](int position) { err << "\r星像を計算中 " << position << "%" << std::flush; };
+  }
+  const std::optional<psf::PsfAnalysis> analysis = psf::AnalysePupil(design->pupil, settings, progress);
+  if (showProgress) err << '\n';
+  if (!analysis) return kBatchFailure;
+  PrintNumbers(*analysis, out);
+
+  std::vector<PendingFile> files;
+  if (!MakeOutputs(options, *analysis, files, err)) return kBatchFailure;
+  return WriteOutputs(files, err) ? kBatchSuccess : kBatchFailure;
+}
+
+}  // namespace voka

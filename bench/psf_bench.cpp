@@ -1,0 +1,111 @@
+// The star image of a design-sized pupil (1024 pixels, padded 4 times to a
+// 4096² transform) against FFTW's own transform of the same size, in the same
+// run; and the live update of a small pupil.
+
+#include <benchmark/benchmark.h>
+#include <fftw3.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "median_reporter.h"
+#include "output/file_replace.h"
+#include "psf/fits_export.h"
+#include "psf/psf_analysis.h"
+#include "pupils/pupil_shapes.h"
+
+namespace voka {
+namespace {
+
+constexpr const char* kRunName = "BM_StarImageRun";
+constexpr const char* kTransformName = "BM_FftwTransformAlone";
+constexpr const char* kLiveName = "BM_LiveUpdate";
+constexpr int kDesignSide = 1024;
+constexpr int kLiveSide = 256;
+constexpr int kPadFactor = 4;
+constexpr int kTransformThreads = 2;
+constexpr int kRepetitions = 5;
+
+// The rendering step: a four-vane pupil drawn at the side and read as
+// amplitudes.
+psf::PupilAmplitude RenderPupil(int side) {
+  const bmp_writer::ColourImage image =
+      pupil_shapes::DrawPupil(pupil_shapes::PupilShape::kFourVanes, side);
+  std::vector<std::uint8_t> red(image.pixels.size());
+  for (std::size_t i = 0; i < red.size(); ++i) red[i] = static_cast<std::uint8_t>(RedOf(image.pixels[i]));
+  psf::PupilAmplitude pupil = psf::PupilFromRedChannel(red, image.width, image.height);
+  pupil.vaneAnglesDeg = {0, 90, 180, 270};
+  return pupil;
+}
+
+// Rendering, the image, its numbers and MTF, and the cropped FITS on disk.
+void BM_StarImageRun(benchmark::State& state) {
+  const auto fits = std::filesystem::temp_directory_path() / "voka-bench-star.fits";
+  psf::PsfSettings settings;
+  settings.padFactor = kPadFactor;
+  for (auto _ : state) {
+    const psf::PupilAmplitude pupil = RenderPupil(kDesignSide);
+    const std::optional<psf::PsfAnalysis> analysis = psf::AnalysePupil(pupil, settings);
+    std::string error;
+    const std::string bytes =
+        psf::StarImageFitsBytes(analysis->image, psf::kDefaultFieldOfViewLambdaOverD, error);
+    if (ReplaceFileContents(fits, bytes)) state.SkipWithError("FITS not written");
+  }
+  std::filesystem::remove(fits);
+}
+BENCHMARK(BM_StarImageRun)->Unit(benchmark::kMillisecond);
+
+// FFTW's real-to-complex transform of the padded grid, on the same threads,
+// the plan made once outside the timing.
+void BM_FftwTransformAlone(benchmark::State& state) {
+  const int side = kDesignSide * kPadFactor;
+  double* input = fftw_alloc_real(static_cast<std::size_t>(side) * side);
+  fftw_complex* output = fftw_alloc_complex(static_cast<std::size_t>(side) * (side / 2 + 1));
+  fftw_init_threads();
+  fftw_plan_with_nthreads(kTransformThreads);
+  const fftw_plan plan = fftw_plan_dft_r2c_2d(side, side, input, output, FFTW_ESTIMATE);
+  std::fill_n(input, static_cast<std::size_t>(side) * side, 0.0);
+  const psf::PupilAmplitude pupil = RenderPupil(kDesignSide);
+  for (int row = 0; row < kDesignSide; ++row) {
+    std::copy_n(pupil.amplitude.data() + static_cast<std::size_t>(row) * kDesignSide, kDesignSide,
+                input + static_cast<std::size_t>(row) * side);
+  }
+  for (auto _ : state) {
+    fftw_execute(plan);
+    benchmark::DoNotOptimize(output[1][0]);
+  }
+  fftw_destroy_plan(plan);
+  fftw_free(output);
+  fftw_free(input);
+}
+BENCHMARK(BM_FftwTransformAlone)->Unit(benchmark::kMillisecond);
+
+// What the window does when a slider moves: render, image, numbers, MTF.
+void BM_LiveUpdate(benchmark::State& state) {
+  psf::PsfSettings settings;
+  settings.padFactor = kPadFactor;
+  for (auto _ : state) {
+    const psf::PupilAmplitude pupil = RenderPupil(kLiveSide);
+    const std::optional<psf::PsfAnalysis> analysis = psf::AnalysePupil(pupil, settings);
+    benchmark::DoNotOptimize(analysis->numbers.peakRatio);
+  }
+}
+BENCHMARK(BM_LiveUpdate)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace voka
+
+int main(int argc, char** argv) {
+  if (!voka::bench::InitializeWithRepetitions(argc, argv, voka::kRepetitions)) return 1;
+  voka::bench::MedianReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  const double run = reporter.Median(voka::kRunName);
+  const double transform = reporter.Median(voka::kTransformName);
+  const double live = reporter.Median(voka::kLiveName);
+  std::printf("median star-image run (N=1024, Q=4): %.1f ms, FFTW transform alone: %.1f ms\n", run,
+              transform);
+  std::printf("ratio of medians (run / transform): %.2f\n", run / transform);
+  std::printf("median live update (N=256, Q=4): %.1f ms\n", live);
+  return 0;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "psf/fftw_plans.h"
+#include "psf/star_image.h"
+
+namespace voka::psf {
+
+// The pupil's autocorrelation (the optical transfer function) at whole-pixel
+// shifts, from the star image: the image is the transform of the
+// autocorrelation, so transforming its samples back gives it. The
+// autocorrelation spans shifts of less than one pupil side either way, so a
+// grid of 2·side samples is enough; for an even pad factor every
+// (pad/2)-th image sample is exactly that grid, which makes this transform a
+// quarter of the image's at the default pad of 4.
+class Autocorrelation {
+ public:
+  enum Part { kModulus, kReal };
+
+  explicit Autocorrelation(const StarImage& image);
+
+  // Normalised to 1 at zero shift. Shifts in pupil pixels, rows down,
+  // columns right; between whole shifts, bilinear.
+  double At(double rowShift, double columnShift, Part part) const;
+  // Along a direction, degrees counter-clockwise from +x (y up).
+  double Along(double shiftPixels, double angleDeg, Part part) const;
+  // The mean over all directions.
+  double RadialMean(double shiftPixels, Part part) const;
+
+ private:
+  double AtWhole(int rowShift, int columnShift, Part part) const;
+
+  int side_ = 0;
+  int halfWidth_ = 0;
+  ComplexBuffer values_;
+  double atZero_ = 1.0;
+};
+
+}  // namespace voka::psf

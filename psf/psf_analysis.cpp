@@ -1,0 +1,40 @@
+#include "psf/psf_analysis.h"
+
+#include "psf/from_autocorrelation.h"
+
+namespace voka::psf {
+
+namespace {
+
+// Shares of the whole run, from timings at N = 1024, Q = 4.
+constexpr int kImageShare = 80;
+constexpr int kTransferShare = 15;
+
+PsfProgress Scaled(const PsfProgress& progress, int from, int share) {
+  PsfProgress scaled;
+  scaled.cancelled = progress.cancelled;
+  if (progress.progress) {
+    scaled.progress = [progress, from, share](int position) {
+      progress.progress(from + position * share / 100);
+    };
+  }
+  return scaled;
+}
+
+}  // namespace
+
+std::optional<PsfAnalysis> AnalysePupil(const PupilAmplitude& pupil, const PsfSettings& settings,
+                                        const PsfProgress& progress) {
+  std::optional<StarImage> image = ComputeStarImage(pupil, settings, Scaled(progress, 0, kImageShare));
+  if (!image) return std::nullopt;
+  if (progress.cancelled && progress.cancelled()) return std::nullopt;
+  const Autocorrelation correlation(*image);
+  if (progress.progress) progress.progress(kImageShare + kTransferShare);
+  if (progress.cancelled && progress.cancelled()) return std::nullopt;
+  PsfNumbers numbers = ComputePsfNumbers(pupil, *image, correlation);
+  MtfCurves mtf = ComputeMtfCurves(pupil, *image, correlation);
+  if (progress.progress) progress.progress(100);
+  return PsfAnalysis{std::move(*image), std::move(numbers), std::move(mtf)};
+}
+
+}  // namespace voka::psf

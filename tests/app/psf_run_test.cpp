@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <fstream>
+#include <sstream>
+
+#include "app/batch/psf_run.h"
+#include "support/pupil_images.h"
+
+namespace voka {
+namespace {
+
+class PsfRun : public testing::Test {
+ protected:
+  void SetUp() override {
+    const auto bytes = bmp_writer::Bmp24(pupil_shapes::DrawPupil(pupil_shapes::PupilShape::kFourVanes, 128));
+    std::ofstream(pupil_, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                  static_cast<std::streamsize>(bytes.size()));
+    options_.analysis = BatchAnalysis::kPsf;
+    options_.pupilPath = pupil_.string();
+  }
+  int Execute() {
+    out_.str({});
+    err_.str({});
+    return RunPsf(options_, out_, err_, false);
+  }
+  std::string Path(const char* name) const { return (folder_.path() / name).string(); }
+
+  test::ScratchFolder folder_{"psf-run"};
+  std::filesystem::path pupil_ = folder_.path() / "vanes.bmp";
+  BatchOptions options_;
+  std::ostringstream out_, err_;
+};
+
+TEST_F(PsfRun, WritesEveryFileAskedForAndPrintsTheNumbers) {
+  options_.fitsPath = Path("star.fits");
+  options_.csvPath = Path("curves.csv");
+  options_.jsonPath = Path("numbers.json");
+  options_.pngPath = Path("view.png");
+  ASSERT_EQ(Execute(), 0) << err_.str();
+  EXPECT_NE(out_.str().find("秒角"), std::string::npos);
+  EXPECT_NE(out_.str().find("ピーク比="), std::string::npos);
+
+  const std::string json = test::ReadFileBytes(options_.jsonPath);
+  const QJsonObject numbers = QJsonDocument::fromJson(QByteArray::fromStdString(json)).object();
+  for (const char* key : {"peak_ratio", "encircled_energy", "ee_1_22", "ee_2_23", "ee_5", "spike_fraction",
+                          "pixel_scale_arcsec", "airy_radius_arcsec", "n", "pad"}) {
+    EXPECT_TRUE(numbers.contains(key)) << key;
+  }
+  EXPECT_EQ(numbers["n"].toInt(), 128);
+  EXPECT_EQ(numbers["pad"].toInt(), 4);
+  // An obstructed, vaned aperture: below a clear one's peak, light in spikes.
+  EXPECT_LT(numbers["peak_ratio"].toDouble(), 0.95);
+  EXPECT_GT(numbers["spike_fraction"].toDouble(), 0.005);
+  EXPECT_GT(numbers["ee_5"].toDouble(), numbers["ee_1_22"].toDouble());
+  // 550 nm over 200 mm is 0.567 arcsec; the Airy radius 1.22 times that.
+  EXPECT_NEAR(numbers["airy_radius_arcsec"].toDouble(), 1.22 * 0.5672, 1e-3);
+
+  EXPECT_EQ(test::ReadFileBytes(options_.fitsPath).substr(0, 9), "SIMPLE  =");
+  EXPECT_EQ(test::ReadFileBytes(options_.pngPath).substr(1, 3), "PNG");
+  EXPECT_EQ(test::ReadFileBytes(options_.csvPath).rfind("radius [lambda/D]", 0), 0u);
+}
+
+TEST_F(PsfRun, RefusesBadArgumentsAndUnreadableInputWithoutTouchingOutputs) {
+  options_.jsonPath = Path("numbers.json");
+  std::ofstream(options_.jsonPath) << "old";
+  const auto expectRefused = [&](int status) {
+    EXPECT_EQ(Execute(), status) << out_.str();
+    EXPECT_FALSE(err_.str().empty());
+    EXPECT_EQ(test::ReadFileBytes(options_.jsonPath), "old");
+  };
+  options_.padFactor = 9;
+  expectRefused(2);
+  options_.padFactor = 4;
+  options_.sidePixels = 256;  // a bitmap keeps its own size
+  expectRefused(2);
+  options_.sidePixels.reset();
+  options_.fieldOfViewLambdaOverD = std::nan("");
+  expectRefused(2);
+  options_.fieldOfViewLambdaOverD = 32;
+  options_.pupilPath = Path("missing\x1b[2J.bmp");
+  expectRefused(1);
+  EXPECT_EQ(err_.str().find('\x1b'), std::string::npos) << "control characters are escaped";
+  options_.pupilPath.clear();
+  options_.designPath = Path("design.json");  // no designer linked here
+  expectRefused(1);
+}
+
+}  // namespace
+}  // namespace voka

@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+#include <fitsio.h>
+
+#include <cmath>
+
+#include "exact_coverage.h"
+#include "psf/curves_csv.h"
+#include "psf/fits_export.h"
+#include "psf/psf_analysis.h"
+
+namespace voka::psf {
+namespace {
+
+struct FitsReadBack {
+  long side[2] = {0, 0};
+  std::vector<double> values;
+  double wavelength = 0, pixelScale = 0, diameter = 0, focal = 0;
+  int oversampling = 0;
+};
+
+FitsReadBack ReadFits(std::string bytes) {
+  FitsReadBack read;
+  void* buffer = bytes.data();
+  std::size_t size = bytes.size();
+  fitsfile* file = nullptr;
+  int status = 0;
+  int axes = 0;
+  fits_open_memfile(&file, "psf.fits", READONLY, &buffer, &size, 0, nullptr, &status);
+  fits_get_img_dim(file, &axes, &status);
+  fits_get_img_size(file, 2, read.side, &status);
+  read.values.resize(std::size_t(read.side[0]) * read.side[1]);
+  fits_read_img(file, TDOUBLE, 1, long(read.values.size()), nullptr, read.values.data(), nullptr, &status);
+  fits_read_key(file, TDOUBLE, "WAVELEN", &read.wavelength, nullptr, &status);
+  fits_read_key(file, TDOUBLE, "PIXELSCL", &read.pixelScale, nullptr, &status);
+  fits_read_key(file, TDOUBLE, "DIAM", &read.diameter, nullptr, &status);
+  fits_read_key(file, TDOUBLE, "FOCAL", &read.focal, nullptr, &status);
+  fits_read_key(file, TINT, "OVERSAMP", &read.oversampling, nullptr, &status);
+  fits_close_file(file, &status);
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(axes, 2);
+  return read;
+}
+
+TEST(StarImageExport, FitsHoldsTheCroppedImageBottomRowFirstWithItsScales) {
+  // Off-centre obstruction: the image is not mirror-symmetric, so a wrong
+  // row order shows.
+  const PupilAmplitude pupil = test::AnnularPupil(32, 0.4, 4.0, 2.0);
+  PsfSettings settings;
+  settings.padFactor = 3;
+  settings.wavelengthNm = 600.0;
+  settings.apertureDiameterMm = 150.0;
+  settings.focalLengthMm = 750.0;
+  const StarImage image = *ComputeStarImage(pupil, settings);
+  std::string error;
+  const FitsReadBack cropped = ReadFits(StarImageFitsBytes(image, 5.0, error));
+  ASSERT_EQ(cropped.side[0], 31);
+  ASSERT_EQ(cropped.side[1], 31);
+  const int c = image.centreIndex;
+  for (int stored = 0; stored < 31; ++stored) {
+    const int row = c + 15 - stored;  // stored row 0 is the bottom
+    for (int column = 0; column < 31; ++column) {
+      ASSERT_NEAR(cropped.values[std::size_t(stored) * 31 + column],
+                  image.At(row, c - 15 + column) / image.totalIntensity, 1e-15);
+    }
+  }
+  EXPECT_DOUBLE_EQ(cropped.wavelength, 600e-9);
+  EXPECT_DOUBLE_EQ(cropped.diameter, 0.15);
+  EXPECT_DOUBLE_EQ(cropped.focal, 0.75);
+  EXPECT_EQ(cropped.oversampling, 3);
+  // 600 nm over 150 mm is 0.825 arcsec, a third of it per pixel.
+  EXPECT_NEAR(cropped.pixelScale, 600e-9 / 0.15 * 180 / std::numbers::pi * 3600 / 3, 1e-12);
+
+  // A field wider than the grid gives the whole grid, which sums to 1.
+  const FitsReadBack whole = ReadFits(StarImageFitsBytes(image, 1000.0, error));
+  EXPECT_EQ(whole.side[0], image.paddedSide - 1 + image.paddedSide % 2);
+  double sum = 0.0;
+  for (double v : whole.values) sum += v;
+  EXPECT_LE(sum, 1.0 + 1e-12);
+  EXPECT_GT(sum, 0.999);
+}
+
+TEST(StarImageExport, BitmapPupilIsCentredInItsSquare) {
+  // A 3 x 1 red strip: 255, 0, 51.
+  const PupilAmplitude pupil = PupilFromRedChannel({255, 0, 51}, 3, 1);
+  ASSERT_EQ(pupil.side, 3);
+  const std::vector<double> expected = {0, 0, 0, 1, 0, 0.2, 0, 0, 0};
+  for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_DOUBLE_EQ(pupil.amplitude[i], expected[i]);
+  EXPECT_EQ(PupilFromRedChannel({1, 2}, 3, 1).side, 0);
+  EXPECT_EQ(PupilFromOpenFraction({0.5, 1.5, 0, 0}, 2, {}).side, 0);
+  EXPECT_EQ(PupilFromOpenFraction({0.5, NAN, 0, 0}, 2, {}).side, 0);
+}
+
+}  // namespace
+}  // namespace voka::psf
