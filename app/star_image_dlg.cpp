@@ -89,11 +89,6 @@ QSpinBox* CountBox(int smallest, int largest, int value, const QString& suffix) 
   return box;
 }
 
-bool SameSettings(const psf::PsfSettings& a, const psf::PsfSettings& b) {
-  return a.padFactor == b.padFactor && a.wavelengthNm == b.wavelengthNm &&
-         a.apertureDiameterMm == b.apertureDiameterMm && a.focalLengthMm == b.focalLengthMm;
-}
-
 }  // namespace
 
 CStarImageDlg::CStarImageDlg(QWidget* parent) : QDialog(parent) {
@@ -168,6 +163,9 @@ void CStarImageDlg::BuildControls(QGridLayout* layout) {
   sideN_->setObjectName(QStringLiteral("sideN"));
   padQ_->setObjectName(QStringLiteral("padQ"));
   decades_->setObjectName(QStringLiteral("decades"));
+  wavelengthNm_->setObjectName(QStringLiteral("wavelength"));
+  apertureMm_->setObjectName(QStringLiteral("aperture"));
+  focalMm_->setObjectName(QStringLiteral("focal"));
   fieldLambdaOverD_->setObjectName(QStringLiteral("field"));
   fieldSlider_->setObjectName(QStringLiteral("fieldSlider"));
   form->addRow(QStringLiteral("瞳の一辺 N"), sideN_);
@@ -236,7 +234,7 @@ void CStarImageDlg::ConnectControls() {
   });
   connect(padQ_, &QSpinBox::valueChanged, this, &CStarImageDlg::Recompute);
   for (QDoubleSpinBox* box : {wavelengthNm_, apertureMm_, focalMm_})
-    connect(box, &QDoubleSpinBox::valueChanged, this, &CStarImageDlg::Recompute);
+    connect(box, &QDoubleSpinBox::valueChanged, this, &CStarImageDlg::RezoomOrRecompute);
   connect(decades_, &QSpinBox::valueChanged, this, &CStarImageDlg::RedrawPicture);
   connect(fieldSlider_, &QSlider::valueChanged, this,
           [this](int value) { fieldLambdaOverD_->setValue(value); });
@@ -320,9 +318,9 @@ StarImageRequest CStarImageDlg::CurrentRequest() const {
   return request;
 }
 
-bool CStarImageDlg::SameSettingsAsShown(const StarImageRequest& request) const {
+bool CStarImageDlg::SameTransformAsShown(const StarImageRequest& request) const {
   return shown_ && shown_->pupilVersion == request.pupilVersion &&
-         SameSettings(shown_->analysis->image.settings, request.settings);
+         SameTransform(shown_->analysis->image.settings, request.settings);
 }
 
 void CStarImageDlg::Recompute() {
@@ -333,7 +331,7 @@ void CStarImageDlg::Recompute() {
 void CStarImageDlg::RezoomOrRecompute() {
   if (!pupil_ && !renderer_) return;
   StarImageRequest request = CurrentRequest();
-  if (SameSettingsAsShown(request)) request.reuse = shown_;
+  if (SameTransformAsShown(request)) request.reuse = shown_;
   Submit(std::move(request));
 }
 

@@ -81,11 +81,13 @@ class CStarImageDlg : public QDialog {
   void SetPupilSide(int side, bool chosenByWindow);
   void SetFixedPupil(psf::PupilAmplitude pupil, double apertureDiameterMm, const QString& name);
 
+  // A new transform of the pupil.
   void Recompute();
+  // Keeps the shown transform when only the zoom or the scale changed.
   void RezoomOrRecompute();
   void Submit(StarImageRequest request);
   StarImageRequest CurrentRequest() const;
-  bool SameSettingsAsShown(const StarImageRequest& request) const;
+  bool SameTransformAsShown(const StarImageRequest& request) const;
   void ShowOutcome(const StarImageOutcome& outcome);
   void ShowComputation();
   void RedrawPicture();

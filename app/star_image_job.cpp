@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cmath>
 
+#include "psf/image_scale.h"
 #include "psf/psf_settings.h"
 #include "psf/pupil_amplitude.h"
 
@@ -41,7 +42,27 @@ std::shared_ptr<const psf::PupilAmplitude> PupilOf(const StarImageRequest& reque
   return rendered;
 }
 
+// Wavelength, aperture and focal length change the image's scale on the
+// sky and at the focus, never its shape in λ/D: a new scale is a copy.
+std::shared_ptr<const psf::PsfAnalysis> WithSettings(
+    const std::shared_ptr<const psf::PsfAnalysis>& analysis, const psf::PsfSettings& settings) {
+  if (SamePhysicalSettings(analysis->image.settings, settings)) return analysis;
+  auto rescaled = std::make_shared<psf::PsfAnalysis>(*analysis);
+  rescaled->image.settings = settings;
+  rescaled->image.scale = psf::ComputeImageScale(settings);
+  return rescaled;
+}
+
 }  // namespace
+
+bool SameTransform(const psf::PsfSettings& a, const psf::PsfSettings& b) {
+  return a.padFactor == b.padFactor;
+}
+
+bool SamePhysicalSettings(const psf::PsfSettings& a, const psf::PsfSettings& b) {
+  return a.wavelengthNm == b.wavelengthNm && a.apertureDiameterMm == b.apertureDiameterMm &&
+         a.focalLengthMm == b.focalLengthMm;
+}
 
 QString CheckStarImageRequest(const StarImageRequest& request) {
   const char* settingsProblem = psf::CheckPsfSettings(request.settings);
@@ -68,7 +89,7 @@ StarImageOutcome ComputeStarImageOutcome(const StarImageRequest& request, const 
   computation->pupilVersion = request.pupilVersion;
   if (request.reuse) {
     computation->pupil = request.reuse->pupil;
-    computation->analysis = request.reuse->analysis;
+    computation->analysis = WithSettings(request.reuse->analysis, request.settings);
   } else {
     progress(0);
     computation->pupil = PupilOf(request);
@@ -90,7 +111,10 @@ StarImageOutcome ComputeStarImageOutcome(const StarImageRequest& request, const 
   progress(kAnalysisEndPercent);
   const double halfWidth =
       std::min(request.zoomHalfWidthLambdaOverD, LargestZoomHalfWidth(computation->pupil->side));
-  computation->zoom = psf::ComputeZoomedImage(*computation->pupil, ZoomWindowFor(halfWidth));
+  if (request.reuse && request.reuse->zoom.window.halfWidthLambdaOverD == halfWidth)
+    computation->zoom = request.reuse->zoom;
+  else
+    computation->zoom = psf::ComputeZoomedImage(*computation->pupil, ZoomWindowFor(halfWidth));
   if (computation->zoom.side <= 0)
     return {nullptr, QStringLiteral("拡大像を作れませんでした。視野を変えてください。")};
   progress(100);

@@ -26,8 +26,9 @@ struct StarImageRequest {
   quint64 pupilVersion = 0;
   psf::PsfSettings settings;
   double zoomHalfWidthLambdaOverD = 0.0;
-  // A previous computation of the same pupil and settings: only the zoom is
-  // redone, which is what a dragged field-of-view slider asks for.
+  // A previous computation of the same pupil and pad factor: the transform
+  // is kept, only the zoom and the physical scale are redone, which is what
+  // a dragged field-of-view slider or a new wavelength asks for.
   std::shared_ptr<const struct StarImageComputation> reuse;
 };
 
@@ -51,6 +52,11 @@ struct StarImageOutcome {
 
 // The zoom's pixels per side: fine enough to show the rings at any field.
 inline constexpr int kZoomPixelsAcross = 400;
+
+// Whether two settings give the same transform of a pupil (the pad factor)
+// and the same physical scale (wavelength, aperture, focal length).
+bool SameTransform(const psf::PsfSettings& a, const psf::PsfSettings& b);
+bool SamePhysicalSettings(const psf::PsfSettings& a, const psf::PsfSettings& b);
 
 // The check the window runs before submitting, so that a refused setting
 // costs no thread: empty when the request can be computed.

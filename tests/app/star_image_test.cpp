@@ -142,6 +142,16 @@ TEST_F(StarImageWindow, ZoomReusesTheTransformButNeverAStalePupil) {
   EXPECT_EQ(window_.Shown()->analysis, analysis) << "a new field needs no new transform";
   EXPECT_DOUBLE_EQ(window_.Shown()->zoom.window.halfWidthLambdaOverD, 8.0);
 
+  // Twice the wavelength: the same image in λ/D, twice as wide on the sky.
+  const double lambdaOverDArcsec = analysis->image.scale.lambdaOverDArcsec;
+  Child<QDoubleSpinBox>("wavelength")->setValue(1100.0);
+  ASSERT_TRUE(Settle());
+  EXPECT_NEAR(window_.Shown()->analysis->image.scale.lambdaOverDArcsec, 2 * lambdaOverDArcsec,
+              1e-12 * lambdaOverDArcsec);
+  EXPECT_EQ(window_.Shown()->analysis->numbers.peakRatio, analysis->numbers.peakRatio);
+  EXPECT_NEAR(Child<PsfView>("psfView")->Picture().halfWidthArcsec, 8 * 2 * lambdaOverDArcsec,
+              1e-9);
+
   // A field change while a new pupil computes must not bring the old back.
   window_.ShowPupil(ShapeAmplitude(PupilShape::kFourVanes, 64), 200.0);
   Child<QDoubleSpinBox>("field")->setValue(12.0);
