@@ -5,12 +5,27 @@
 #include <QPen>
 #include <QValueAxis>
 
+#include "app/axis_ticks.h"
+
 namespace voka {
 
 namespace {
 
 constexpr int kChartMinimumWidth = 300;
 constexpr int kChartMinimumHeight = 220;
+constexpr int kWantedTickIntervals = 5;
+
+// The axis from 0 to its maximum with ticks at round values (0, 5, 10 ...
+// rather than 6.25, 12.5 ...), the last one where the data end.
+void SetRoundTicks(QValueAxis* axis, double maximum) {
+  axis->setRange(0.0, maximum);
+  const std::vector<double> ticks = RoundTicks(0.0, maximum, kWantedTickIntervals);
+  if (ticks.size() < 2) return;
+  axis->setTickType(QValueAxis::TicksDynamic);
+  axis->setTickAnchor(0.0);
+  axis->setTickInterval(ticks[1] - ticks[0]);
+  axis->setLabelFormat(QStringLiteral("%g"));
+}
 
 }  // namespace
 
@@ -25,10 +40,6 @@ CurveChart::CurveChart(const QString& title, const QString& xTitle, const QStrin
   chart()->addAxis(yAxis_, Qt::AlignLeft);
   setRenderHint(QPainter::Antialiasing);
   setMinimumSize(kChartMinimumWidth, kChartMinimumHeight);
-}
-
-void CurveChart::SetXTitle(const QString& xTitle) {
-  xAxis_->setTitleText(xTitle);
 }
 
 void CurveChart::SetCurves(const std::vector<NamedCurve>& curves, double xMaximum,
@@ -48,8 +59,8 @@ void CurveChart::SetCurves(const std::vector<NamedCurve>& curves, double xMaximu
       series->setPen(pen);
     }
   }
-  xAxis_->setRange(0.0, xMaximum);
-  yAxis_->setRange(0.0, yMaximum);
+  SetRoundTicks(xAxis_, xMaximum);
+  SetRoundTicks(yAxis_, yMaximum);
 }
 
 int CurveChart::CurveCount() const {

@@ -26,7 +26,6 @@ class CurveChart : public QChartView {
              QWidget* parent = nullptr);
 
   void SetCurves(const std::vector<NamedCurve>& curves, double xMaximum, double yMaximum);
-  void SetXTitle(const QString& xTitle);
   // The number of curves shown.
   int CurveCount() const;
 

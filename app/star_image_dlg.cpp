@@ -1,6 +1,7 @@
 #include "app/star_image_dlg.h"
 
 #include <QBuffer>
+#include <QChart>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -46,6 +47,9 @@ constexpr double kSmallestWavelengthNm = 100.0;
 constexpr double kLargestLengthMm = 1.0e6;
 constexpr double kSmallestLengthMm = 1.0;
 constexpr int kProgressMaximum = 100;
+// Room for the view, the numbers and both charts with their legends.
+constexpr int kInitialWidth = 1200;
+constexpr int kInitialHeight = 920;
 
 QString ShownFileName(const QString& path) {
   // A name from the file system may hold control characters; they are shown
@@ -105,6 +109,7 @@ CStarImageDlg::CStarImageDlg(QWidget* parent) : QDialog(parent) {
   BuildResults(layout);
   BuildControls(layout);
   ConnectControls();
+  resize(kInitialWidth, kInitialHeight);
   status_->setText(QStringLiteral("瞳がありません。主画面の「ファイル」で瞳の画像を開いてください。"));
 }
 
@@ -113,19 +118,19 @@ CStarImageDlg::~CStarImageDlg() = default;
 void CStarImageDlg::BuildResults(QGridLayout* layout) {
   view_ = new PsfView();
   view_->setObjectName(QStringLiteral("psfView"));
-  layout->addWidget(view_, 0, 0, 2, 1);
+  layout->addWidget(view_, 0, 0);
 
   encircledEnergyChart_ = new CurveChart(QStringLiteral("包囲エネルギー"),
                                          QStringLiteral("半径 (λ/D)"),
                                          QStringLiteral("全光量に対する割合"));
-  mtfChart_ = new CurveChart(QStringLiteral("MTF"), QStringLiteral("空間周波数 / 遮断周波数 D/λ"),
+  mtfChart_ = new CurveChart(QStringLiteral("MTF"), QStringLiteral("空間周波数 (遮断周波数 D/λ = 1)"),
                              QStringLiteral("MTF"));
   auto* charts = new QHBoxLayout();
   charts->addWidget(encircledEnergyChart_);
   charts->addWidget(mtfChart_);
-  layout->addLayout(charts, 2, 0, 1, 2);
+  layout->addLayout(charts, 1, 0, 1, 2);
   layout->setRowStretch(0, 3);
-  layout->setRowStretch(2, 2);
+  layout->setRowStretch(1, 2);
   layout->setColumnStretch(0, 3);
   layout->setColumnStretch(1, 2);
 
@@ -136,7 +141,6 @@ void CStarImageDlg::BuildResults(QGridLayout* layout) {
   numbers_->verticalHeader()->hide();
   numbers_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   numbers_->setToolTip(QString::fromUtf8(psf::SpikeFractionDefinitionText()));
-  layout->addWidget(numbers_, 1, 1);
 }
 
 void CStarImageDlg::BuildControls(QGridLayout* layout) {
@@ -182,6 +186,7 @@ void CStarImageDlg::BuildControls(QGridLayout* layout) {
   progress_ = new QProgressBar();
   progress_->setRange(0, kProgressMaximum);
   progress_->setValue(0);
+  progress_->setTextVisible(false);
   cancel_ = new QPushButton(QStringLiteral("中止"));
   cancel_->setObjectName(QStringLiteral("cancel"));
   cancel_->setEnabled(false);
@@ -197,7 +202,7 @@ void CStarImageDlg::BuildControls(QGridLayout* layout) {
   auto* exports = new QHBoxLayout();
   BuildExports(exports);
   panel->addLayout(exports);
-  panel->addStretch();
+  panel->addWidget(numbers_, 1);
   layout->addLayout(panel, 0, 1);
 }
 
@@ -367,12 +372,15 @@ void CStarImageDlg::hideEvent(QHideEvent* event) {
 void CStarImageDlg::OnStarted() {
   cancel_->setEnabled(true);
   progress_->setValue(0);
+  progress_->setTextVisible(true);
   status_->setText(QStringLiteral("計算しています..."));
 }
 
 void CStarImageDlg::OnIdle(bool /*delivered*/) {
   cancel_->setEnabled(false);
   progress_->setValue(0);
+  // "0 %" beside a finished result would read as nothing done.
+  progress_->setTextVisible(false);
   emit Updated();
 }
 
@@ -401,8 +409,9 @@ void CStarImageDlg::ShowComputation() {
   const std::vector<psf::EncircledEnergyPoint>& curve = analysis.numbers.encircledEnergy;
   encircledEnergyChart_->SetCurves(EncircledEnergyCurves(analysis.numbers),
                                    curve.empty() ? 1.0 : curve.back().radiusLambdaOverD, 1.0);
-  mtfChart_->SetXTitle(MtfAxisTitle(analysis.image.scale, analysis.image.settings));
-  mtfChart_->SetCurves(MtfChartCurves(analysis.mtf), 1.0, 1.0);
+  mtfChart_->chart()->setTitle(MtfTitle(analysis.image.scale, analysis.image.settings));
+  mtfChart_->SetCurves(MtfChartCurves(analysis.mtf, !shown_->pupil->vaneAnglesDeg.empty()), 1.0,
+                       1.0);
 
   for (QPushButton* button : {saveFits_, saveCsv_, savePng_}) button->setEnabled(true);
   const QString source = pupilName_.isEmpty() ? QString() : pupilName_ + QStringLiteral(": ");

@@ -76,24 +76,26 @@ std::vector<NamedCurve> EncircledEnergyCurves(const psf::PsfNumbers& numbers) {
   return {clear, measured};
 }
 
-std::vector<NamedCurve> MtfChartCurves(const psf::MtfCurves& mtf) {
+std::vector<NamedCurve> MtfChartCurves(const psf::MtfCurves& mtf, bool vaneDirectionsKnown) {
   const auto& frequency = mtf.frequencyOfCutoff;
+  // A bitmap does not say where its vanes are: its cuts are named by angle only.
+  const QString along = vaneDirectionsKnown ? QStringLiteral("スパイダー沿い %1°") : QStringLiteral("%1° 方向");
+  const QString between = vaneDirectionsKnown ? QStringLiteral("スパイダー間 %1°") : QStringLiteral("%1° 方向");
   return {
       {QStringLiteral("無遮蔽開口"), Points(frequency, mtf.clearAperture), true},
       {QStringLiteral("全方向の平均"), Points(frequency, mtf.radialMean), false},
-      {QStringLiteral("%1° (スパイダー沿い)").arg(mtf.alongAngleDeg, 0, 'f', 1),
-       Points(frequency, mtf.alongVanes), false},
-      {QStringLiteral("%1° (スパイダー間)").arg(mtf.betweenAngleDeg, 0, 'f', 1),
+      {along.arg(mtf.alongAngleDeg, 0, 'f', 0), Points(frequency, mtf.alongVanes), false},
+      {between.arg(mtf.betweenAngleDeg, 0, 'f', 0),
        Points(frequency, mtf.betweenVanes), false},
   };
 }
 
-QString MtfAxisTitle(const psf::ImageScale& scale, const psf::PsfSettings& settings) {
+QString MtfTitle(const psf::ImageScale& scale, const psf::PsfSettings& settings) {
   // D/λ at the focus is D / (λ F) line pairs per millimetre.
   const double cutoffPerMm = settings.apertureDiameterMm /
                              (settings.wavelengthNm * kMillimetresPerNanometre * settings.focalLengthMm);
   const double cutoffPerArcsec = 1.0 / scale.lambdaOverDArcsec;
-  return QStringLiteral("空間周波数 / 遮断周波数 D/λ (D/λ = %1 本/mm = %2 周期/秒角)")
+  return QStringLiteral("MTF (遮断周波数 D/λ = %1 本/mm = %2 周期/秒角)")
       .arg(cutoffPerMm, 0, 'f', 1)
       .arg(cutoffPerArcsec, 0, 'f', 3);
 }

@@ -17,11 +17,11 @@ PsfPicture MakePsfPicture(const StarImageComputation& computation, int decades);
 std::vector<NamedCurve> EncircledEnergyCurves(const psf::PsfNumbers& numbers);
 
 // The MTF against frequency as a fraction of the cut-off D/λ.
-std::vector<NamedCurve> MtfChartCurves(const psf::MtfCurves& mtf);
+std::vector<NamedCurve> MtfChartCurves(const psf::MtfCurves& mtf, bool vaneDirectionsKnown);
 
-// The cut-off D/λ in line pairs per millimetre at the focus and in cycles
-// per arcsecond, for the MTF's axis title.
-QString MtfAxisTitle(const psf::ImageScale& scale, const psf::PsfSettings& settings);
+// The MTF chart's title with the cut-off D/λ in line pairs per millimetre at
+// the focus and in cycles per arcsecond.
+QString MtfTitle(const psf::ImageScale& scale, const psf::PsfSettings& settings);
 
 // One line of the numbers table: what, and its value with its unit.
 struct NumberRow {
