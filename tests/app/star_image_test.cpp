@@ -15,6 +15,7 @@
 #include <functional>
 #include <numeric>
 
+#include "app/axis_ticks.h"
 #include "app/curve_chart.h"
 #include "app/dib_red_channel.h"
 #include "app/psf_view.h"
@@ -207,6 +208,42 @@ TEST_F(StarImageWindow, ExportsWriteWholeFilesAndNameTheFileThatFailed) {
   ASSERT_EQ(messages_.size(), 1);
   EXPECT_TRUE(messages_[0].contains(QStringLiteral("curves.csv")));
   EXPECT_FALSE(std::filesystem::exists(folder_.path() / "missing"));
+}
+
+TEST_F(StarImageWindow, RefusesAnUnreadableBitmapByName) {
+  window_.ShowBitmapPupil(DibHandle(), QStringLiteral("/tmp/bad\x01name.bmp"));
+  ASSERT_EQ(messages_.size(), 1);
+  EXPECT_TRUE(messages_[0].contains(QStringLiteral("bad\\x01name.bmp"))) << messages_[0].toStdString();
+  EXPECT_FALSE(window_.IsComputing());
+  EXPECT_EQ(window_.Shown(), nullptr);
+}
+
+TEST(PsfView, ColourBarRunsFromTheFloorUpToThePeak) {
+  PsfView view;
+  view.resize(view.sizeHint());
+  PsfPicture picture;
+  picture.image = QImage(8, 8, QImage::Format_RGB888);
+  picture.image.fill(Qt::gray);
+  picture.halfWidthArcsec = 3.0;
+  picture.decades = 5;
+  picture.colourMap = {qRgb(0, 0, 255), qRgb(255, 255, 0)};
+  view.Show(picture);
+  const QImage shot = view.grab().toImage();
+  // The bar stands beside the image, over its whole height.
+  int barX = -1;
+  for (int x = shot.width() - 1; x >= 0 && barX < 0; --x)
+    if (shot.pixel(x, shot.height() / 4) == qRgb(255, 255, 0)) barX = x;
+  ASSERT_GE(barX, 0) << "no peak colour in the upper half";
+  // Just above the margin of the x axis's labels: the bottom of the bar.
+  EXPECT_EQ(shot.pixel(barX, shot.height() - 50), qRgb(0, 0, 255)) << "floor at the bottom";
+}
+
+TEST(RoundTicks, StepsOfOneTwoOrFiveAndNothingForABadRange) {
+  EXPECT_EQ(RoundTicks(-11.3, 11.3, 6), (std::vector<double>{-10, -5, 0, 5, 10}));
+  EXPECT_EQ(RoundTicks(0, 25, 5), (std::vector<double>{0, 5, 10, 15, 20, 25}));
+  EXPECT_EQ(RoundTicks(-7, 7, 5), (std::vector<double>{-5, 0, 5})) << "2.8 rounds up to 5";
+  EXPECT_TRUE(RoundTicks(1, 1, 5).empty());
+  EXPECT_TRUE(RoundTicks(0, std::nan(""), 5).empty());
 }
 
 TEST(LatestOnlyRunner, RunsTheFirstAndTheLastOfABurst) {
