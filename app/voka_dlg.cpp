@@ -14,9 +14,11 @@
 #include "analysis/ray_trace_analysis.h"
 #include "app/about_dlg.h"
 #include "app/app_icon.h"
+#include "app/batch/psf_design_pupil.h"
 #include "app/designer_dlg.h"
 #include "app/module_dir.h"
 #include "app/sample_pupil_dir.h"
+#include "app/star_image_dlg.h"
 #include "app/system_menu.h"
 #include "canvas/canvas_view.h"
 #include "dib/dib_draw.h"
@@ -79,6 +81,7 @@ bool CVokaDlg::OnInitDialog() {
   connect(ui_->IDC_FFT, &QPushButton::clicked, this, &CVokaDlg::OnFft);
   connect(ui_->IDC_RAYTRACE, &QPushButton::clicked, this, &CVokaDlg::OnRayTrace);
   connect(ui_->IDC_DESIGN, &QPushButton::clicked, this, &CVokaDlg::OnDesign);
+  connect(ui_->IDC_STARIMAGE, &QPushButton::clicked, this, &CVokaDlg::OnStarImage);
 
   AddAboutItemToSystemMenu();
   setWindowIcon(m_hIcon);
@@ -131,9 +134,12 @@ void CVokaDlg::contextMenuEvent(QContextMenuEvent* event) {
   QAction* about =
       menu.addAction(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
   about->setObjectName(QStringLiteral("IDM_ABOUTBOX"));
+  QAction* starImage = menu.addAction(ui_->IDC_STARIMAGE->text());
+  starImage->setObjectName(QStringLiteral("IDC_STARIMAGE"));
   QAction* chosen = menu.exec(event->globalPos());
   if (chosen == about) OnSysCommand(IDM_ABOUTBOX, 0);
   if (chosen == design) OnDesign();
+  if (chosen == starImage) OnStarImage();
 }
 
 bool CVokaDlg::OnSysCommand(int id, qintptr /*parameter*/) {
@@ -175,6 +181,7 @@ void CVokaDlg::OnOpenImage() {
 
   DibRefusal reason = DibRefusal::kNone;
   currentDib_ = DibReadPath(ToPath(path), &reason);
+  currentPath_ = path;
   // A form that cannot be drawn would leave a black thumbnail that looks
   // like a closed pupil; it is refused like a damaged file.
   if (currentDib_ && !DibCanPaint(currentDib_)) {
@@ -199,6 +206,13 @@ void CVokaDlg::OnDesign() {
   if (!designer_) {
     designer_ = new CDesignerDlg(this);
     connect(designer_, &CDesignerDlg::UsePupil, this, &CVokaDlg::OnUseDesign);
+    auto* starImageButton = new QPushButton(ui_->IDC_STARIMAGE->text(), designer_);
+    starImageButton->setObjectName(QStringLiteral("IDC_DESIGN_STARIMAGE"));
+    designer_->AddCommandButton(starImageButton);
+    connect(starImageButton, &QPushButton::clicked, this, &CVokaDlg::OnDesignStarImage);
+    connect(designer_, &CDesignerDlg::DesignChanged, this, [this](const pupils::PupilDesign& design) {
+      if (starImageFollowsDesign_ && starImage_ && starImage_->isVisible()) ShowDesignStarImage(design);
+    });
   }
   designer_->show();
   designer_->raise();
@@ -212,6 +226,7 @@ void CVokaDlg::OnUseDesign(const pupils::PupilDesign& design) {
   if (bytes.empty()) return;
   DibMemoryFile file(bytes);
   currentDib_ = DibRead(file);
+  currentPath_ = QStringLiteral("設計した瞳");
   ShowNewPupil();
 }
 
@@ -230,6 +245,40 @@ void CVokaDlg::OnRayTrace() {
       canvas_, currentDib_, [this](int position) { SetProgress(position); },
       [this](std::string_view message) { TellAfterRepaint(message); }, kResultTablePath);
   OnPaint();
+}
+
+CStarImageDlg* CVokaDlg::StarImageWindow() const {
+  return starImage_.data();
+}
+
+CStarImageDlg* CVokaDlg::ShownStarImageWindow() {
+  if (!starImage_) {
+    // A window of its own, beside the dialog; it lives as long as the dialog.
+    starImage_ = new CStarImageDlg(this);
+  }
+  starImage_->show();
+  starImage_->raise();
+  starImage_->activateWindow();
+  return starImage_;
+}
+
+void CVokaDlg::OnStarImage() {
+  starImageFollowsDesign_ = false;
+  CStarImageDlg* window = ShownStarImageWindow();
+  if (currentDib_) window->ShowBitmapPupil(currentDib_, currentPath_);
+}
+
+void CVokaDlg::OnDesignStarImage() {
+  starImageFollowsDesign_ = true;
+  ShownStarImageWindow();
+  ShowDesignStarImage(designer_->Design());
+}
+
+// The design is copied into the renderer, which runs on the window's
+// computing thread at the side the window chooses.
+void CVokaDlg::ShowDesignStarImage(const pupils::PupilDesign& design) {
+  starImage_->ShowRenderedPupil(
+      [design](int side) { return StarPupilOfDesign(design, side); }, design.apertureDiameterMm);
 }
 
 }  // namespace voka

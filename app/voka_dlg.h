@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QIcon>
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -23,8 +24,9 @@ class IDD_MAIN;
 namespace voka {
 
 class CDesignerDlg;
+class CStarImageDlg;
 
-// The main window: four command buttons, the progress bar and the view of
+// The main window: five command buttons, the progress bar and the view of
 // the canvas. Every command runs to completion on the user-interface thread
 // and ends by repainting, so its drawing is on screen before it returns.
 class CVokaDlg : public QDialog {
@@ -48,6 +50,13 @@ class CVokaDlg : public QDialog {
   // Takes a designed pupil as if its 512x512 bitmap had been opened.
   void OnUseDesign(const pupils::PupilDesign& design);
   CDesignerDlg* Designer() const { return designer_; }
+  // Opens the star-image window (or raises it) on the open pupil.
+  void OnStarImage();
+  // The designer's 「星像...」: the star image of the design, following every
+  // change made in the designer until a bitmap is shown there again.
+  void OnDesignStarImage();
+  // The star-image window once opened; null before.
+  CStarImageDlg* StarImageWindow() const;
   // Handles the commands of the system menu; true when it was the About item.
   bool OnSysCommand(int id, qintptr parameter);
   // Shows the canvas region in the view now, not at the next event.
@@ -85,6 +94,12 @@ class CVokaDlg : public QDialog {
   std::unique_ptr<Ui::IDD_MAIN> ui_;
   Canvas canvas_;
   DibHandle currentDib_;
+  QString currentPath_;
+  CStarImageDlg* ShownStarImageWindow();
+  void ShowDesignStarImage(const pupils::PupilDesign& design);
+
+  QPointer<CStarImageDlg> starImage_;
+  bool starImageFollowsDesign_ = false;
   double pupilSum_ = 0.0;
   CDesignerDlg* designer_ = nullptr;
 };

@@ -15,6 +15,7 @@ inline constexpr int IDC_FILE = 1000;
 inline constexpr int IDC_FFT = 1002;
 inline constexpr int IDC_RAYTRACE = 1006;
 inline constexpr int IDC_PROGRESS = 1007;
+inline constexpr int IDC_STARIMAGE = 1010;
 
 // System-menu commands carry flags in their four low bits.
 inline constexpr int kSysCommandMask = 0xFFF0;

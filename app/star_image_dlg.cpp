@@ -1,0 +1,475 @@
+#include "app/star_image_dlg.h"
+
+#include <QBuffer>
+#include <QChart>
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <cmath>
+#include <filesystem>
+
+#include "app/curve_chart.h"
+#include "dib/dib_red_channel.h"
+#include "app/psf_view.h"
+#include "app/star_image_presentation.h"
+#include "output/file_replace.h"
+#include "output/write_failure_message.h"
+#include "psf/curves_csv.h"
+#include "psf/fits_export.h"
+#include "psf/log_view.h"
+#include "psf/psf_numbers.h"
+
+namespace voka {
+
+namespace {
+
+// A design is sampled this finely unless the user asks otherwise.
+constexpr int kDefaultRenderedSide = 1024;
+constexpr int kSmallestSide = 16;
+constexpr double kDefaultFieldLambdaOverD = 20.0;
+constexpr double kSmallestFieldLambdaOverD = 0.5;
+constexpr int kFieldSliderLargest = 200;  // λ/D; wider fields are typed
+constexpr double kLargestWavelengthNm = 20000.0;
+constexpr double kSmallestWavelengthNm = 100.0;
+constexpr double kLargestLengthMm = 1.0e6;
+constexpr double kSmallestLengthMm = 1.0;
+constexpr int kProgressMaximum = 100;
+// Room for the view, the numbers and both charts with their legends.
+constexpr int kInitialWidth = 1200;
+constexpr int kInitialHeight = 920;
+
+QString ShownFileName(const QString& path) {
+  // A name from the file system may hold control characters; they are shown
+  // as codes so that the message stays one readable line.
+  QString shown;
+  for (const QChar c : QFileInfo(path).fileName()) {
+    if (c.category() == QChar::Other_Control)
+      shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+    else
+      shown += c;
+  }
+  return shown;
+}
+
+QString Utf8(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString DefaultChooseSavePath(QWidget* parent, const QString& title, const QString& suggested,
+                              const QString& filter) {
+  return QFileDialog::getSaveFileName(parent, title, suggested, filter);
+}
+
+QDoubleSpinBox* LengthBox(double smallest, double largest, double value, const QString& suffix) {
+  auto* box = new QDoubleSpinBox();
+  box->setRange(smallest, largest);
+  box->setDecimals(1);
+  box->setValue(value);
+  box->setSuffix(suffix);
+  // A value is taken when typing ends, not at every keystroke.
+  box->setKeyboardTracking(false);
+  return box;
+}
+
+QSpinBox* CountBox(int smallest, int largest, int value, const QString& suffix) {
+  auto* box = new QSpinBox();
+  box->setRange(smallest, largest);
+  box->setValue(value);
+  box->setSuffix(suffix);
+  box->setKeyboardTracking(false);
+  return box;
+}
+
+}  // namespace
+
+CStarImageDlg::CStarImageDlg(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("星像"));
+  setWindowFlags(Qt::Window);
+  chooseSavePath = [this](const QString& title, const QString& suggested, const QString& filter) {
+    return DefaultChooseSavePath(this, title, suggested, filter);
+  };
+  tellUser = [this](const QString& text) {
+    QMessageBox::warning(this, windowTitle(), text, QMessageBox::Ok);
+  };
+
+  auto* layout = new QGridLayout(this);
+  BuildResults(layout);
+  BuildControls(layout);
+  ConnectControls();
+  resize(kInitialWidth, kInitialHeight);
+  status_->setText(QStringLiteral("瞳がありません。主画面の「ファイル」で瞳の画像を開いてください。"));
+}
+
+CStarImageDlg::~CStarImageDlg() = default;
+
+void CStarImageDlg::BuildResults(QGridLayout* layout) {
+  view_ = new PsfView();
+  view_->setObjectName(QStringLiteral("psfView"));
+  layout->addWidget(view_, 0, 0);
+
+  encircledEnergyChart_ = new CurveChart(QStringLiteral("包囲エネルギー"),
+                                         QStringLiteral("半径 (λ/D)"),
+                                         QStringLiteral("全光量に対する割合"));
+  mtfChart_ = new CurveChart(QStringLiteral("MTF"), QStringLiteral("空間周波数 (遮断周波数 D/λ = 1)"),
+                             QStringLiteral("MTF"));
+  auto* charts = new QHBoxLayout();
+  charts->addWidget(encircledEnergyChart_);
+  charts->addWidget(mtfChart_);
+  layout->addLayout(charts, 1, 0, 1, 2);
+  layout->setRowStretch(0, 3);
+  layout->setRowStretch(1, 2);
+  layout->setColumnStretch(0, 3);
+  layout->setColumnStretch(1, 2);
+
+  numbers_ = new QTableWidget(0, 2);
+  numbers_->setObjectName(QStringLiteral("numbers"));
+  numbers_->setHorizontalHeaderLabels({QStringLiteral("量"), QStringLiteral("値")});
+  numbers_->horizontalHeader()->setStretchLastSection(true);
+  numbers_->verticalHeader()->hide();
+  numbers_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  numbers_->setToolTip(QString::fromUtf8(psf::SpikeFractionDefinitionText()));
+}
+
+void CStarImageDlg::BuildControls(QGridLayout* layout) {
+  auto* panel = new QVBoxLayout();
+  auto* settings = new QGroupBox(QStringLiteral("条件"));
+  auto* form = new QFormLayout(settings);
+  sideN_ = CountBox(kSmallestSide, psf::kMaximumPupilSide, kDefaultRenderedSide, QStringLiteral(" 画素"));
+  padQ_ = CountBox(psf::kMinimumPadFactor, psf::kMaximumPadFactor, psf::kDefaultPadFactor,
+                   QStringLiteral(" 倍"));
+  wavelengthNm_ = LengthBox(kSmallestWavelengthNm, kLargestWavelengthNm, psf::kDefaultWavelengthNm,
+                            QStringLiteral(" nm"));
+  apertureMm_ = LengthBox(kSmallestLengthMm, kLargestLengthMm, psf::kDefaultApertureDiameterMm,
+                          QStringLiteral(" mm"));
+  focalMm_ = LengthBox(kSmallestLengthMm, kLargestLengthMm, psf::kDefaultFocalLengthMm,
+                       QStringLiteral(" mm"));
+  decades_ = CountBox(psf::kMinimumDecades, psf::kMaximumDecades, psf::kDefaultDecades,
+                      QStringLiteral(" 桁"));
+  fieldLambdaOverD_ = LengthBox(kSmallestFieldLambdaOverD, psf::kMaximumPupilSide / 2.0,
+                                kDefaultFieldLambdaOverD, QStringLiteral(" λ/D"));
+  fieldLambdaOverD_->setPrefix(QStringLiteral("±"));
+  fieldSlider_ = new QSlider(Qt::Horizontal);
+  fieldSlider_->setRange(1, kFieldSliderLargest);
+  fieldSlider_->setValue(static_cast<int>(kDefaultFieldLambdaOverD));
+  sideN_->setObjectName(QStringLiteral("sideN"));
+  padQ_->setObjectName(QStringLiteral("padQ"));
+  decades_->setObjectName(QStringLiteral("decades"));
+  wavelengthNm_->setObjectName(QStringLiteral("wavelength"));
+  apertureMm_->setObjectName(QStringLiteral("aperture"));
+  focalMm_->setObjectName(QStringLiteral("focal"));
+  fieldLambdaOverD_->setObjectName(QStringLiteral("field"));
+  fieldSlider_->setObjectName(QStringLiteral("fieldSlider"));
+  form->addRow(QStringLiteral("瞳の一辺 N"), sideN_);
+  form->addRow(QStringLiteral("拡大率 Q"), padQ_);
+  form->addRow(QStringLiteral("波長"), wavelengthNm_);
+  form->addRow(QStringLiteral("口径"), apertureMm_);
+  form->addRow(QStringLiteral("焦点距離"), focalMm_);
+  form->addRow(QStringLiteral("表示の桁数"), decades_);
+  form->addRow(QStringLiteral("視野"), fieldLambdaOverD_);
+  form->addRow(QString(), fieldSlider_);
+  panel->addWidget(settings);
+
+  auto* work = new QHBoxLayout();
+  progress_ = new QProgressBar();
+  progress_->setRange(0, kProgressMaximum);
+  progress_->setValue(0);
+  progress_->setTextVisible(false);
+  cancel_ = new QPushButton(QStringLiteral("中止"));
+  cancel_->setObjectName(QStringLiteral("cancel"));
+  cancel_->setEnabled(false);
+  cancel_->setAutoDefault(false);
+  work->addWidget(progress_);
+  work->addWidget(cancel_);
+  panel->addLayout(work);
+  status_ = new QLabel();
+  status_->setObjectName(QStringLiteral("status"));
+  status_->setWordWrap(true);
+  panel->addWidget(status_);
+
+  auto* exports = new QHBoxLayout();
+  BuildExports(exports);
+  panel->addLayout(exports);
+  panel->addWidget(numbers_, 1);
+  layout->addLayout(panel, 0, 1);
+}
+
+void CStarImageDlg::BuildExports(QHBoxLayout* layout) {
+  saveFits_ = new QPushButton(QStringLiteral("FITS..."));
+  saveFits_->setToolTip(
+      QStringLiteral("星像を FITS に保存します (中心から ±%1 λ/D、全光量を 1 とした float64)。")
+          .arg(psf::kDefaultFieldOfViewLambdaOverD));
+  saveCsv_ = new QPushButton(QStringLiteral("CSV..."));
+  saveCsv_->setToolTip(QStringLiteral("包囲エネルギーと MTF の曲線を CSV に保存します。"));
+  savePng_ = new QPushButton(QStringLiteral("PNG..."));
+  savePng_->setToolTip(QStringLiteral("表示中の星像を PNG に保存します。"));
+  for (QPushButton* button : {saveFits_, saveCsv_, savePng_}) {
+    button->setEnabled(false);
+    button->setAutoDefault(false);
+    layout->addWidget(button);
+  }
+  saveFits_->setObjectName(QStringLiteral("saveFits"));
+  saveCsv_->setObjectName(QStringLiteral("saveCsv"));
+  savePng_->setObjectName(QStringLiteral("savePng"));
+}
+
+void CStarImageDlg::ConnectControls() {
+  connect(&runner_, &LatestOnlyRunner::Started, this, &CStarImageDlg::OnStarted);
+  connect(&runner_, &LatestOnlyRunner::ProgressChanged, progress_, &QProgressBar::setValue);
+  connect(&runner_, &LatestOnlyRunner::Idle, this, &CStarImageDlg::OnIdle);
+  connect(cancel_, &QPushButton::clicked, this, &CStarImageDlg::Cancel);
+
+  // N matters only for a pupil the window renders; a fixed grid has its own.
+  connect(sideN_, &QSpinBox::valueChanged, this, [this] {
+    if (!renderer_) return;
+    ++pupilVersion_;
+    Recompute();
+  });
+  connect(padQ_, &QSpinBox::valueChanged, this, &CStarImageDlg::Recompute);
+  for (QDoubleSpinBox* box : {wavelengthNm_, apertureMm_, focalMm_})
+    connect(box, &QDoubleSpinBox::valueChanged, this, &CStarImageDlg::RezoomOrRecompute);
+  connect(decades_, &QSpinBox::valueChanged, this, &CStarImageDlg::RedrawPicture);
+  connect(fieldSlider_, &QSlider::valueChanged, this,
+          [this](int value) { fieldLambdaOverD_->setValue(value); });
+  connect(fieldLambdaOverD_, &QDoubleSpinBox::valueChanged, this, [this](double value) {
+    const QSignalBlocker quiet(fieldSlider_);
+    fieldSlider_->setValue(static_cast<int>(std::lround(std::min<double>(value, kFieldSliderLargest))));
+    RezoomOrRecompute();
+  });
+  connect(saveFits_, &QPushButton::clicked, this, &CStarImageDlg::ExportFits);
+  connect(saveCsv_, &QPushButton::clicked, this, &CStarImageDlg::ExportCsv);
+  connect(savePng_, &QPushButton::clicked, this, &CStarImageDlg::ExportPng);
+}
+
+void CStarImageDlg::SetPupilSide(int side, bool chosenByWindow) {
+  const QSignalBlocker quiet(sideN_);
+  sideN_->setEnabled(chosenByWindow);
+  if (!chosenByWindow) sideN_->setValue(side);
+  sideN_->setToolTip(chosenByWindow ? QString()
+                                    : QStringLiteral("画像の瞳は、その大きさで計算します。"));
+}
+
+void CStarImageDlg::ShowBitmapPupil(const DibHandle& dib, const QString& fileName) {
+  const RedChannel channel = DibRedChannel(dib, psf::kMaximumPupilSide);
+  psf::PupilAmplitude pupil = psf::PupilFromRedChannel(channel.red, channel.width, channel.height);
+  if (pupil.side <= 0) {
+    tellUser(QStringLiteral("%1 は星像にできません。一辺 %2 画素までの、表示できる形式の BMP "
+                            "画像を開いてください。")
+                 .arg(ShownFileName(fileName))
+                 .arg(psf::kMaximumPupilSide));
+    return;
+  }
+  SetFixedPupil(std::move(pupil), apertureMm_->value(), ShownFileName(fileName));
+}
+
+void CStarImageDlg::ShowPupil(const psf::PupilAmplitude& pupil, double apertureDiameterMm) {
+  SetFixedPupil(pupil, apertureDiameterMm, QString());
+}
+
+void CStarImageDlg::SetFixedPupil(psf::PupilAmplitude pupil, double apertureDiameterMm,
+                                  const QString& name) {
+  if (pupil.side <= 0) {
+    tellUser(QStringLiteral("瞳が空です。瞳を描き直してください。"));
+    return;
+  }
+  pupilName_ = name;
+  pupil_ = std::make_shared<const psf::PupilAmplitude>(std::move(pupil));
+  renderer_ = nullptr;
+  ++pupilVersion_;
+  SetPupilSide(pupil_->side, false);
+  {
+    const QSignalBlocker quiet(apertureMm_);
+    apertureMm_->setValue(apertureDiameterMm);
+  }
+  Recompute();
+}
+
+void CStarImageDlg::ShowRenderedPupil(PupilRenderer renderer, double apertureDiameterMm) {
+  pupil_ = nullptr;
+  renderer_ = std::move(renderer);
+  pupilName_.clear();
+  ++pupilVersion_;
+  SetPupilSide(sideN_->value(), true);
+  {
+    const QSignalBlocker quiet(apertureMm_);
+    apertureMm_->setValue(apertureDiameterMm);
+  }
+  Recompute();
+}
+
+StarImageRequest CStarImageDlg::CurrentRequest() const {
+  StarImageRequest request;
+  request.pupil = pupil_;
+  request.renderPupil = renderer_;
+  request.renderSide = sideN_->value();
+  request.pupilVersion = pupilVersion_;
+  request.settings.padFactor = padQ_->value();
+  request.settings.wavelengthNm = wavelengthNm_->value();
+  request.settings.apertureDiameterMm = apertureMm_->value();
+  request.settings.focalLengthMm = focalMm_->value();
+  request.zoomHalfWidthLambdaOverD = fieldLambdaOverD_->value();
+  return request;
+}
+
+bool CStarImageDlg::SameTransformAsShown(const StarImageRequest& request) const {
+  return shown_ && shown_->pupilVersion == request.pupilVersion &&
+         SameTransform(shown_->analysis->image.settings, request.settings);
+}
+
+void CStarImageDlg::Recompute() {
+  if (!pupil_ && !renderer_) return;
+  Submit(CurrentRequest());
+}
+
+void CStarImageDlg::RezoomOrRecompute() {
+  if (!pupil_ && !renderer_) return;
+  StarImageRequest request = CurrentRequest();
+  if (SameTransformAsShown(request)) request.reuse = shown_;
+  Submit(std::move(request));
+}
+
+void CStarImageDlg::Submit(StarImageRequest request) {
+  const QString refusal = CheckStarImageRequest(request);
+  if (!refusal.isEmpty()) {
+    // What runs now computes settings the user has left behind.
+    runner_.Cancel();
+    status_->setText(refusal);
+    return;
+  }
+  runner_.Submit([this, request = std::move(request)](const CancelFlag& cancel,
+                                                      const LatestOnlyRunner::ProgressSink& progress)
+                     -> LatestOnlyRunner::Delivery {
+    StarImageOutcome outcome = ComputeStarImageOutcome(request, cancel, progress);
+    if (!outcome.computation && outcome.refusal.isEmpty()) return nullptr;
+    return [this, outcome = std::move(outcome)] { ShowOutcome(outcome); };
+  });
+}
+
+void CStarImageDlg::Cancel() {
+  if (!runner_.IsBusy()) return;
+  runner_.Cancel();
+  status_->setText(shown_ ? QStringLiteral("中止しました。表示は前の結果のままです。")
+                          : QStringLiteral("中止しました。"));
+}
+
+void CStarImageDlg::hideEvent(QHideEvent* event) {
+  Cancel();
+  QDialog::hideEvent(event);
+}
+
+void CStarImageDlg::OnStarted() {
+  cancel_->setEnabled(true);
+  progress_->setValue(0);
+  progress_->setTextVisible(true);
+  status_->setText(QStringLiteral("計算しています..."));
+}
+
+void CStarImageDlg::OnIdle(bool /*delivered*/) {
+  cancel_->setEnabled(false);
+  progress_->setValue(0);
+  // "0 %" beside a finished result would read as nothing done.
+  progress_->setTextVisible(false);
+  emit Updated();
+}
+
+void CStarImageDlg::ShowOutcome(const StarImageOutcome& outcome) {
+  if (!outcome.computation) {
+    status_->setText(outcome.refusal);
+    return;
+  }
+  shown_ = outcome.computation;
+  ShowComputation();
+}
+
+void CStarImageDlg::ShowComputation() {
+  const psf::PsfAnalysis& analysis = *shown_->analysis;
+  RedrawPicture();
+  const std::vector<NumberRow> rows = NumberRows(*shown_);
+  numbers_->setRowCount(static_cast<int>(rows.size()));
+  for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+    numbers_->setItem(row, 0, new QTableWidgetItem(rows[row].quantity));
+    auto* value = new QTableWidgetItem(rows[row].value);
+    value->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    numbers_->setItem(row, 1, value);
+  }
+  numbers_->resizeColumnToContents(0);
+
+  const std::vector<psf::EncircledEnergyPoint>& curve = analysis.numbers.encircledEnergy;
+  encircledEnergyChart_->SetCurves(EncircledEnergyCurves(analysis.numbers),
+                                   curve.empty() ? 1.0 : curve.back().radiusLambdaOverD, 1.0);
+  mtfChart_->chart()->setTitle(MtfTitle(analysis.image.scale, analysis.image.settings));
+  mtfChart_->SetCurves(MtfChartCurves(analysis.mtf, !shown_->pupil->vaneAnglesDeg.empty()), 1.0,
+                       1.0);
+
+  for (QPushButton* button : {saveFits_, saveCsv_, savePng_}) button->setEnabled(true);
+  const QString source = pupilName_.isEmpty() ? QString() : pupilName_ + QStringLiteral(": ");
+  status_->setText(source + QStringLiteral("N = %1, Q = %2, %3 秒")
+                                .arg(analysis.image.pupilSide)
+                                .arg(analysis.image.padFactor)
+                                .arg(shown_->seconds, 0, 'f', 2));
+}
+
+void CStarImageDlg::RedrawPicture() {
+  if (!shown_) return;
+  view_->Show(MakePsfPicture(*shown_, decades_->value()));
+}
+
+void CStarImageDlg::SaveBytes(const QString& title, const QString& suggestedName,
+                              const QString& filter, const std::string& bytes) {
+  const QString path = chooseSavePath(title, suggestedName, filter);
+  if (path.isEmpty()) return;
+  const std::filesystem::path target(path.toStdU16String());
+  if (const std::error_code error = ReplaceFileContents(target, bytes)) {
+    tellUser(Utf8(WriteFailureMessage(target, error)));
+    return;
+  }
+  status_->setText(QStringLiteral("%1 に保存しました。").arg(ShownFileName(path)));
+}
+
+void CStarImageDlg::ExportFits() {
+  if (!shown_) return;
+  std::string error;
+  const std::string bytes = psf::StarImageFitsBytes(
+      shown_->analysis->image, psf::kDefaultFieldOfViewLambdaOverD, error);
+  if (bytes.empty()) {
+    tellUser(QStringLiteral("FITS を作れませんでした (%1)。").arg(Utf8(error)));
+    return;
+  }
+  SaveBytes(QStringLiteral("星像を FITS に保存"), QStringLiteral("star.fits"),
+            QStringLiteral("FITS (*.fits *.fit)"), bytes);
+}
+
+void CStarImageDlg::ExportCsv() {
+  if (!shown_) return;
+  const psf::PsfAnalysis& analysis = *shown_->analysis;
+  SaveBytes(QStringLiteral("曲線を CSV に保存"), QStringLiteral("star_curves.csv"),
+            QStringLiteral("CSV (*.csv)"),
+            psf::CurvesCsv(analysis.numbers, analysis.mtf, analysis.image.scale));
+}
+
+void CStarImageDlg::ExportPng() {
+  if (!shown_) return;
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  if (!view_->grab().toImage().save(&buffer, "PNG")) {
+    tellUser(QStringLiteral("PNG を作れませんでした。もう一度お試しください。"));
+    return;
+  }
+  SaveBytes(QStringLiteral("表示を PNG に保存"), QStringLiteral("star.png"),
+            QStringLiteral("PNG (*.png)"), png.toStdString());
+}
+
+}  // namespace voka
