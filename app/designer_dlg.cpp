@@ -257,6 +257,8 @@ void CDesignerDlg::SetDesign(const pupils::PupilDesign& design) {
   showing_ = false;
   RefreshVaneList();
   ShowPreview();
+  // A preset or an opened file is a change like any other to those who follow.
+  if (!pupils::FindDesignProblem(design_)) emit DesignChanged(design_);
 }
 
 void CDesignerDlg::RefreshVaneList() {

@@ -17,6 +17,7 @@
 
 #include "app/axis_ticks.h"
 #include "app/curve_chart.h"
+#include "app/designer_dlg.h"
 #include "dib/dib_red_channel.h"
 #include "app/psf_view.h"
 #include "app/star_image_dlg.h"
@@ -318,6 +319,48 @@ TEST(MainDialog, StarImageButtonAndMenuOpenTheWindowOnTheOpenPupil) {
 
   button->click();
   EXPECT_EQ(dialog.StarImageWindow(), window) << "one window, raised again";
+}
+
+}  // namespace
+}  // namespace voka
+
+namespace voka {
+namespace {
+
+// The designer's 星像... shows the design's star image and follows its changes
+// until a bitmap is shown again.
+TEST(MainDialog, StarImageFollowsTheDesignerUntilABitmapIsShown) {
+  CVokaDlg dialog;
+  dialog.OnDesign();
+  CDesignerDlg* designer = dialog.Designer();
+  ASSERT_NE(designer, nullptr);
+  pupils::PupilDesign design = designer->Design();
+  design.obstruction.reset();
+  design.vanes.clear();
+  designer->SetDesign(design);
+
+  auto* button = designer->findChild<QPushButton*>(QStringLiteral("IDC_DESIGN_STARIMAGE"));
+  ASSERT_NE(button, nullptr);
+  dialog.OnDesign();
+  button->click();
+  CStarImageDlg* window = dialog.StarImageWindow();
+  ASSERT_NE(window, nullptr);
+  window->findChild<QSpinBox*>(QStringLiteral("sideN"))->setValue(64);
+  ASSERT_TRUE(RunUntil([window] { return !window->IsComputing() && window->Shown(); }));
+  EXPECT_NEAR(window->Shown()->analysis->numbers.peakRatio, 1.0, 0.02) << "a clear aperture";
+
+  design.obstruction = pupils::Obstruction{design.apertureDiameterMm / 2, 0.0, 0.0};
+  designer->SetDesign(design);
+  ASSERT_TRUE(RunUntil([window] { return !window->IsComputing(); }));
+  EXPECT_NEAR(window->Shown()->analysis->numbers.peakRatio, 0.75 * 0.75, 0.02)
+      << "a half-diameter obstruction leaves (1 - 1/4)^2 of the peak";
+
+  dialog.OnStarImage();  // no bitmap open: the window keeps what it shows
+  design.obstruction.reset();
+  designer->SetDesign(design);
+  ASSERT_TRUE(RunUntil([window] { return !window->IsComputing(); }));
+  EXPECT_NEAR(window->Shown()->analysis->numbers.peakRatio, 0.75 * 0.75, 0.02)
+      << "no longer following the designer";
 }
 
 }  // namespace
