@@ -125,10 +125,10 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
     out << (options.help ? BatchUsage() : std::string(kBatchVersionLine));
     return kBatchSuccess;
   }
-  if (options.analysis == BatchAnalysis::kPsf) return RunPsf(options, out, err, showProgress);
   const std::filesystem::path pngPath = PathFromArgument(options.pngPath);
   if (!options.pngPath.empty() && !MayReplaceWithPng(pngPath, tablePath, err))
     return kBatchUsageError;
+  if (options.analysis == BatchAnalysis::kPsf) return RunPsf(options, out, err, showProgress);
   if (!options.savePupilPath.empty()) {
     const int status = SaveDesignPupil(options, err);
     if (status != kBatchSuccess || options.analysis == BatchAnalysis::kNone) return status;
