@@ -2,6 +2,7 @@
 #include <string_view>
 
 #include "app/batch/batch_options.h"
+#include "psf/psf_numbers.h"
 #include "pupils/design_presets.h"
 
 namespace voka {
@@ -68,9 +69,12 @@ constexpr std::string_view kRest =
 
 std::string BatchUsage() {
   const std::string presets = "                      組み込みの設計: " + pupils::PresetNameList() + "\n";
+  // The definition the window shows too, so that the number can be checked.
+  const std::string spikeFraction = std::string(psf::SpikeFractionDefinitionText()) + "\n\n";
   std::string usage;
   for (const std::string_view part :
-       {kForms, kAnalyses, kPupil, std::string_view(presets), kPupilRest, kStarImage, kRest}) {
+       {kForms, kAnalyses, kPupil, std::string_view(presets), kPupilRest, kStarImage,
+        std::string_view(spikeFraction), kRest}) {
     usage += part;
   }
   return usage;
