@@ -24,6 +24,7 @@
 #include "dib/dib_draw.h"
 #include "dib/dib_read.h"
 #include "output/result_table.h"
+#include "output/shown_text.h"
 #include "pupils/pupil_bitmap.h"
 #include "resources/resource_ids.h"
 #include "resources/strings.h"
@@ -190,7 +191,7 @@ void CVokaDlg::OnOpenImage() {
   }
 
   ShowNewPupil();
-  if (reason != DibRefusal::kNone) TellAfterRepaint(DibRefusalMessage(reason, ToPath(path)));
+  if (reason != DibRefusal::kNone) TellAfterRepaint(EscapedForDisplay(DibRefusalMessage(reason, ToPath(path))));
 }
 
 void CVokaDlg::ShowNewPupil() {

@@ -1,9 +1,16 @@
 #include "pupils/design_file.h"
 
 #include <QByteArray>
+#include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <system_error>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include "pupils/design_json.h"
 #include "pupils/design_presets.h"
@@ -27,17 +34,42 @@ std::string ControlShown(std::string_view text) {
   return shown;
 }
 
+#ifdef _WIN32
 std::optional<QByteArray> ReadWhole(const std::filesystem::path& path) {
   std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
   const std::uintmax_t size = std::filesystem::file_size(path, error);
   if (error || size > kMaxDesignFileBytes) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
   QByteArray bytes(static_cast<qsizetype>(size), '\0');
   in.read(bytes.data(), static_cast<std::streamsize>(size));
-  if (in.gcount() != static_cast<std::streamsize>(size)) return std::nullopt;
+  if (!in || in.gcount() != static_cast<std::streamsize>(size)) return std::nullopt;
   return bytes;
 }
+#else
+// Opened without waiting, so that a FIFO put in the file's place cannot hang
+// the program; what was opened is then checked to be a file of sane size.
+std::optional<QByteArray> ReadWhole(const std::filesystem::path& path) {
+  const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (descriptor < 0) return std::nullopt;
+  struct stat status {};
+  std::optional<QByteArray> bytes;
+  if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) && status.st_size >= 0 &&
+      static_cast<std::uintmax_t>(status.st_size) <= kMaxDesignFileBytes) {
+    QByteArray read(static_cast<qsizetype>(status.st_size), '\0');
+    qsizetype done = 0;
+    while (done < read.size()) {
+      const ssize_t got = ::read(descriptor, read.data() + done, static_cast<std::size_t>(read.size() - done));
+      if (got < 0 && errno == EINTR) continue;
+      if (got <= 0) break;
+      done += got;
+    }
+    if (done == read.size()) bytes = std::move(read);
+  }
+  ::close(descriptor);
+  return bytes;
+}
+#endif
 
 DesignLoad Refused(std::string message) { return {std::nullopt, std::move(message)}; }
 

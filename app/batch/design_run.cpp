@@ -3,6 +3,7 @@
 #include "app/batch/batch_run.h"
 #include "dib/dib_read.h"
 #include "output/file_replace.h"
+#include "output/shown_text.h"
 #include "output/write_failure_message.h"
 #include "pupils/design_file.h"
 #include "pupils/design_presets.h"
@@ -25,7 +26,7 @@ std::optional<pupils::PupilDesign> LoadBatchDesign(const std::string& designPath
   pupils::DesignLoad load = designPath.starts_with(pupils::kPresetPrefix)
                                 ? pupils::LoadDesignOrPreset(designPath)
                                 : pupils::LoadDesignFile(PathFromArgument(designPath));
-  if (!load.design) err << load.message << '\n';
+  if (!load.design) err << EscapedForDisplay(load.message) << '\n';
   return std::move(load.design);
 }
 

@@ -5,6 +5,10 @@
 
 #include <fstream>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include "pupils/design_file.h"
 #include "pupils/design_json.h"
 #include "pupils/design_presets.h"
@@ -71,6 +75,12 @@ TEST(DesignFile, MessagesNameTheFileAndTheField) {
   EXPECT_EQ(load.message.find('\x1b'), std::string::npos) << "no raw control characters";
   EXPECT_FALSE(LoadDesignFile(folder.path() / "missing.json").design);
   EXPECT_FALSE(LoadDesignOrPreset("preset:5-vanes").design);
+#ifndef _WIN32
+  // A FIFO with no writer would block an ordinary open for ever.
+  const std::filesystem::path fifo = folder.path() / "fifo.json";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_FALSE(LoadDesignFile(fifo).design);
+#endif
 }
 
 TEST(DesignFile, SavedDesignsReadBackUnchanged) {
