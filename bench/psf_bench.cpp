@@ -12,7 +12,8 @@
 #include "output/file_replace.h"
 #include "psf/fits_export.h"
 #include "psf/psf_analysis.h"
-#include "pupils/pupil_shapes.h"
+#include "pupils/design_presets.h"
+#include "pupils/open_fraction_render.h"
 
 namespace voka {
 namespace {
@@ -26,16 +27,11 @@ constexpr int kPadFactor = 4;
 constexpr int kTransformThreads = 2;
 constexpr int kRepetitions = 5;
 
-// The rendering step: a four-vane pupil drawn at the side and read as
-// amplitudes.
+// The rendering step: the four-vane design's exact open fractions.
 psf::PupilAmplitude RenderPupil(int side) {
-  const bmp_writer::ColourImage image =
-      pupil_shapes::DrawPupil(pupil_shapes::PupilShape::kFourVanes, side);
-  std::vector<std::uint8_t> red(image.pixels.size());
-  for (std::size_t i = 0; i < red.size(); ++i) red[i] = static_cast<std::uint8_t>(RedOf(image.pixels[i]));
-  psf::PupilAmplitude pupil = psf::PupilFromRedChannel(red, image.width, image.height);
-  pupil.vaneAnglesDeg = {0, 90, 180, 270};
-  return pupil;
+  const std::optional<pupils::PupilDesign> design = pupils::PresetDesign("4-vanes");
+  return psf::PupilFromOpenFraction(pupils::RenderOpenFraction(*design, side), side,
+                                    {0, 90, 180, 270});
 }
 
 // Rendering, the image, its numbers and MTF, and the cropped FITS on disk.
