@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <cerrno>
-#include <cstdio>
 #include <fstream>
 #include <system_error>
 
@@ -12,27 +11,13 @@
 #include <unistd.h>
 #endif
 
+#include "output/shown_text.h"
 #include "pupils/design_json.h"
 #include "pupils/design_presets.h"
 
 namespace voka::pupils {
 
 namespace {
-
-std::string ControlShown(std::string_view text) {
-  std::string shown;
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte == 0x7F) {
-      char escaped[5];
-      std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
-      shown += escaped;
-    } else {
-      shown += c;
-    }
-  }
-  return shown;
-}
 
 #ifdef _WIN32
 std::optional<QByteArray> ReadWhole(const std::filesystem::path& path) {
@@ -77,7 +62,7 @@ DesignLoad Refused(std::string message) { return {std::nullopt, std::move(messag
 
 std::string ShownFileName(const std::filesystem::path& file) {
   const std::u8string name = file.u8string();
-  return ControlShown(std::string_view(reinterpret_cast<const char*>(name.data()), name.size()));
+  return EscapedForDisplay(std::string_view(reinterpret_cast<const char*>(name.data()), name.size()));
 }
 
 std::string DesignRefusalMessage(const std::filesystem::path& file, const DesignProblem& problem) {
@@ -106,7 +91,7 @@ DesignLoad LoadDesignOrPreset(const std::string& fileOrPreset) {
   if (fileOrPreset.starts_with(kPresetPrefix)) {
     const std::string name = fileOrPreset.substr(kPresetPrefix.size());
     if (auto design = PresetDesign(name)) return {std::move(design), {}};
-    return Refused("瞳の設計「" + ControlShown(name) + "」はありません。使える名前: " +
+    return Refused("瞳の設計「" + EscapedForDisplay(name) + "」はありません。使える名前: " +
                    PresetNameList());
   }
   return LoadDesignFile(std::filesystem::path(

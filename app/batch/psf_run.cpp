@@ -39,6 +39,9 @@ constexpr double kPngHalfWidthLambdaOverD = 32.0;
 // A file name as typed, quoted and escaped for the terminal.
 std::string ShownName(const std::string& name) { return "「" + EscapedForDisplay(name) + "」"; }
 
+// The command line's smallest --size: below it a pupil shows no vanes.
+constexpr int kSmallestDesignSidePixels = 16;
+
 // Why the arguments cannot be used, or empty.
 std::string ArgumentProblem(const BatchOptions& options) {
   if (options.pupilPath.empty() == options.designPath.empty()) {
@@ -47,8 +50,9 @@ std::string ArgumentProblem(const BatchOptions& options) {
   if (options.sidePixels && options.designPath.empty()) {
     return "--size は設計ファイル (--design) にだけ使えます。BMP は自身の大きさで計算します。";
   }
-  if (options.sidePixels && (*options.sidePixels < 2 || *options.sidePixels > psf::kMaximumPupilSide)) {
-    return "--size は 2 から 8192 の整数で指定してください。";
+  if (options.sidePixels && (*options.sidePixels < kSmallestDesignSidePixels ||
+                             *options.sidePixels > psf::kMaximumPupilSide)) {
+    return "--size は 16 から 8192 の整数で指定してください。";
   }
   if (options.apertureMm && !(std::isfinite(*options.apertureMm) && *options.apertureMm > 0.0)) {
     return "口径 (--aperture-mm) は正の数で指定してください。";
