@@ -107,7 +107,8 @@ void CDesignerDlg::BuildControls() {
   presets_ = new QComboBox;
   presets_->setObjectName(QStringLiteral("presets"));
   for (const pupils::DesignPreset& preset : pupils::DesignPresets())
-    presets_->addItem(QString::fromUtf8(preset.title.data(), static_cast<qsizetype>(preset.title.size())));
+    presets_->addItem(
+        QString::fromUtf8(preset.title.data(), static_cast<qsizetype>(preset.title.size())));
 
   aperture_ = LengthBox(0.01, kMaxLengthMm);
   aperture_->setObjectName(QStringLiteral("aperture"));
@@ -219,12 +220,14 @@ QHBoxLayout* CDesignerDlg::BuildCommandRow() {
   return commands_;
 }
 
-void CDesignerDlg::AddCommandButton(QPushButton* button) { commands_->addWidget(button); }
+void CDesignerDlg::AddCommandButton(QPushButton* button) {
+  commands_->addWidget(button);
+}
 
 void CDesignerDlg::ConnectControls() {
   connect(presets_, &QComboBox::activated, this, &CDesignerDlg::ApplyPreset);
-  for (QDoubleSpinBox* box : {aperture_, obstruction_, obstructionX_, obstructionY_, angle_,
-                              width_, offset_, radius_})
+  for (QDoubleSpinBox* box :
+       {aperture_, obstruction_, obstructionX_, obstructionY_, angle_, width_, offset_, radius_})
     connect(box, &QDoubleSpinBox::valueChanged, this, &CDesignerDlg::Changed);
   connect(shape_, &QComboBox::currentIndexChanged, this, &CDesignerDlg::Changed);
   // The slider and the angle box show one value; either moves the other.
@@ -265,7 +268,8 @@ void CDesignerDlg::RefreshVaneList() {
   showing_ = true;
   const int current = vanes_->currentRow();
   vanes_->clear();
-  for (std::size_t i = 0; i < design_.vanes.size(); ++i) vanes_->addItem(VaneText(i, design_.vanes[i]));
+  for (std::size_t i = 0; i < design_.vanes.size(); ++i)
+    vanes_->addItem(VaneText(i, design_.vanes[i]));
   showing_ = false;
   const int count = static_cast<int>(design_.vanes.size());
   vanes_->setCurrentRow(count == 0 ? -1 : std::clamp(current, 0, count - 1));
@@ -303,7 +307,8 @@ void CDesignerDlg::ReadControls() {
   const int index = vanes_->currentRow();
   if (index < 0 || static_cast<std::size_t>(index) >= design_.vanes.size()) return;
   pupils::Vane& vane = design_.vanes[static_cast<std::size_t>(index)];
-  vane.shape = shape_->currentIndex() == 0 ? pupils::VaneShape::kStraight : pupils::VaneShape::kCurved;
+  vane.shape =
+      shape_->currentIndex() == 0 ? pupils::VaneShape::kStraight : pupils::VaneShape::kCurved;
   vane.angleDeg = angle_->value();
   vane.widthMm = width_->value();
   vane.offsetMm = offset_->value();
@@ -351,7 +356,8 @@ void CDesignerDlg::ShowPreview() {
   for (QPushButton* command : {use_, savePupil_, saveDesign_}) command->setEnabled(!problem);
   if (problem) {
     // The last drawable pupil stays in view while the user corrects the value.
-    problem_->setText(QStringLiteral("「%1」: %2").arg(FromUtf8(problem->field), FromUtf8(problem->reason)));
+    problem_->setText(
+        QStringLiteral("「%1」: %2").arg(FromUtf8(problem->field), FromUtf8(problem->reason)));
     return;
   }
   problem_->clear();
@@ -380,7 +386,8 @@ void CDesignerDlg::OnSaveDesign() {
   const QString file = chooseSaveFile(kDesignFilter);
   if (file.isEmpty()) return;
   const QByteArray text = pupils::DesignToJson(design_);
-  const QString failure = SaveBytes(file, std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+  const QString failure =
+      SaveBytes(file, std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
   if (!failure.isEmpty()) tellUser(failure);
 }
 
@@ -390,8 +397,8 @@ void CDesignerDlg::OnSavePupil() {
   if (file.isEmpty()) return;
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const bmp_writer::Bytes bytes = pupils::PupilBitmap(design_, bitmapSide_->value());
-  const QString failure = SaveBytes(
-      file, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  const QString failure =
+      SaveBytes(file, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   QApplication::restoreOverrideCursor();
   if (!failure.isEmpty()) tellUser(failure);
 }

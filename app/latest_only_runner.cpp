@@ -57,7 +57,8 @@ void LatestOnlyRunner::StartNext() {
     Delivery delivery = task(cancel, progress);
     if (cancel.IsRaised()) delivery = nullptr;
     QMetaObject::invokeMethod(
-        this, [this, generation, delivery = std::move(delivery)] { OnTaskEnded(generation, delivery); },
+        this,
+        [this, generation, delivery = std::move(delivery)] { OnTaskEnded(generation, delivery); },
         Qt::QueuedConnection);
   });
 }

@@ -117,8 +117,8 @@ void PsfView::PaintColourBar(QPainter& painter, const QRect& area) const {
   painter.drawRect(bar.adjusted(0, 0, -1, -1));
   const QFontMetrics metrics = painter.fontMetrics();
   for (int decade = 0; decade <= picture_.decades; ++decade) {
-    const int y = bar.top() + static_cast<int>(std::lround(
-                                  static_cast<double>(decade) / picture_.decades * (bar.height() - 1)));
+    const int y = bar.top() + static_cast<int>(std::lround(static_cast<double>(decade) /
+                                                           picture_.decades * (bar.height() - 1)));
     painter.drawLine(bar.right(), y, bar.right() + kTickLength, y);
     const QString label = decade == 0 ? QStringLiteral("1") : QStringLiteral("1e-%1").arg(decade);
     painter.drawText(bar.right() + kTickLength + 3, y + metrics.ascent() / 2 - 1, label);

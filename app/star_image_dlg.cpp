@@ -22,9 +22,9 @@
 #include <filesystem>
 
 #include "app/curve_chart.h"
-#include "dib/dib_red_channel.h"
 #include "app/psf_view.h"
 #include "app/star_image_presentation.h"
+#include "dib/dib_red_channel.h"
 #include "output/file_replace.h"
 #include "output/write_failure_message.h"
 #include "psf/curves_csv.h"
@@ -110,7 +110,8 @@ CStarImageDlg::CStarImageDlg(QWidget* parent) : QDialog(parent) {
   BuildControls(layout);
   ConnectControls();
   resize(kInitialWidth, kInitialHeight);
-  status_->setText(QStringLiteral("瞳がありません。主画面の「ファイル」で瞳の画像を開いてください。"));
+  status_->setText(
+      QStringLiteral("瞳がありません。主画面の「ファイル」で瞳の画像を開いてください。"));
 }
 
 CStarImageDlg::~CStarImageDlg() = default;
@@ -120,11 +121,12 @@ void CStarImageDlg::BuildResults(QGridLayout* layout) {
   view_->setObjectName(QStringLiteral("psfView"));
   layout->addWidget(view_, 0, 0);
 
-  encircledEnergyChart_ = new CurveChart(QStringLiteral("包囲エネルギー"),
-                                         QStringLiteral("半径 (λ/D)"),
-                                         QStringLiteral("全光量に対する割合"));
-  mtfChart_ = new CurveChart(QStringLiteral("MTF"), QStringLiteral("空間周波数 (遮断周波数 D/λ = 1)"),
-                             QStringLiteral("MTF"));
+  encircledEnergyChart_ =
+      new CurveChart(QStringLiteral("包囲エネルギー"), QStringLiteral("半径 (λ/D)"),
+                     QStringLiteral("全光量に対する割合"));
+  mtfChart_ =
+      new CurveChart(QStringLiteral("MTF"), QStringLiteral("空間周波数 (遮断周波数 D/λ = 1)"),
+                     QStringLiteral("MTF"));
   auto* charts = new QHBoxLayout();
   charts->addWidget(encircledEnergyChart_);
   charts->addWidget(mtfChart_);
@@ -147,7 +149,8 @@ void CStarImageDlg::BuildControls(QGridLayout* layout) {
   auto* panel = new QVBoxLayout();
   auto* settings = new QGroupBox(QStringLiteral("条件"));
   auto* form = new QFormLayout(settings);
-  sideN_ = CountBox(kSmallestSide, psf::kMaximumPupilSide, kDefaultRenderedSide, QStringLiteral(" 画素"));
+  sideN_ = CountBox(kSmallestSide, psf::kMaximumPupilSide, kDefaultRenderedSide,
+                    QStringLiteral(" 画素"));
   padQ_ = CountBox(psf::kMinimumPadFactor, psf::kMaximumPadFactor, psf::kDefaultPadFactor,
                    QStringLiteral(" 倍"));
   wavelengthNm_ = LengthBox(kSmallestWavelengthNm, kLargestWavelengthNm, psf::kDefaultWavelengthNm,
@@ -245,7 +248,8 @@ void CStarImageDlg::ConnectControls() {
           [this](int value) { fieldLambdaOverD_->setValue(value); });
   connect(fieldLambdaOverD_, &QDoubleSpinBox::valueChanged, this, [this](double value) {
     const QSignalBlocker quiet(fieldSlider_);
-    fieldSlider_->setValue(static_cast<int>(std::lround(std::min<double>(value, kFieldSliderLargest))));
+    fieldSlider_->setValue(
+        static_cast<int>(std::lround(std::min<double>(value, kFieldSliderLargest))));
     RezoomOrRecompute();
   });
   connect(saveFits_, &QPushButton::clicked, this, &CStarImageDlg::ExportFits);
@@ -348,9 +352,9 @@ void CStarImageDlg::Submit(StarImageRequest request) {
     status_->setText(refusal);
     return;
   }
-  runner_.Submit([this, request = std::move(request)](const CancelFlag& cancel,
-                                                      const LatestOnlyRunner::ProgressSink& progress)
-                     -> LatestOnlyRunner::Delivery {
+  runner_.Submit([this, request = std::move(request)](
+                     const CancelFlag& cancel,
+                     const LatestOnlyRunner::ProgressSink& progress) -> LatestOnlyRunner::Delivery {
     StarImageOutcome outcome = ComputeStarImageOutcome(request, cancel, progress);
     if (!outcome.computation && outcome.refusal.isEmpty()) return nullptr;
     return [this, outcome = std::move(outcome)] { ShowOutcome(outcome); };
@@ -441,8 +445,8 @@ void CStarImageDlg::SaveBytes(const QString& title, const QString& suggestedName
 void CStarImageDlg::ExportFits() {
   if (!shown_) return;
   std::string error;
-  const std::string bytes = psf::StarImageFitsBytes(
-      shown_->analysis->image, psf::kDefaultFieldOfViewLambdaOverD, error);
+  const std::string bytes =
+      psf::StarImageFitsBytes(shown_->analysis->image, psf::kDefaultFieldOfViewLambdaOverD, error);
   if (bytes.empty()) {
     tellUser(QStringLiteral("FITS を作れませんでした (%1)。").arg(Utf8(error)));
     return;

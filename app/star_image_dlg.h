@@ -34,8 +34,8 @@ class CStarImageDlg : public QDialog {
 
  public:
   // Asks for a file to save to; an empty result means the user cancelled.
-  using SaveChooser =
-      std::function<QString(const QString& title, const QString& suggestedName, const QString& filter)>;
+  using SaveChooser = std::function<QString(const QString& title, const QString& suggestedName,
+                                            const QString& filter)>;
   using MessageSink = std::function<void(const QString& text)>;
 
   explicit CStarImageDlg(QWidget* parent = nullptr);

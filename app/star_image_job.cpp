@@ -70,7 +70,8 @@ QString CheckStarImageRequest(const StarImageRequest& request) {
   const int side = request.pupil ? request.pupil->side : request.renderSide;
   if (!request.pupil && !request.renderPupil) return QStringLiteral("瞳がありません。");
   if (side <= 0 || side > psf::kMaximumPupilSide)
-    return QStringLiteral("瞳の一辺 N は 1 から %1 画素にしてください。").arg(psf::kMaximumPupilSide);
+    return QStringLiteral("瞳の一辺 N は 1 から %1 画素にしてください。")
+        .arg(psf::kMaximumPupilSide);
   if (static_cast<long long>(side) * request.settings.padFactor > psf::kMaximumPaddedSide)
     return QStringLiteral("N × Q が %1 を超えます (いまは %2 × %3)。N か Q を小さくしてください。")
         .arg(psf::kMaximumPaddedSide)

@@ -79,21 +79,23 @@ std::vector<NamedCurve> EncircledEnergyCurves(const psf::PsfNumbers& numbers) {
 std::vector<NamedCurve> MtfChartCurves(const psf::MtfCurves& mtf, bool vaneDirectionsKnown) {
   const auto& frequency = mtf.frequencyOfCutoff;
   // A bitmap does not say where its vanes are: its cuts are named by angle only.
-  const QString along = vaneDirectionsKnown ? QStringLiteral("スパイダー沿い %1°") : QStringLiteral("%1° 方向");
-  const QString between = vaneDirectionsKnown ? QStringLiteral("スパイダー間 %1°") : QStringLiteral("%1° 方向");
+  const QString along =
+      vaneDirectionsKnown ? QStringLiteral("スパイダー沿い %1°") : QStringLiteral("%1° 方向");
+  const QString between =
+      vaneDirectionsKnown ? QStringLiteral("スパイダー間 %1°") : QStringLiteral("%1° 方向");
   return {
       {QStringLiteral("無遮蔽開口"), Points(frequency, mtf.clearAperture), true},
       {QStringLiteral("全方向の平均"), Points(frequency, mtf.radialMean), false},
       {along.arg(mtf.alongAngleDeg, 0, 'f', 0), Points(frequency, mtf.alongVanes), false},
-      {between.arg(mtf.betweenAngleDeg, 0, 'f', 0),
-       Points(frequency, mtf.betweenVanes), false},
+      {between.arg(mtf.betweenAngleDeg, 0, 'f', 0), Points(frequency, mtf.betweenVanes), false},
   };
 }
 
 QString MtfTitle(const psf::ImageScale& scale, const psf::PsfSettings& settings) {
   // D/λ at the focus is D / (λ F) line pairs per millimetre.
-  const double cutoffPerMm = settings.apertureDiameterMm /
-                             (settings.wavelengthNm * kMillimetresPerNanometre * settings.focalLengthMm);
+  const double cutoffPerMm =
+      settings.apertureDiameterMm /
+      (settings.wavelengthNm * kMillimetresPerNanometre * settings.focalLengthMm);
   const double cutoffPerArcsec = 1.0 / scale.lambdaOverDArcsec;
   return QStringLiteral("MTF (遮断周波数 D/λ = %1 本/mm = %2 周期/秒角)")
       .arg(cutoffPerMm, 0, 'f', 1)
@@ -114,10 +116,9 @@ std::vector<NumberRow> NumberRows(const StarImageComputation& computation) {
        QStringLiteral("%1 秒角/画素").arg(scale.pixelArcsec, 0, 'g', 4)},
       {QStringLiteral("画素スケール (焦点)"),
        QStringLiteral("%1 µm/画素").arg(scale.pixelMicrometres, 0, 'g', 4)},
-      {QStringLiteral("エアリー半径 1.22 λ/D"),
-       QStringLiteral("%1 秒角 (%2 µm)")
-           .arg(scale.airyRadiusArcsec, 0, 'g', 4)
-           .arg(scale.airyRadiusMicrometres, 0, 'g', 4)},
+      {QStringLiteral("エアリー半径 1.22 λ/D"), QStringLiteral("%1 秒角 (%2 µm)")
+                                                    .arg(scale.airyRadiusArcsec, 0, 'g', 4)
+                                                    .arg(scale.airyRadiusMicrometres, 0, 'g', 4)},
       {QStringLiteral("格子 N × Q"), QStringLiteral("%1 × %2 = %3 画素")
                                          .arg(analysis.image.pupilSide)
                                          .arg(analysis.image.padFactor)

@@ -191,7 +191,8 @@ void CVokaDlg::OnOpenImage() {
   }
 
   ShowNewPupil();
-  if (reason != DibRefusal::kNone) TellAfterRepaint(EscapedForDisplay(DibRefusalMessage(reason, ToPath(path))));
+  if (reason != DibRefusal::kNone)
+    TellAfterRepaint(EscapedForDisplay(DibRefusalMessage(reason, ToPath(path))));
 }
 
 void CVokaDlg::ShowNewPupil() {
@@ -211,9 +212,11 @@ void CVokaDlg::OnDesign() {
     starImageButton->setObjectName(QStringLiteral("IDC_DESIGN_STARIMAGE"));
     designer_->AddCommandButton(starImageButton);
     connect(starImageButton, &QPushButton::clicked, this, &CVokaDlg::OnDesignStarImage);
-    connect(designer_, &CDesignerDlg::DesignChanged, this, [this](const pupils::PupilDesign& design) {
-      if (starImageFollowsDesign_ && starImage_ && starImage_->isVisible()) ShowDesignStarImage(design);
-    });
+    connect(designer_, &CDesignerDlg::DesignChanged, this,
+            [this](const pupils::PupilDesign& design) {
+              if (starImageFollowsDesign_ && starImage_ && starImage_->isVisible())
+                ShowDesignStarImage(design);
+            });
   }
   designer_->show();
   designer_->raise();
@@ -278,8 +281,8 @@ void CVokaDlg::OnDesignStarImage() {
 // The design is copied into the renderer, which runs on the window's
 // computing thread at the side the window chooses.
 void CVokaDlg::ShowDesignStarImage(const pupils::PupilDesign& design) {
-  starImage_->ShowRenderedPupil(
-      [design](int side) { return StarPupilOfDesign(design, side); }, design.apertureDiameterMm);
+  starImage_->ShowRenderedPupil([design](int side) { return StarPupilOfDesign(design, side); },
+                                design.apertureDiameterMm);
 }
 
 }  // namespace voka

@@ -26,7 +26,8 @@ PupilDesign TangentAndCurved() {
 
 void BM_BruteForce(benchmark::State& state) {
   const PupilDesign design = TangentAndCurved();
-  for (auto _ : state) benchmark::DoNotOptimize(voka::test::BruteForceOpenFraction(design, kSidePixels));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(voka::test::BruteForceOpenFraction(design, kSidePixels));
 }
 
 void BM_Render(benchmark::State& state) {
@@ -67,7 +68,9 @@ int main(int argc, char** argv) {
   std::printf("median RenderOpenFraction: %7.2f ms\n", product);
   const double reused = reporter.Median("BM_RenderReused");
   std::printf("median into reused storage: %6.2f ms\n", reused);
-  if (plain > 0.0 && product > 0.0) std::printf("ratio sampling / renderer: %6.1f\n", plain / product);
-  if (plain > 0.0 && reused > 0.0) std::printf("ratio sampling / reused:   %6.1f\n", plain / reused);
+  if (plain > 0.0 && product > 0.0)
+    std::printf("ratio sampling / renderer: %6.1f\n", plain / product);
+  if (plain > 0.0 && reused > 0.0)
+    std::printf("ratio sampling / reused:   %6.1f\n", plain / reused);
   return 0;
 }

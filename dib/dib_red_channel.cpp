@@ -22,8 +22,8 @@ void CopyTile(Canvas& canvas, const DibHandle& dib, const Palette& palette, int 
           DibRect{left, top, left + tileWidth, top + tileHeight}, &palette);
   for (int y = 0; y < tileHeight; ++y) {
     const ColourValue* row = canvas.Row(y);
-    std::uint8_t* out =
-        &channel.red[static_cast<std::size_t>(top + y) * channel.width + static_cast<std::size_t>(left)];
+    std::uint8_t* out = &channel.red[static_cast<std::size_t>(top + y) * channel.width +
+                                     static_cast<std::size_t>(left)];
     for (int x = 0; x < tileWidth; ++x) out[x] = static_cast<std::uint8_t>(RedOf(row[x]));
   }
 }

@@ -36,7 +36,8 @@ Autocorrelation::Autocorrelation(const StarImage& image) {
   halfWidth_ = side_ / 2 + 1;
   values_ = AllocateComplex(static_cast<std::size_t>(side_) * halfWidth_);
   if (!values_) throw std::bad_alloc();
-  AdviseHugePages(values_.get(), static_cast<std::size_t>(side_) * halfWidth_ * sizeof(fftw_complex));
+  AdviseHugePages(values_.get(),
+                  static_cast<std::size_t>(side_) * halfWidth_ * sizeof(fftw_complex));
   const PlanHandle plan = PlanRealToComplex(side_, samples.data(), values_.get());
   if (!plan) throw std::bad_alloc();
   fftw_execute(plan.get());

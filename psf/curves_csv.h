@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "psf/image_scale.h"
 #include "psf/mtf_curves.h"
 #include "psf/psf_numbers.h"
-#include "psf/image_scale.h"
 
 namespace voka::psf {
 

@@ -25,8 +25,8 @@ const std::vector<double>& BesselJ1Table() {
     for (std::size_t i = 0; i < values.size(); ++i) {
       // J1 is odd, and the library refuses negative arguments.
       const double argument = (static_cast<double>(i) - 1.0) * kBesselTableStep;
-      values[i] = argument < 0.0 ? -std::cyl_bessel_j(1.0, -argument)
-                                 : std::cyl_bessel_j(1.0, argument);
+      values[i] =
+          argument < 0.0 ? -std::cyl_bessel_j(1.0, -argument) : std::cyl_bessel_j(1.0, argument);
     }
     return values;
   }();

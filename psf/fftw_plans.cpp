@@ -45,8 +45,8 @@ PlanHandle PlanRowPass(int side, int rows, double* input, fftw_complex* output) 
 PlanHandle PlanContiguousPass(int side, int count, fftw_complex* data) {
   const std::lock_guard lock(PlannerMutex());
   UseTransformThreads();
-  return PlanHandle(fftw_plan_many_dft(1, &side, count, data, nullptr, 1, side, data, nullptr, 1, side,
-                                       FFTW_FORWARD, FFTW_ESTIMATE));
+  return PlanHandle(fftw_plan_many_dft(1, &side, count, data, nullptr, 1, side, data, nullptr, 1,
+                                       side, FFTW_FORWARD, FFTW_ESTIMATE));
 }
 
 ComplexBuffer AllocateComplex(std::size_t count) {

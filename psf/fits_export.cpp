@@ -76,7 +76,8 @@ std::string StarImageFitsBytes(const StarImage& image, double fieldOfViewLambdaO
   long long headerStart = 0;
   long long dataStart = 0;
   long long dataEnd = 0;
-  fits_create_memfile(&file, &memory.buffer, &memory.size, kMemoryFileGrowth, std::realloc, &status);
+  fits_create_memfile(&file, &memory.buffer, &memory.size, kMemoryFileGrowth, std::realloc,
+                      &status);
   fits_create_img(file, DOUBLE_IMG, 2, axes, &status);
   WriteKeywords(file, image, &status);
   fits_write_img(file, TDOUBLE, 1, static_cast<LONGLONG>(values.size()), values.data(), &status);

@@ -24,8 +24,8 @@ Rgb ColourMapAt(double position) {
   const double fraction = scaled - below;
   Rgb colour{};
   for (int channel = 0; channel < 3; ++channel) {
-    const double value = kStops[below][channel] +
-                         fraction * (kStops[below + 1][channel] - kStops[below][channel]);
+    const double value =
+        kStops[below][channel] + fraction * (kStops[below + 1][channel] - kStops[below][channel]);
     colour[channel] = static_cast<std::uint8_t>(std::lround(value));
   }
   return colour;
@@ -40,8 +40,7 @@ std::vector<std::uint8_t> LogScaleRgb(const std::vector<double>& values, int wid
     // Zero and negative values (none in an image, but possible after
     // rounding in a difference) take the dark end.
     const double relative = peak > 0.0 ? values[i] / peak : 0.0;
-    const double position =
-        relative > 0.0 ? 1.0 + std::log10(relative) / clampedDecades : 0.0;
+    const double position = relative > 0.0 ? 1.0 + std::log10(relative) / clampedDecades : 0.0;
     const Rgb colour = ColourMapAt(position);
     std::copy(colour.begin(), colour.end(), rgb.begin() + static_cast<std::ptrdiff_t>(i * 3));
   }

@@ -23,7 +23,8 @@ void CutDirections(const std::vector<double>& vaneAnglesDeg, double& alongDeg, d
     return;
   }
   std::vector<double> folded;
-  for (double angle : vaneAnglesDeg) folded.push_back(std::fmod(std::fmod(angle, 180.0) + 180.0, 180.0));
+  for (double angle : vaneAnglesDeg)
+    folded.push_back(std::fmod(std::fmod(angle, 180.0) + 180.0, 180.0));
   std::sort(folded.begin(), folded.end());
   alongDeg = folded.front();
   const auto next = std::upper_bound(folded.begin(), folded.end(), alongDeg + 1e-9);
@@ -55,7 +56,8 @@ MtfCurves ComputeMtfCurves(const PupilAmplitude& pupil, const StarImage& image,
     const double shift = nu * image.pupilSide;
     curves.frequencyOfCutoff.push_back(nu);
     curves.radialMean.push_back(correlation.RadialMean(shift, Autocorrelation::kModulus));
-    curves.alongVanes.push_back(correlation.Along(shift, curves.alongAngleDeg, Autocorrelation::kModulus));
+    curves.alongVanes.push_back(
+        correlation.Along(shift, curves.alongAngleDeg, Autocorrelation::kModulus));
     curves.betweenVanes.push_back(
         correlation.Along(shift, curves.betweenAngleDeg, Autocorrelation::kModulus));
     curves.clearAperture.push_back(ClearApertureMtf(nu));

@@ -17,10 +17,10 @@ constexpr int kMtfPointCount = 201;
 // frequency.
 struct MtfCurves {
   std::vector<double> frequencyOfCutoff;
-  std::vector<double> radialMean;    // mean over all directions
-  std::vector<double> alongVanes;    // cut along the first vane direction (or 0°)
-  std::vector<double> betweenVanes;  // cut midway to the next vane direction (or 45°)
-  std::vector<double> clearAperture; // 2/π (acos ν − ν√(1 − ν²))
+  std::vector<double> radialMean;     // mean over all directions
+  std::vector<double> alongVanes;     // cut along the first vane direction (or 0°)
+  std::vector<double> betweenVanes;   // cut midway to the next vane direction (or 45°)
+  std::vector<double> clearAperture;  // 2/π (acos ν − ν√(1 − ν²))
   double alongAngleDeg = 0.0;
   double betweenAngleDeg = 45.0;
 };

@@ -25,7 +25,8 @@ PsfProgress Scaled(const PsfProgress& progress, int from, int share) {
 
 std::optional<PsfAnalysis> AnalysePupil(const PupilAmplitude& pupil, const PsfSettings& settings,
                                         const PsfProgress& progress) {
-  std::optional<StarImage> image = ComputeStarImage(pupil, settings, Scaled(progress, 0, kImageShare));
+  std::optional<StarImage> image =
+      ComputeStarImage(pupil, settings, Scaled(progress, 0, kImageShare));
   if (!image) return std::nullopt;
   if (progress.cancelled && progress.cancelled()) return std::nullopt;
   const Autocorrelation correlation(*image);

@@ -19,9 +19,10 @@ const char* SpikeFractionDefinitionText() {
 
 double EncircledEnergyAt(const std::vector<EncircledEnergyPoint>& curve, double radiusLambdaOverD) {
   if (curve.empty()) return 0.0;
-  const auto above = std::lower_bound(
-      curve.begin(), curve.end(), radiusLambdaOverD,
-      [](const EncircledEnergyPoint& point, double radius) { return point.radiusLambdaOverD < radius; });
+  const auto above = std::lower_bound(curve.begin(), curve.end(), radiusLambdaOverD,
+                                      [](const EncircledEnergyPoint& point, double radius) {
+                                        return point.radiusLambdaOverD < radius;
+                                      });
   if (above == curve.begin()) return above->fraction;
   if (above == curve.end()) return curve.back().fraction;
   const EncircledEnergyPoint& below = *(above - 1);

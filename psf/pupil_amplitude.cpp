@@ -52,10 +52,12 @@ PupilAmplitude PupilFromOpenFraction(std::vector<double> openFraction, int side,
 
 bool PupilLetsLightThrough(const PupilAmplitude& pupil) {
   if (pupil.side <= 0 || pupil.side > kMaximumPupilSide ||
-      pupil.amplitude.size() != static_cast<std::size_t>(pupil.side) * static_cast<std::size_t>(pupil.side)) {
+      pupil.amplitude.size() !=
+          static_cast<std::size_t>(pupil.side) * static_cast<std::size_t>(pupil.side)) {
     return false;
   }
-  return std::any_of(pupil.amplitude.begin(), pupil.amplitude.end(), [](double value) { return value > 0.0; });
+  return std::any_of(pupil.amplitude.begin(), pupil.amplitude.end(),
+                     [](double value) { return value > 0.0; });
 }
 
 }  // namespace voka::psf

@@ -24,7 +24,8 @@ struct Ring {
 double ComputeSpikeFraction(const PupilAmplitude& pupil) {
   const int side = pupil.side;
   const double centre = side / 2.0;
-  std::vector<Ring> rings(static_cast<std::size_t>(std::ceil(centre * std::sqrt(2.0) * kRingsPerPixel)) + 2);
+  std::vector<Ring> rings(
+      static_cast<std::size_t>(std::ceil(centre * std::sqrt(2.0) * kRingsPerPixel)) + 2);
   double energy = 0.0;
   for (int row = 0; row < side; ++row) {
     for (int column = 0; column < side; ++column) {

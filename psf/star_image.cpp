@@ -39,8 +39,10 @@ FoldSums FoldHalfSpectrum(const fftw_complex* spectrum, int side, double unit, d
     FoldSums& sums = parts[firstRow == 0 ? 0 : 1];
     for (int row = firstRow; row < endRow; ++row) {
       const int frequencyY = row - centre;
-      const fftw_complex* direct = spectrum + static_cast<std::size_t>((frequencyY + side) % side) * halfWidth;
-      const fftw_complex* mirrored = spectrum + static_cast<std::size_t>((side - frequencyY) % side) * halfWidth;
+      const fftw_complex* direct =
+          spectrum + static_cast<std::size_t>((frequencyY + side) % side) * halfWidth;
+      const fftw_complex* mirrored =
+          spectrum + static_cast<std::size_t>((side - frequencyY) % side) * halfWidth;
       double* out = image + static_cast<std::size_t>(row) * side;
       for (int column = 0; column < side; ++column) {
         const int frequencyX = column - centre;
@@ -59,7 +61,9 @@ void Report(const PsfProgress& progress, int position) {
   if (progress.progress) progress.progress(position);
 }
 
-bool Cancelled(const PsfProgress& progress) { return progress.cancelled && progress.cancelled(); }
+bool Cancelled(const PsfProgress& progress) {
+  return progress.cancelled && progress.cancelled();
+}
 
 }  // namespace
 
@@ -96,7 +100,8 @@ std::optional<StarImage> ComputeStarImage(const PupilAmplitude& pupil, const Psf
   }
   ComplexBuffer spectrum = AllocateComplex(static_cast<std::size_t>(side) * halfWidth);
   if (!spectrum) throw std::bad_alloc();
-  AdviseHugePages(spectrum.get(), static_cast<std::size_t>(side) * halfWidth * sizeof(fftw_complex));
+  AdviseHugePages(spectrum.get(),
+                  static_cast<std::size_t>(side) * halfWidth * sizeof(fftw_complex));
   const PlanHandle transform = PlanRealToComplex(side, image.intensity.data(), spectrum.get());
   if (!transform) throw std::bad_alloc();
   Report(progress, 5);
@@ -105,8 +110,8 @@ std::optional<StarImage> ComputeStarImage(const PupilAmplitude& pupil, const Psf
   Report(progress, 80);
   if (Cancelled(progress)) return std::nullopt;
 
-  const FoldSums sums =
-      FoldHalfSpectrum(spectrum.get(), side, 1.0 / ClearAperturePeak(pupil.side), image.intensity.data());
+  const FoldSums sums = FoldHalfSpectrum(spectrum.get(), side, 1.0 / ClearAperturePeak(pupil.side),
+                                         image.intensity.data());
   image.totalIntensity = sums.total;
   image.peakIntensity = sums.peak;
   Report(progress, 100);

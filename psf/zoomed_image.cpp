@@ -16,7 +16,9 @@ namespace {
 using Complex = std::complex<double>;
 
 // Pupil coordinates from the grid's middle keep the kernel's phases small.
-double CentredCoordinate(int index, int side) { return index - (side - 1) / 2.0; }
+double CentredCoordinate(int index, int side) {
+  return index - (side - 1) / 2.0;
+}
 
 // kernel[p * count + k] = exp(-2πi f_k p / side) for pupil index p and
 // frequency f_k in λ/D (cycles across the aperture).

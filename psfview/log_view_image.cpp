@@ -2,7 +2,6 @@
 
 #include <QBuffer>
 #include <QPainter>
-
 #include <algorithm>
 #include <cmath>
 
@@ -30,7 +29,8 @@ QImage CroppedLogImage(const psf::StarImage& image, int decades, int half) {
           image.At(image.centreIndex - half + r, image.centreIndex - half + c);
     }
   }
-  const std::vector<std::uint8_t> rgb = psf::LogScaleRgb(values, side, side, image.peakIntensity, decades);
+  const std::vector<std::uint8_t> rgb =
+      psf::LogScaleRgb(values, side, side, image.peakIntensity, decades);
   QImage picture(side, side, QImage::Format_RGB888);
   for (int r = 0; r < side; ++r) {
     std::copy_n(rgb.data() + static_cast<std::size_t>(r) * side * 3, side * 3, picture.scanLine(r));
@@ -40,7 +40,8 @@ QImage CroppedLogImage(const psf::StarImage& image, int decades, int half) {
 
 void DrawColourBar(QPainter& painter, int left, int top, int height, int decades) {
   for (int y = 0; y < height; ++y) {
-    const psf::Rgb colour = psf::ColourMapAt(1.0 - static_cast<double>(y) / std::max(1, height - 1));
+    const psf::Rgb colour =
+        psf::ColourMapAt(1.0 - static_cast<double>(y) / std::max(1, height - 1));
     painter.setPen(QColor(colour[0], colour[1], colour[2]));
     painter.drawLine(left, top + y, left + kBarWidth - 1, top + y);
   }
@@ -64,7 +65,8 @@ QImage LogViewImage(const psf::StarImage& image, int decades, double halfWidthLa
                        ? static_cast<int>(std::min<double>(std::round(wanted), gridHalf))
                        : gridHalf;
   const QImage cropped = CroppedLogImage(image, clampedDecades, half);
-  const int enlargement = std::max(1, (kMinimumImagePixels + cropped.width() - 1) / cropped.width());
+  const int enlargement =
+      std::max(1, (kMinimumImagePixels + cropped.width() - 1) / cropped.width());
   const int shown = cropped.width() * enlargement;
 
   QImage picture(kMargin + shown + kBarGap + kBarWidth + kLabelWidth,
@@ -76,11 +78,12 @@ QImage LogViewImage(const psf::StarImage& image, int decades, double halfWidthLa
   // The field and the pixel in angle on the sky, so the picture carries its scale.
   const double halfLambdaOverD = static_cast<double>(half) / image.padFactor;
   painter.setPen(Qt::white);
-  painter.drawText(QRect(kMargin, kMargin + shown, shown, kCaptionHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("\u00B1%1 \u03BB/D = \u00B1%2 arcsec, %3 arcsec/pixel, intensity / peak")
-                       .arg(halfLambdaOverD, 0, 'f', 2)
-                       .arg(halfLambdaOverD * image.scale.lambdaOverDArcsec, 0, 'f', 3)
-                       .arg(image.scale.pixelArcsec, 0, 'g', 4));
+  painter.drawText(
+      QRect(kMargin, kMargin + shown, shown, kCaptionHeight), Qt::AlignLeft | Qt::AlignVCenter,
+      QStringLiteral("\u00B1%1 \u03BB/D = \u00B1%2 arcsec, %3 arcsec/pixel, intensity / peak")
+          .arg(halfLambdaOverD, 0, 'f', 2)
+          .arg(halfLambdaOverD * image.scale.lambdaOverDArcsec, 0, 'f', 3)
+          .arg(image.scale.pixelArcsec, 0, 'g', 4));
   return picture;
 }
 

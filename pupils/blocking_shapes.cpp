@@ -11,7 +11,9 @@ namespace voka::pupils {
 
 namespace {
 
-double Radians(double degrees) { return degrees * std::numbers::pi / 180.0; }
+double Radians(double degrees) {
+  return degrees * std::numbers::pi / 180.0;
+}
 
 // The nearest and farthest distances from (px, py) to the cell.
 struct DistanceRange {

@@ -51,7 +51,8 @@ std::string VaneField(std::size_t index, const char* key) {
 
 std::optional<DesignProblem> FindDesignProblem(const PupilDesign& design) {
   if (!std::isfinite(design.apertureDiameterMm)) return Problem("aperture_mm", kNotFinite);
-  if (design.apertureDiameterMm <= 0) return Problem("aperture_mm", "0 より大きい値にしてください。");
+  if (design.apertureDiameterMm <= 0)
+    return Problem("aperture_mm", "0 より大きい値にしてください。");
   if (design.obstruction) {
     if (auto problem = CheckObstruction(*design.obstruction, design.apertureDiameterMm))
       return problem;

@@ -44,7 +44,8 @@ std::optional<QByteArray> ReadWhole(const std::filesystem::path& path) {
     QByteArray read(static_cast<qsizetype>(status.st_size), '\0');
     qsizetype done = 0;
     while (done < read.size()) {
-      const ssize_t got = ::read(descriptor, read.data() + done, static_cast<std::size_t>(read.size() - done));
+      const ssize_t got =
+          ::read(descriptor, read.data() + done, static_cast<std::size_t>(read.size() - done));
       if (got < 0 && errno == EINTR) continue;
       if (got <= 0) break;
       done += got;
@@ -56,13 +57,16 @@ std::optional<QByteArray> ReadWhole(const std::filesystem::path& path) {
 }
 #endif
 
-DesignLoad Refused(std::string message) { return {std::nullopt, std::move(message)}; }
+DesignLoad Refused(std::string message) {
+  return {std::nullopt, std::move(message)};
+}
 
 }  // namespace
 
 std::string ShownFileName(const std::filesystem::path& file) {
   const std::u8string name = file.u8string();
-  return EscapedForDisplay(std::string_view(reinterpret_cast<const char*>(name.data()), name.size()));
+  return EscapedForDisplay(
+      std::string_view(reinterpret_cast<const char*>(name.data()), name.size()));
 }
 
 std::string DesignRefusalMessage(const std::filesystem::path& file, const DesignProblem& problem) {
@@ -91,11 +95,11 @@ DesignLoad LoadDesignOrPreset(const std::string& fileOrPreset) {
   if (fileOrPreset.starts_with(kPresetPrefix)) {
     const std::string name = fileOrPreset.substr(kPresetPrefix.size());
     if (auto design = PresetDesign(name)) return {std::move(design), {}};
-    return Refused("瞳の設計「" + EscapedForDisplay(name) + "」はありません。使える名前: " +
-                   PresetNameList());
+    return Refused("瞳の設計「" + EscapedForDisplay(name) +
+                   "」はありません。使える名前: " + PresetNameList());
   }
-  return LoadDesignFile(std::filesystem::path(
-      std::u8string(fileOrPreset.begin(), fileOrPreset.end())));
+  return LoadDesignFile(
+      std::filesystem::path(std::u8string(fileOrPreset.begin(), fileOrPreset.end())));
 }
 
 }  // namespace voka::pupils

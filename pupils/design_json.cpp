@@ -43,7 +43,8 @@ double Number(const QJsonObject& object, const std::string& prefix, const QStrin
   const QJsonValue value = object.value(key);
   if (!value.isDouble()) Refuse(Joined(prefix, key), "数値にしてください。");
   const double number = value.toDouble();
-  if (!std::isfinite(number)) Refuse(Joined(prefix, key), "数値が有限ではありません。普通の数値を書いてください。");
+  if (!std::isfinite(number))
+    Refuse(Joined(prefix, key), "数値が有限ではありません。普通の数値を書いてください。");
   return number;
 }
 
@@ -67,7 +68,8 @@ Vane ReadVane(const QJsonObject& object, std::size_t index) {
   const QJsonValue shape = object.value(QStringLiteral("shape"));
   if (!object.contains(QStringLiteral("shape")))
     Refuse(prefix + ".shape", "ありません。\"straight\" か \"curved\" を書き加えてください。");
-  if (!shape.isString()) Refuse(prefix + ".shape", "文字列 \"straight\" か \"curved\" にしてください。");
+  if (!shape.isString())
+    Refuse(prefix + ".shape", "文字列 \"straight\" か \"curved\" にしてください。");
   Vane vane;
   QString lengthKey;
   if (shape.toString() == QStringLiteral("straight")) {
@@ -101,13 +103,13 @@ void CheckVersion(const QJsonObject& root) {
 
 PupilDesign ReadDesign(const QJsonObject& root) {
   CheckVersion(root);
-  CheckKeys(root, "",
-            {kVersionKey, QStringLiteral("aperture_mm"), QStringLiteral("vanes")},
+  CheckKeys(root, "", {kVersionKey, QStringLiteral("aperture_mm"), QStringLiteral("vanes")},
             {QStringLiteral("obstruction")});
   PupilDesign design;
   design.apertureDiameterMm = Number(root, "", QStringLiteral("aperture_mm"));
   if (root.contains(QStringLiteral("obstruction")))
-    design.obstruction = ReadObstruction(Object(root.value(QStringLiteral("obstruction")), "obstruction"));
+    design.obstruction =
+        ReadObstruction(Object(root.value(QStringLiteral("obstruction")), "obstruction"));
   const QJsonValue vanes = root.value(QStringLiteral("vanes"));
   if (!vanes.isArray()) Refuse("vanes", "[ ] で囲んだ並びにしてください（支持板なしは []）。");
   const QJsonArray list = vanes.toArray();
@@ -115,7 +117,8 @@ PupilDesign ReadDesign(const QJsonObject& root) {
     Refuse("vanes", "支持板は " + std::to_string(kMaxVanes) + " 本までにしてください。");
   for (qsizetype index = 0; index < list.size(); ++index) {
     const std::size_t at = static_cast<std::size_t>(index);
-    design.vanes.push_back(ReadVane(Object(list.at(index), "vanes[" + std::to_string(at) + "]"), at));
+    design.vanes.push_back(
+        ReadVane(Object(list.at(index), "vanes[" + std::to_string(at) + "]"), at));
   }
   return design;
 }
@@ -159,8 +162,7 @@ DesignParse ParseDesignJson(const QByteArray& text) {
             {"", "JSON として読めません（" + std::to_string(error.offset) +
                      " バイト目: " + error.errorString().toStdString() +
                      "）。テキストエディターで直すか、設計画面で保存し直してください。"}};
-  if (!document.isObject())
-    return {std::nullopt, {"", "{ } で囲んだ JSON の設計ではありません。"}};
+  if (!document.isObject()) return {std::nullopt, {"", "{ } で囲んだ JSON の設計ではありません。"}};
   try {
     PupilDesign design = ReadDesign(document.object());
     if (auto problem = FindDesignProblem(design)) return {std::nullopt, *problem};

@@ -47,7 +47,9 @@ PupilDesign Obstructed(std::vector<Vane> vanes) {
 
 }  // namespace
 
-std::span<const DesignPreset> DesignPresets() { return kPresets; }
+std::span<const DesignPreset> DesignPresets() {
+  return kPresets;
+}
 
 std::optional<PupilDesign> PresetDesign(std::string_view name) {
   if (name == "clear") {
@@ -56,8 +58,8 @@ std::optional<PupilDesign> PresetDesign(std::string_view name) {
     return design;
   }
   if (name == "3-vanes")
-    return Obstructed({Straight(90, kVaneWidthMm), Straight(210, kVaneWidthMm),
-                       Straight(330, kVaneWidthMm)});
+    return Obstructed(
+        {Straight(90, kVaneWidthMm), Straight(210, kVaneWidthMm), Straight(330, kVaneWidthMm)});
   if (name == "4-vanes")
     return Obstructed({Straight(0, kVaneWidthMm), Straight(90, kVaneWidthMm),
                        Straight(180, kVaneWidthMm), Straight(270, kVaneWidthMm)});

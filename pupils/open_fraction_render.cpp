@@ -51,10 +51,10 @@ class Renderer {
              kTileSidePixels, All());
       }
     };
-    const int threads = side_ < kSingleThreadSidePixels
-                            ? 1
-                            : std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1,
-                                         tileCount);
+    const int threads =
+        side_ < kSingleThreadSidePixels
+            ? 1
+            : std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, tileCount);
     std::vector<std::thread> helpers;
     for (int t = 1; t < threads; ++t) helpers.emplace_back(work);
     work();
@@ -64,7 +64,8 @@ class Renderer {
  private:
   ActiveShapes All() const {
     ActiveShapes all;
-    for (std::size_t i = 0; i < shapes_.size(); ++i) all.index[all.count++] = static_cast<std::uint8_t>(i);
+    for (std::size_t i = 0; i < shapes_.size(); ++i)
+      all.index[all.count++] = static_cast<std::uint8_t>(i);
     return all;
   }
 

@@ -34,5 +34,4 @@ inline std::filesystem::path SamplePupilPath(const std::string& fileName) {
   return std::filesystem::path(VOKA_SAMPLE_DIR) / fileName;
 }
 
-
 }  // namespace voka::test

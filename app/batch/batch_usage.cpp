@@ -68,7 +68,8 @@ constexpr std::string_view kRest =
 }  // namespace
 
 std::string BatchUsage() {
-  const std::string presets = "                      組み込みの設計: " + pupils::PresetNameList() + "\n";
+  const std::string presets =
+      "                      組み込みの設計: " + pupils::PresetNameList() + "\n";
   // The definition the window shows too, so that the number can be checked.
   const std::string spikeFraction = std::string(psf::SpikeFractionDefinitionText()) + "\n\n";
   std::string usage;

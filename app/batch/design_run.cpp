@@ -17,10 +17,10 @@ namespace {
 // The design analysed and saved when the command line names none.
 constexpr const char* kBuiltinPreset = "4-vanes";
 
-
 }  // namespace
 
-std::optional<pupils::PupilDesign> LoadBatchDesign(const std::string& designPath, std::ostream& err) {
+std::optional<pupils::PupilDesign> LoadBatchDesign(const std::string& designPath,
+                                                   std::ostream& err) {
   if (designPath.empty()) return pupils::PresetDesign(kBuiltinPreset);
   // A file name is taken as the bytes typed; only a preset name is text.
   pupils::DesignLoad load = designPath.starts_with(pupils::kPresetPrefix)

@@ -18,7 +18,8 @@ inline constexpr int kDefaultSavedPupilSidePixels = 512;
 
 // The design of --design FILE.json or preset:NAME, or the built-in one when
 // none is named; nothing after telling on `err` why it was refused.
-std::optional<pupils::PupilDesign> LoadBatchDesign(const std::string& designPath, std::ostream& err);
+std::optional<pupils::PupilDesign> LoadBatchDesign(const std::string& designPath,
+                                                   std::ostream& err);
 
 // The design rendered as a 24-bit grey bitmap of this side and read back
 // through the bitmap reader, so that every analysis takes it exactly as it

@@ -19,7 +19,7 @@ psf::PupilAmplitude StarPupilOfDesign(const pupils::PupilDesign& design, int sid
 }
 
 std::optional<StarPupil> LoadDesignStarPupil(const std::string& designPath, int side,
-                                               std::ostream& err) {
+                                             std::ostream& err) {
   const std::optional<pupils::PupilDesign> design = LoadBatchDesign(designPath, err);
   if (!design) return std::nullopt;
   return StarPupil{StarPupilOfDesign(*design, side), design->apertureDiameterMm};

@@ -23,6 +23,6 @@ psf::PupilAmplitude StarPupilOfDesign(const pupils::PupilDesign& design, int sid
 // --design FILE.json or preset:NAME rendered for the star image; nothing
 // after telling on `err` why the design was refused (file and field named).
 std::optional<StarPupil> LoadDesignStarPupil(const std::string& designPath, int side,
-                                               std::ostream& err);
+                                             std::ostream& err);
 
 }  // namespace voka

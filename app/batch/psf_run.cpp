@@ -4,7 +4,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -37,7 +36,9 @@ namespace {
 constexpr double kPngHalfWidthLambdaOverD = 32.0;
 
 // A file name as typed, quoted and escaped for the terminal.
-std::string ShownName(const std::string& name) { return "「" + EscapedForDisplay(name) + "」"; }
+std::string ShownName(const std::string& name) {
+  return "「" + EscapedForDisplay(name) + "」";
+}
 
 // The command line's smallest --size: below it a pupil shows no vanes.
 constexpr int kSmallestDesignSidePixels = 16;
@@ -90,8 +91,7 @@ std::optional<psf::PupilAmplitude> LoadBitmapPupil(const std::string& pathText, 
         << "縮小して保存し直してください。\n";
     return std::nullopt;
   }
-  psf::PupilAmplitude pupil =
-      psf::PupilFromRedChannel(channel.red, channel.width, channel.height);
+  psf::PupilAmplitude pupil = psf::PupilFromRedChannel(channel.red, channel.width, channel.height);
   if (!psf::PupilLetsLightThrough(pupil)) {
     err << "ファイル" << ShownName(pathText) << "の瞳はどこも光を通しません (赤の成分がすべて 0)。"
         << "開口を赤または白で描いた画像を指定してください。\n";
@@ -152,7 +152,8 @@ bool MakeOutputs(const BatchOptions& options, const psf::PsfAnalysis& analysis,
                  std::vector<PendingFile>& files, std::ostream& err) {
   if (!options.fitsPath.empty()) {
     std::string error;
-    std::string bytes = psf::StarImageFitsBytes(analysis.image, options.fieldOfViewLambdaOverD, error);
+    std::string bytes =
+        psf::StarImageFitsBytes(analysis.image, options.fieldOfViewLambdaOverD, error);
     if (bytes.empty()) {
       err << ShownName(options.fitsPath) << ": " << error << '\n';
       return false;
@@ -160,13 +161,14 @@ bool MakeOutputs(const BatchOptions& options, const psf::PsfAnalysis& analysis,
     files.push_back({options.fitsPath, std::move(bytes)});
   }
   if (!options.csvPath.empty()) {
-    files.push_back({options.csvPath, psf::CurvesCsv(analysis.numbers, analysis.mtf, analysis.image.scale)});
+    files.push_back(
+        {options.csvPath, psf::CurvesCsv(analysis.numbers, analysis.mtf, analysis.image.scale)});
   }
   if (!options.jsonPath.empty()) files.push_back({options.jsonPath, NumbersJson(analysis)});
   if (!options.pngPath.empty()) {
     const double halfWidth = std::min(options.fieldOfViewLambdaOverD, kPngHalfWidthLambdaOverD);
-    std::string bytes = psfview::PngBytes(
-        psfview::LogViewImage(analysis.image, psf::kDefaultDecades, halfWidth));
+    std::string bytes =
+        psfview::PngBytes(psfview::LogViewImage(analysis.image, psf::kDefaultDecades, halfWidth));
     if (bytes.empty()) {
       err << ShownName(options.pngPath) << " の画像を作れませんでした。\n";
       return false;
@@ -193,7 +195,8 @@ std::optional<StarPupil> LoadPupil(const BatchOptions& options, std::ostream& er
   if (!options.pupilPath.empty()) {
     std::optional<psf::PupilAmplitude> pupil = LoadBitmapPupil(options.pupilPath, err);
     if (!pupil) return std::nullopt;
-    return StarPupil{std::move(*pupil), options.apertureMm.value_or(psf::kDefaultApertureDiameterMm)};
+    return StarPupil{std::move(*pupil),
+                     options.apertureMm.value_or(psf::kDefaultApertureDiameterMm)};
   }
   std::optional<StarPupil> design = LoadDesignStarPupil(
       options.designPath, options.sidePixels.value_or(kDefaultDesignSidePixels), err);
@@ -230,9 +233,12 @@ int RunPsf(const BatchOptions& options, std::ostream& out, std::ostream& err, bo
 
   psf::PsfProgress progress;
   if (showProgress) {
-    progress.progress = [&err](int position) { err << "\r星像を計算中 " << position << "%" << std::flush; };
+    progress.progress = [&err](int position) {
+      err << "\r星像を計算中 " << position << "%" << std::flush;
+    };
   }
-  const std::optional<psf::PsfAnalysis> analysis = psf::AnalysePupil(design->pupil, settings, progress);
+  const std::optional<psf::PsfAnalysis> analysis =
+      psf::AnalysePupil(design->pupil, settings, progress);
   if (showProgress) err << '\n';
   if (!analysis) return kBatchFailure;
   PrintNumbers(*analysis, out);

@@ -1,5 +1,4 @@
 #include "analysis/fft_analysis.h"
-#include "support/scratch_files.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +13,7 @@
 #include "reference/pupil_images.h"
 #include "sine_transform/work_areas.h"
 #include "support/recorded_run.h"
+#include "support/scratch_files.h"
 
 namespace voka {
 namespace {

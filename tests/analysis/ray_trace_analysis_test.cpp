@@ -1,5 +1,4 @@
 #include "analysis/ray_trace_analysis.h"
-#include "support/scratch_files.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +13,7 @@
 #include "reference/pupil_images.h"
 #include "support/recorded_run.h"
 #include "support/sanitizer.h"
+#include "support/scratch_files.h"
 
 namespace voka {
 namespace {

@@ -106,7 +106,8 @@ TEST_F(BatchOutputs, PngNeverReplacesAFileOfAnotherKind) {
   EXPECT_FALSE(fs::exists(table_)) << "refused before any work";
   EXPECT_EQ(Start({"--fft", "--png", "./VOKA.TXT"}).status, 2) << "the table this run writes";
   EXPECT_FALSE(fs::exists(table_));
-  EXPECT_EQ(Start({"--psf", "--design", "preset:clear", "--size", "64", "--png", "pupil.bmp"}).status, 2)
+  EXPECT_EQ(
+      Start({"--psf", "--design", "preset:clear", "--size", "64", "--png", "pupil.bmp"}).status, 2)
       << "the star image's picture too";
   EXPECT_EQ(test::ReadFileBytes(pupil), before);
 }

@@ -8,10 +8,10 @@
 #include <QPushButton>
 
 #include "app/module_dir.h"
-#include "support/scratch_files.h"
 #include "app/voka_dlg.h"
 #include "canvas/canvas_view.h"
 #include "reference/pupil_images.h"
+#include "support/scratch_files.h"
 
 namespace voka {
 namespace {
@@ -150,7 +150,8 @@ TEST_F(DialogCommands, AReadOnlyTableStaysAndTheUserIsTold) {
   Open(Sample("clear_128_24.bmp"));
   Press("IDC_RAYTRACE");
   ASSERT_EQ(messages_.size(), 1);
-  EXPECT_TRUE(messages_[0].contains(QString::fromUtf8("VOKA.TXT を書き込めませんでした（書き込みが")))
+  EXPECT_TRUE(
+      messages_[0].contains(QString::fromUtf8("VOKA.TXT を書き込めませんでした（書き込みが")))
       << messages_[0].toStdString();
   EXPECT_EQ(Table(), "kept");
 }

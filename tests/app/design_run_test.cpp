@@ -9,7 +9,6 @@
 #include "app/batch/batch_options.h"
 #include "app/batch/batch_run.h"
 #include "dib/dib_read.h"
-#include "dib/dib_read.h"
 #include "pupils/design_presets.h"
 #include "support/scratch_files.h"
 

@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QDoubleSpinBox>
 #include <QLabel>
-#include <QApplication>
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
@@ -100,9 +100,12 @@ TEST(MainDialogDesign, UsedPupilIsTheCurrentPupilWithItsThumbnail) {
   }
   const int centre = kThumbnailSize / 2;
   EXPECT_EQ(dialog.canvas().GetPixel(kBandThumbnailLeft + centre, kBandThumbnailTop + centre),
-            kBlack) << "the obstruction";
-  EXPECT_EQ(dialog.canvas().GetPixel(kBandThumbnailLeft + centre + 40, kBandThumbnailTop + centre - 40),
-            kWhite) << "open between the vanes";
+            kBlack)
+      << "the obstruction";
+  EXPECT_EQ(
+      dialog.canvas().GetPixel(kBandThumbnailLeft + centre + 40, kBandThumbnailTop + centre - 40),
+      kWhite)
+      << "open between the vanes";
 
   // The context menu offers the designer as well.
   bool offered = false;

@@ -1,3 +1,5 @@
+#include "app/batch/psf_run.h"
+
 #include <gtest/gtest.h>
 
 #include <QJsonDocument>
@@ -5,7 +7,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/batch/psf_run.h"
 #include "reference/pupil_images.h"
 #include "support/scratch_files.h"
 
@@ -15,9 +16,11 @@ namespace {
 class PsfRun : public testing::Test {
  protected:
   void SetUp() override {
-    const auto bytes = bmp_writer::Bmp24(pupil_shapes::DrawPupil(pupil_shapes::PupilShape::kFourVanes, 128));
-    std::ofstream(pupil_, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                  static_cast<std::streamsize>(bytes.size()));
+    const auto bytes =
+        bmp_writer::Bmp24(pupil_shapes::DrawPupil(pupil_shapes::PupilShape::kFourVanes, 128));
+    std::ofstream(pupil_, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
     options_.analysis = BatchAnalysis::kPsf;
     options_.pupilPath = pupil_.string();
   }
@@ -45,8 +48,9 @@ TEST_F(PsfRun, WritesEveryFileAskedForAndPrintsTheNumbers) {
 
   const std::string json = test::ReadFileBytes(options_.jsonPath);
   const QJsonObject numbers = QJsonDocument::fromJson(QByteArray::fromStdString(json)).object();
-  for (const char* key : {"peak_ratio", "encircled_energy", "ee_1_22", "ee_2_23", "ee_5", "spike_fraction",
-                          "pixel_scale_arcsec", "airy_radius_arcsec", "n", "pad"}) {
+  for (const char* key :
+       {"peak_ratio", "encircled_energy", "ee_1_22", "ee_2_23", "ee_5", "spike_fraction",
+        "pixel_scale_arcsec", "airy_radius_arcsec", "n", "pad"}) {
     EXPECT_TRUE(numbers.contains(key)) << key;
   }
   EXPECT_EQ(numbers["n"].toInt(), 128);
@@ -83,7 +87,8 @@ TEST_F(PsfRun, RefusesBadArgumentsAndUnreadableInputWithoutTouchingOutputs) {
   options_.pupilPath = Path("missing\x1b[2J.bmp");
   expectRefused(1);
   EXPECT_EQ(err_.str().find('\x1b'), std::string::npos) << "control characters are escaped";
-  const auto dark = bmp_writer::Bmp24(bmp_writer::ColourImage(8, 8, 0xFFFF00));  // blue and green, no red
+  const auto dark =
+      bmp_writer::Bmp24(bmp_writer::ColourImage(8, 8, 0xFFFF00));  // blue and green, no red
   options_.pupilPath = Path("dark.bmp");
   std::ofstream(options_.pupilPath, std::ios::binary)
       .write(reinterpret_cast<const char*>(dark.data()), static_cast<std::streamsize>(dark.size()));

@@ -1,5 +1,4 @@
 #include "app/sample_pupil_dir.h"
-#include "support/scratch_files.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +7,7 @@
 #include "app/module_dir.h"
 #include "app/voka_dlg.h"
 #include "reference/pupil_images.h"
+#include "support/scratch_files.h"
 
 namespace voka {
 namespace {
@@ -54,7 +54,8 @@ TEST(SamplePupilDir, TheOpenDialogStartsInTheInstalledFolder) {
   dialog.findChild<QPushButton*>(QStringLiteral("IDC_FILE"))->click();
   ModuleDir() = previous;
   ASSERT_EQ(initialPaths.size(), 1);
-  EXPECT_EQ(initialPaths[0], Native(prefix.path() / "share/voka/pupils") + QStringLiteral("/*.bmp"));
+  EXPECT_EQ(initialPaths[0],
+            Native(prefix.path() / "share/voka/pupils") + QStringLiteral("/*.bmp"));
 }
 
 }  // namespace

@@ -2,13 +2,13 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDoubleSpinBox>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QLabel>
 #include <QSpinBox>
-#include <QDoubleSpinBox>
 #include <QTableWidget>
 #include <QTimer>
 #include <atomic>
@@ -18,10 +18,10 @@
 #include "app/axis_ticks.h"
 #include "app/curve_chart.h"
 #include "app/designer_dlg.h"
-#include "dib/dib_red_channel.h"
 #include "app/psf_view.h"
 #include "app/star_image_dlg.h"
 #include "app/voka_dlg.h"
+#include "dib/dib_red_channel.h"
 #include "psf/curves_csv.h"
 #include "reference/pupil_images.h"
 #include "support/scratch_files.h"
@@ -81,7 +81,8 @@ class StarImageWindow : public testing::Test {
 };
 
 TEST_F(StarImageWindow, ComputesABitmapPupilAndShowsItsNumbersWithUnits) {
-  window_.ShowBitmapPupil(test::ShapePupil(PupilShape::kFourVanes, 64), QStringLiteral("vanes.bmp"));
+  window_.ShowBitmapPupil(test::ShapePupil(PupilShape::kFourVanes, 64),
+                          QStringLiteral("vanes.bmp"));
   ASSERT_TRUE(Settle());
   const StarImageComputation* shown = window_.Shown();
   ASSERT_NE(shown, nullptr) << Status().toStdString();
@@ -96,8 +97,7 @@ TEST_F(StarImageWindow, ComputesABitmapPupilAndShowsItsNumbersWithUnits) {
 
   auto* table = Child<QTableWidget>("numbers");
   ASSERT_GE(table->rowCount(), 8);
-  EXPECT_EQ(table->item(0, 1)->text(),
-            QString::number(shown->analysis->numbers.peakRatio, 'f', 4));
+  EXPECT_EQ(table->item(0, 1)->text(), QString::number(shown->analysis->numbers.peakRatio, 'f', 4));
   QString units;
   for (int row = 0; row < table->rowCount(); ++row) units += table->item(row, 1)->text();
   for (const char* unit : {"%", "秒角/画素", "µm/画素", "秒角 ("})
@@ -215,7 +215,8 @@ TEST_F(StarImageWindow, ExportsWriteWholeFilesAndNameTheFileThatFailed) {
 TEST_F(StarImageWindow, RefusesAnUnreadableBitmapByName) {
   window_.ShowBitmapPupil(DibHandle(), QStringLiteral("/tmp/bad\x01name.bmp"));
   ASSERT_EQ(messages_.size(), 1);
-  EXPECT_TRUE(messages_[0].contains(QStringLiteral("bad\\x01name.bmp"))) << messages_[0].toStdString();
+  EXPECT_TRUE(messages_[0].contains(QStringLiteral("bad\\x01name.bmp")))
+      << messages_[0].toStdString();
   EXPECT_FALSE(window_.IsComputing());
   EXPECT_EQ(window_.Shown(), nullptr);
 }

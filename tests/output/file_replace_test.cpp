@@ -1,7 +1,8 @@
 #include "output/file_replace.h"
-#include "support/scratch_files.h"
 
 #include <gtest/gtest.h>
+
+#include "support/scratch_files.h"
 
 #ifndef _WIN32
 #include <sys/stat.h>

@@ -13,12 +13,13 @@ namespace {
 
 // The image at a frequency (rows down, columns right, in grid steps of the
 // padded side) as a direct sum over the pupil, in clear-peak units.
-double DirectSum(const PupilAmplitude& pupil, int paddedSide, int rowFrequency, int columnFrequency) {
+double DirectSum(const PupilAmplitude& pupil, int paddedSide, int rowFrequency,
+                 int columnFrequency) {
   std::complex<double> field = 0.0;
   for (int y = 0; y < pupil.side; ++y) {
     for (int x = 0; x < pupil.side; ++x) {
-      const double phase =
-          -2.0 * std::numbers::pi * (double(rowFrequency) * y + double(columnFrequency) * x) / paddedSide;
+      const double phase = -2.0 * std::numbers::pi *
+                           (double(rowFrequency) * y + double(columnFrequency) * x) / paddedSide;
       field += pupil.amplitude[std::size_t(y) * pupil.side + x] * std::polar(1.0, phase);
     }
   }
@@ -64,8 +65,8 @@ TEST(AsymmetricPupil, ZoomMatchesTheFftWhereTheyShareSamples) {
       const double x = window.centreXLambdaOverD + (c - zoom.side / 2) * window.stepLambdaOverD;
       const int row = image.centreIndex - static_cast<int>(std::lround(y * settings.padFactor));
       const int column = image.centreIndex + static_cast<int>(std::lround(x * settings.padFactor));
-      worst = std::max(worst, std::abs(zoom.intensity[std::size_t(r) * zoom.side + c] -
-                                       image.At(row, column)));
+      worst = std::max(
+          worst, std::abs(zoom.intensity[std::size_t(r) * zoom.side + c] - image.At(row, column)));
     }
   }
   EXPECT_LT(worst / image.peakIntensity, 1e-10);

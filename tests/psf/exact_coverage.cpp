@@ -51,9 +51,10 @@ double RectangleInDisc(double x0, double x1, double y0, double y1, double radius
 // Area of the pixel inside the convex polygon (counter-clockwise), by
 // clipping the pixel's square against each edge.
 double PixelInPolygon(int row, int column, const std::vector<std::array<double, 2>>& polygon) {
-  std::vector<std::array<double, 2>> shape = {
-      {double(column), double(row)}, {column + 1.0, double(row)},
-      {column + 1.0, row + 1.0}, {double(column), row + 1.0}};
+  std::vector<std::array<double, 2>> shape = {{double(column), double(row)},
+                                              {column + 1.0, double(row)},
+                                              {column + 1.0, row + 1.0},
+                                              {double(column), row + 1.0}};
   for (std::size_t e = 0; e < polygon.size() && !shape.empty(); ++e) {
     const auto& p = polygon[e];
     const auto& q = polygon[(e + 1) % polygon.size()];
@@ -92,10 +93,11 @@ std::vector<std::array<double, 2>> VanePolygon(double centre, double length, dou
   const double dy = -std::sin(angle);  // y down
   const double nx = -dy * width / 2;
   const double ny = dx * width / 2;
-  std::vector<std::array<double, 2>> polygon = {{centre + nx, centre + ny},
-                                                {centre - nx, centre - ny},
-                                                {centre - nx + dx * length, centre - ny + dy * length},
-                                                {centre + nx + dx * length, centre + ny + dy * length}};
+  std::vector<std::array<double, 2>> polygon = {
+      {centre + nx, centre + ny},
+      {centre - nx, centre - ny},
+      {centre - nx + dx * length, centre - ny + dy * length},
+      {centre + nx + dx * length, centre + ny + dy * length}};
   // The clipper keeps the left of each edge; make the polygon turn that way.
   double twiceArea = 0.0;
   for (std::size_t i = 0; i < polygon.size(); ++i) {
@@ -149,8 +151,9 @@ PupilAmplitude VanedPupil(int side, double obstructionRatio, double vaneWidthPix
         const double vane = PixelInPolygon(row, column, polygon);
         if (vane == 0.0) continue;
         double& open = pupil.amplitude[static_cast<std::size_t>(row) * side + column];
-        const bool wholeInAnnulus = DiscCoverage(row, column, centre, centre, radius) > 1.0 - 1e-12 &&
-                                    DiscCoverage(row, column, centre, centre, inner) < 1e-12;
+        const bool wholeInAnnulus =
+            DiscCoverage(row, column, centre, centre, radius) > 1.0 - 1e-12 &&
+            DiscCoverage(row, column, centre, centre, inner) < 1e-12;
         if (wholeInAnnulus) {
           open = std::max(0.0, open - vane);
           continue;

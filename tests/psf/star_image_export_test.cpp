@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <fitsio.h>
+#include <gtest/gtest.h>
 
 #include <cmath>
 
@@ -29,7 +29,8 @@ FitsReadBack ReadFits(std::string bytes) {
   fits_get_img_dim(file, &axes, &status);
   fits_get_img_size(file, 2, read.side, &status);
   read.values.resize(std::size_t(read.side[0]) * read.side[1]);
-  fits_read_img(file, TDOUBLE, 1, long(read.values.size()), nullptr, read.values.data(), nullptr, &status);
+  fits_read_img(file, TDOUBLE, 1, long(read.values.size()), nullptr, read.values.data(), nullptr,
+                &status);
   fits_read_key(file, TDOUBLE, "WAVELEN", &read.wavelength, nullptr, &status);
   fits_read_key(file, TDOUBLE, "PIXELSCL", &read.pixelScale, nullptr, &status);
   fits_read_key(file, TDOUBLE, "DIAM", &read.diameter, nullptr, &status);
@@ -84,7 +85,8 @@ TEST(StarImageExport, BitmapPupilIsCentredInItsSquare) {
   const PupilAmplitude pupil = PupilFromRedChannel({255, 0, 51}, 3, 1);
   ASSERT_EQ(pupil.side, 3);
   const std::vector<double> expected = {0, 0, 0, 1, 0, 0.2, 0, 0, 0};
-  for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_DOUBLE_EQ(pupil.amplitude[i], expected[i]);
+  for (std::size_t i = 0; i < expected.size(); ++i)
+    EXPECT_DOUBLE_EQ(pupil.amplitude[i], expected[i]);
   EXPECT_EQ(PupilFromRedChannel({1, 2}, 3, 1).side, 0);
   EXPECT_EQ(PupilFromOpenFraction({0.5, 1.5, 0, 0}, 2, {}).side, 0);
   EXPECT_EQ(PupilFromOpenFraction({0.5, NAN, 0, 0}, 2, {}).side, 0);

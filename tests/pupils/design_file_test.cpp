@@ -20,7 +20,8 @@ namespace {
 std::string Valid(const std::string& vane) {
   return R"({"voka_pupil": 1, "aperture_mm": 200,
              "obstruction": {"diameter_mm": 50, "offset_x_mm": 0, "offset_y_mm": 0},
-             "vanes": [)" + vane + "]}";
+             "vanes": [)" +
+         vane + "]}";
 }
 
 TEST(DesignFile, RefusesEachKindOfBadDesignNamingTheField) {
@@ -28,7 +29,8 @@ TEST(DesignFile, RefusesEachKindOfBadDesignNamingTheField) {
     std::string text;
     std::string field;
   };
-  const std::string straight = R"({"shape": "straight", "angle_deg": 0, "width_mm": 2, "offset_mm": 0})";
+  const std::string straight =
+      R"({"shape": "straight", "angle_deg": 0, "width_mm": 2, "offset_mm": 0})";
   const Case cases[] = {
       {"{\"voka_pupil\": 1, ", ""},
       {"[1, 2]", ""},
@@ -41,10 +43,13 @@ TEST(DesignFile, RefusesEachKindOfBadDesignNamingTheField) {
       {R"({"voka_pupil": 1, "aperture_mm": 0, "vanes": []})", "aperture_mm"},
       {R"({"voka_pupil": 1, "aperture_mm": 200, "vanes": {}})", "vanes"},
       {R"({"voka_pupil": 1, "aperture_mm": 200, "obstruction": {"diameter_mm": 200,
-           "offset_x_mm": 0, "offset_y_mm": 0}, "vanes": []})", "obstruction.diameter_mm"},
+           "offset_x_mm": 0, "offset_y_mm": 0}, "vanes": []})",
+       "obstruction.diameter_mm"},
       {R"({"voka_pupil": 1, "aperture_mm": 200, "obstruction": {"diameter_mm": 20,
-           "offset_x_mm": 0}, "vanes": []})", "obstruction.offset_y_mm"},
-      {Valid(straight + R"(, {"shape": "straight", "angle_deg": 0, "width_mm": 0, "offset_mm": 0})"),
+           "offset_x_mm": 0}, "vanes": []})",
+       "obstruction.offset_y_mm"},
+      {Valid(straight +
+             R"(, {"shape": "straight", "angle_deg": 0, "width_mm": 0, "offset_mm": 0})"),
        "vanes[1].width_mm"},
       {Valid(R"({"shape": "curved", "angle_deg": 0, "width_mm": 2, "radius_mm": -49.9})"),
        "vanes[0].radius_mm"},

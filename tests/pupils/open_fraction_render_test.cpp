@@ -2,6 +2,8 @@
 // sampling of the design, and against the symmetries and conventions a user
 // relies on when he reads a pupil image.
 
+#include "pupils/open_fraction_render.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,7 +11,6 @@
 #include <numeric>
 
 #include "pupils/design_presets.h"
-#include "pupils/open_fraction_render.h"
 #include "pupils/pupil_bitmap.h"
 #include "reference/brute_force_pupil.h"
 
@@ -23,7 +24,9 @@ double OpenAreaPixels(const std::vector<double>& fractions) {
 }
 
 // The area of the right half of a disc of radius r between y = -h and y = h.
-double DiscBand(double r, double h) { return h * std::sqrt(r * r - h * h) + r * r * std::asin(h / r); }
+double DiscBand(double r, double h) {
+  return h * std::sqrt(r * r - h * h) + r * r * std::asin(h / r);
+}
 
 PupilDesign Design(double obstructionMm, std::vector<Vane> vanes) {
   PupilDesign design;
@@ -143,7 +146,8 @@ TEST(OpenFractionRender, AnglesRunCounterClockwiseFromTheRight) {
   constexpr int kSide = 64, kMid = kSide / 2;
   const double onePixelMm = 200.0 / kSide;
   const std::vector<double> east = RenderOpenFraction(Design(0, {Straight(0, onePixelMm)}), kSide);
-  const std::vector<double> north = RenderOpenFraction(Design(0, {Straight(90, onePixelMm)}), kSide);
+  const std::vector<double> north =
+      RenderOpenFraction(Design(0, {Straight(90, onePixelMm)}), kSide);
   for (int k : {4, 20, 27}) {
     EXPECT_NEAR(east[(kMid - 1) * kSide + kMid + k], 0.5, 1e-9) << k;
     EXPECT_NEAR(east[kMid * kSide + kMid + k], 0.5, 1e-9) << k;
