@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <new>
 #include <numbers>
-#include <vector>
 
 #include "psf/huge_pages.h"
 
@@ -14,49 +13,58 @@ namespace {
 
 constexpr int kRadialMeanDirections = 360;
 
+// Sample index to frequency: the first half are 0, 1, ..., the rest
+// negative, as a transform orders them.
+int FrequencyOf(int index, int side) {
+  return index < side - side / 2 ? index : index - side;
+}
+
 }  // namespace
 
 Autocorrelation::Autocorrelation(const StarImage& image) {
   const int step = image.padFactor % 2 == 0 ? image.padFactor / 2 : 1;
   side_ = image.paddedSide / step;
-  std::vector<double> samples;
-  samples.reserve(static_cast<std::size_t>(side_) * side_);
-  AdviseHugePages(samples.data(), samples.capacity() * sizeof(double));
-  samples.resize(static_cast<std::size_t>(side_) * side_);
-  const int half = side_ / 2;
-  for (int j = 0; j < side_; ++j) {
-    // Frequency index j - half, stored in transform order (zero first).
-    const int row = image.centreIndex + (j - half) * step;
-    const std::size_t to = static_cast<std::size_t>((j - half + side_) % side_) * side_;
-    for (int i = 0; i < side_; ++i) {
-      const int column = image.centreIndex + (i - half) * step;
-      samples[to + static_cast<std::size_t>((i - half + side_) % side_)] = image.At(row, column);
+  rowLength_ = 2 * (side_ / 2 + 1);
+  const std::size_t doubles = static_cast<std::size_t>(side_) * rowLength_;
+  values_ = AllocateFftw<double>(doubles);
+  if (!values_) throw std::bad_alloc();
+  AdviseHugePages(values_.get(), doubles * sizeof(double));
+  const PlanHandle plan =
+      PlanComplexToRealInPlace(side_, reinterpret_cast<fftw_complex*>(values_.get()));
+  if (!plan) throw std::bad_alloc();
+  FillHalfSamples(image, step);
+  fftw_execute(plan.get());
+  // The zero shift holds the samples' total, which is never zero for a
+  // pupil with any opening.
+  atZero_ = values_[0];
+}
+
+// Row a of the transform's input holds the samples of column frequency a
+// (the samples transposed, which transposes the result), for row
+// frequencies 0 .. side_/2: a symmetric input needs only that half. Each
+// row is read down one stored column of the image.
+void Autocorrelation::FillHalfSamples(const StarImage& image, int step) {
+  const int halfCount = side_ / 2 + 1;
+  for (int a = 0; a < side_; ++a) {
+    const int column = image.centreIndex + FrequencyOf(a, side_) * step;
+    double* row = values_.get() + static_cast<std::size_t>(a) * rowLength_;
+    for (int b = 0; b < halfCount; ++b) {
+      // On an even grid b = side_/2 is the frequency -side_/2, the top row.
+      const int frequencyY = 2 * b == side_ ? -b : b;
+      row[2 * b] = image.At(image.centreIndex + frequencyY * step, column);
+      row[2 * b + 1] = 0.0;
     }
   }
-  halfWidth_ = side_ / 2 + 1;
-  values_ = AllocateComplex(static_cast<std::size_t>(side_) * halfWidth_);
-  if (!values_) throw std::bad_alloc();
-  AdviseHugePages(values_.get(),
-                  static_cast<std::size_t>(side_) * halfWidth_ * sizeof(fftw_complex));
-  const PlanHandle plan = PlanRealToComplex(side_, samples.data(), values_.get());
-  if (!plan) throw std::bad_alloc();
-  fftw_execute(plan.get());
-  // The zero shift holds the image's total, which is never zero for a
-  // pupil with any opening.
-  atZero_ = values_[0][0];
 }
 
 double Autocorrelation::AtWhole(int rowShift, int columnShift, Part part) const {
-  // An autocorrelation is symmetric through the origin, which gives the
-  // half the real transform leaves out.
-  if (columnShift < 0) {
-    rowShift = -rowShift;
-    columnShift = -columnShift;
-  }
-  if (columnShift >= halfWidth_ || std::abs(rowShift) >= side_ / 2) return 0.0;
-  const fftw_complex& value =
-      values_[static_cast<std::size_t>((rowShift + side_) % side_) * halfWidth_ + columnShift];
-  return (part == kModulus ? std::hypot(value[0], value[1]) : value[0]) / atZero_;
+  const int limit = side_ / 2;
+  if (std::abs(rowShift) >= limit || std::abs(columnShift) >= limit) return 0.0;
+  const double value =
+      values_[static_cast<std::size_t>((columnShift + side_) % side_) * rowLength_ +
+              static_cast<std::size_t>((rowShift + side_) % side_)] /
+      atZero_;
+  return part == kModulus ? std::abs(value) : value;
 }
 
 double Autocorrelation::At(double rowShift, double columnShift, Part part) const {

@@ -11,7 +11,9 @@ namespace voka::psf {
 // autocorrelation spans shifts of less than one pupil side either way, so a
 // grid of 2·side samples is enough; for an even pad factor every
 // (pad/2)-th image sample is exactly that grid, which makes this transform a
-// quarter of the image's at the default pad of 4.
+// quarter of the image's at the default pad of 4. The samples are real and
+// symmetric through the centre, and so is the result: one complex-to-real
+// transform of half the samples, in place, gives it.
 class Autocorrelation {
  public:
   enum Part { kModulus, kReal };
@@ -28,10 +30,12 @@ class Autocorrelation {
 
  private:
   double AtWhole(int rowShift, int columnShift, Part part) const;
+  void FillHalfSamples(const StarImage& image, int step);
 
-  int side_ = 0;
-  int halfWidth_ = 0;
-  ComplexBuffer values_;
+  int side_ = 0;       // shifts from -side_/2 to below side_/2
+  int rowLength_ = 0;  // doubles from one stored row to the next
+  // Stored transposed, the column shift first: values_[c * rowLength_ + r].
+  FftwArray<double> values_;
   double atZero_ = 1.0;
 };
 

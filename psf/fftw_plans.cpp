@@ -15,10 +15,10 @@ std::mutex& PlannerMutex() {
   return mutex;
 }
 
-// Called with the planner locked.
-void UseTransformThreads() {
+// Called with the planner locked: the thread count is the planner's state.
+void PlanOnThreads(int threads) {
   static const bool threadsReady = fftw_init_threads() != 0;
-  if (threadsReady) fftw_plan_with_nthreads(kTransformThreads);
+  if (threadsReady) fftw_plan_with_nthreads(threads);
 }
 
 }  // namespace
@@ -28,29 +28,24 @@ void PlanDeleter::operator()(fftw_plan plan) const {
   fftw_destroy_plan(plan);
 }
 
-PlanHandle PlanRealToComplex(int side, double* input, fftw_complex* output) {
+PlanHandle PlanComplexToRealInPlace(int side, fftw_complex* data) {
   const std::lock_guard lock(PlannerMutex());
-  UseTransformThreads();
-  return PlanHandle(fftw_plan_dft_r2c_2d(side, side, input, output, FFTW_ESTIMATE));
+  PlanOnThreads(kTransformThreads);
+  return PlanHandle(
+      fftw_plan_dft_c2r_2d(side, side, data, reinterpret_cast<double*>(data), FFTW_ESTIMATE));
 }
 
-PlanHandle PlanRowPass(int side, int rows, double* input, fftw_complex* output) {
+PlanHandle PlanSingleRow(int side, double* input, fftw_complex* output) {
   const std::lock_guard lock(PlannerMutex());
-  UseTransformThreads();
-  const int halfWidth = side / 2 + 1;
-  return PlanHandle(fftw_plan_many_dft_r2c(1, &side, rows, input, nullptr, 1, side, output, nullptr,
-                                           1, halfWidth, FFTW_ESTIMATE));
+  PlanOnThreads(1);
+  return PlanHandle(fftw_plan_dft_r2c_1d(side, input, output, FFTW_ESTIMATE | FFTW_PRESERVE_INPUT));
 }
 
-PlanHandle PlanContiguousPass(int side, int count, fftw_complex* data) {
+PlanHandle PlanColumnBlock(int side, int count, int stride, fftw_complex* data) {
   const std::lock_guard lock(PlannerMutex());
-  UseTransformThreads();
-  return PlanHandle(fftw_plan_many_dft(1, &side, count, data, nullptr, 1, side, data, nullptr, 1,
-                                       side, FFTW_FORWARD, FFTW_ESTIMATE));
-}
-
-ComplexBuffer AllocateComplex(std::size_t count) {
-  return ComplexBuffer(fftw_alloc_complex(count));
+  PlanOnThreads(1);
+  return PlanHandle(fftw_plan_many_dft(1, &side, count, data, nullptr, 1, stride, data, nullptr, 1,
+                                       stride, FFTW_FORWARD, FFTW_ESTIMATE));
 }
 
 }  // namespace voka::psf

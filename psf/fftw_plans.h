@@ -2,39 +2,47 @@
 
 #include <fftw3.h>
 
+#include <cstddef>
 #include <memory>
 
 namespace voka::psf {
 
 // FFTW's planner keeps global state and is not thread-safe; every plan is
 // made and destroyed through these, under one lock. Execution needs no lock.
-// Plans are made with FFTW_ESTIMATE: measured planning of a 4096² transform
-// costs seconds on first use, far more than it saves on one run.
+// Plans are made with FFTW_ESTIMATE. Measuring the 4096-point column plan
+// takes about half a second and saves under 10 ms a run; a whole 4096²
+// transform took twenty seconds to measure.
 struct PlanDeleter {
   void operator()(fftw_plan plan) const;
 };
 using PlanHandle = std::unique_ptr<std::remove_pointer_t<fftw_plan>, PlanDeleter>;
 
-// A two-dimensional real-to-complex transform of a side x side real array
-// into side x (side/2 + 1) complex values, on two threads.
-PlanHandle PlanRealToComplex(int side, double* input, fftw_complex* output);
+// A two-dimensional complex-to-real transform, on two threads, in place:
+// side x (side/2 + 1) complex values in, side x side real values out, each
+// row of the output 2 (side/2 + 1) doubles apart. The input is lost.
+PlanHandle PlanComplexToRealInPlace(int side, fftw_complex* data);
 
-// The two passes of a padded grid's transform, planned apart so that the
-// rows that are all padding are never transformed: real-to-complex along the
-// first `rows` rows (each `side` long, stored `side` apart) into rows of
-// side/2 + 1 complex values; then, after a transpose, complex transforms of
-// `count` contiguous rows of `side` values, in place. Contiguous rows keep
-// FFTW_ESTIMATE's plans fast; its plans for strided columns are three times
-// slower, and measuring better ones takes twenty seconds at 4096.
-PlanHandle PlanRowPass(int side, int rows, double* input, fftw_complex* output);
-PlanHandle PlanContiguousPass(int side, int count, fftw_complex* data);
+// One-dimensional transforms for a caller that runs its own threads: each
+// plan runs on the calling thread only, and may be executed on other arrays
+// of the same alignment with fftw_execute_dft_r2c / fftw_execute_dft.
+// A real-to-complex transform of one row of `side` values into side/2 + 1
+// complex values.
+PlanHandle PlanSingleRow(int side, double* input, fftw_complex* output);
+// Forward complex transforms, in place, of `count` columns of `side` values
+// each, the columns `stride` complex values apart.
+PlanHandle PlanColumnBlock(int side, int count, int stride, fftw_complex* data);
 
 struct FftwDeleter {
   void operator()(void* block) const { fftw_free(block); }
 };
-using ComplexBuffer = std::unique_ptr<fftw_complex[], FftwDeleter>;
+template <typename Value>
+using FftwArray = std::unique_ptr<Value[], FftwDeleter>;
 
-// Nothing if the memory is not there.
-ComplexBuffer AllocateComplex(std::size_t count);
+// Aligned as FFTW's plans want, and not initialised. Nothing if the memory is
+// not there.
+template <typename Value>
+FftwArray<Value> AllocateFftw(std::size_t count) {
+  return FftwArray<Value>(static_cast<Value*>(fftw_malloc(count * sizeof(Value))));
+}
 
 }  // namespace voka::psf

@@ -7,8 +7,8 @@ namespace voka::psf {
 namespace {
 
 // Shares of the whole run, from timings at N = 1024, Q = 4.
-constexpr int kImageShare = 80;
-constexpr int kTransferShare = 15;
+constexpr int kImageShare = 45;
+constexpr int kTransferShare = 30;
 
 PsfProgress Scaled(const PsfProgress& progress, int from, int share) {
   PsfProgress scaled;

@@ -2,68 +2,71 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <new>
 #include <numbers>
-#include <thread>
 
-#include "psf/fftw_plans.h"
 #include "psf/huge_pages.h"
+#include "psf/padded_transform.h"
 
 namespace voka::psf {
 
 namespace {
 
-struct FoldSums {
+struct Sums {
   double total = 0.0;
   double peak = 0.0;
 };
 
-// Runs work(first, end) over [0, count) split in two halves on two threads.
-template <typename Work>
-void OnTwoThreads(int count, Work work) {
-  std::thread helper([&] { work(count / 2, count); });
-  work(0, count / 2);
-  helper.join();
-}
+// Writes |field|² of each finished column block into the stored half of the
+// image. Transform row k is frequency k, or k - side past the middle, and
+// lands centreIndex rows below the top: each column is written in two runs.
+class HalfImageSink {
+ public:
+  HalfImageSink(StarImage& image, double unit) : image_(image), unit_(unit) {}
 
-// Writes |field|² into the centred image from the half spectrum that the
-// real-to-complex transform gives (spectrum[ky * halfWidth + kx], kx = 0..
-// side/2). The other half comes from the symmetry of a real input's
-// transform, F(-ky, -kx) = conj F(ky, kx), of the same modulus; both halves
-// are then read along rows, as the image is written.
-FoldSums FoldHalfSpectrum(const fftw_complex* spectrum, int side, double unit, double* image) {
-  const int centre = side / 2;
-  const std::size_t halfWidth = static_cast<std::size_t>(side / 2 + 1);
-  FoldSums parts[2];
-  OnTwoThreads(side, [&](int firstRow, int endRow) {
-    FoldSums& sums = parts[firstRow == 0 ? 0 : 1];
-    for (int row = firstRow; row < endRow; ++row) {
-      const int frequencyY = row - centre;
-      const fftw_complex* direct =
-          spectrum + static_cast<std::size_t>((frequencyY + side) % side) * halfWidth;
-      const fftw_complex* mirrored =
-          spectrum + static_cast<std::size_t>((side - frequencyY) % side) * halfWidth;
-      double* out = image + static_cast<std::size_t>(row) * side;
-      for (int column = 0; column < side; ++column) {
-        const int frequencyX = column - centre;
-        const fftw_complex& value = frequencyX >= 0 ? direct[frequencyX] : mirrored[-frequencyX];
-        const double intensity = (value[0] * value[0] + value[1] * value[1]) * unit;
-        out[column] = intensity;
-        sums.total += intensity;
-        sums.peak = std::max(sums.peak, intensity);
-      }
+  void operator()(int worker, const SpectrumColumns& block) {
+    const int side = image_.paddedSide;
+    const int firstRunLength = side - image_.centreIndex;
+    Sums& sums = sums_[worker];
+    for (int c = 0; c < block.columnCount; ++c) {
+      const fftw_complex* values = block.values + static_cast<std::size_t>(c) * block.columnStride;
+      double* column =
+          image_.intensity.data() + static_cast<std::size_t>(block.firstColumn + c) * side;
+      const Sums bottom = WriteRun(values, firstRunLength, column + image_.centreIndex);
+      const Sums top = WriteRun(values + firstRunLength, side - firstRunLength, column);
+      sums.total += (bottom.total + top.total) * MirrorCount(block.firstColumn + c);
+      sums.peak = std::max({sums.peak, bottom.peak, top.peak});
     }
-  });
-  return {parts[0].total + parts[1].total, std::max(parts[0].peak, parts[1].peak)};
-}
+  }
 
-void Report(const PsfProgress& progress, int position) {
-  if (progress.progress) progress.progress(position);
-}
+  Sums Total() const {
+    return {sums_[0].total + sums_[1].total, std::max(sums_[0].peak, sums_[1].peak)};
+  }
 
-bool Cancelled(const PsfProgress& progress) {
-  return progress.cancelled && progress.cancelled();
-}
+ private:
+  // How many columns of the whole grid a stored column stands for: its
+  // mirror -frequencyX too, but for the zero frequency and, on an even grid,
+  // -side/2, which is its own mirror.
+  int MirrorCount(int frequencyX) const {
+    const bool ownMirror =
+        frequencyX == 0 || (image_.paddedSide % 2 == 0 && 2 * frequencyX == image_.paddedSide);
+    return ownMirror ? 1 : 2;
+  }
+
+  Sums WriteRun(const fftw_complex* values, int length, double* out) const {
+    Sums run;
+    for (int k = 0; k < length; ++k) {
+      const double intensity = (values[k][0] * values[k][0] + values[k][1] * values[k][1]) * unit_;
+      out[k] = intensity;
+      run.total += intensity;
+      run.peak = std::max(run.peak, intensity);
+    }
+    return run;
+  }
+
+  StarImage& image_;
+  const double unit_;
+  Sums sums_[2];
+};
 
 }  // namespace
 
@@ -83,38 +86,25 @@ std::optional<StarImage> ComputeStarImage(const PupilAmplitude& pupil, const Psf
   image.padFactor = settings.padFactor;
   image.paddedSide = pupil.side * settings.padFactor;
   image.centreIndex = image.paddedSide / 2;
+  image.halfWidth = image.paddedSide / 2 + 1;
   image.scale = ComputeImageScale(settings);
   image.settings = settings;
-  const int side = image.paddedSide;
-  const std::size_t halfWidth = static_cast<std::size_t>(side / 2 + 1);
 
-  // The padded pupil goes into the image's own storage; the intensity
-  // overwrites it at the end.
-  const std::size_t pixels = static_cast<std::size_t>(side) * side;
-  image.intensity.reserve(pixels);
-  AdviseHugePages(image.intensity.data(), pixels * sizeof(double));
-  image.intensity.assign(pixels, 0.0);
-  for (int row = 0; row < pupil.side; ++row) {
-    std::copy_n(pupil.amplitude.begin() + static_cast<std::ptrdiff_t>(row) * pupil.side, pupil.side,
-                image.intensity.begin() + static_cast<std::ptrdiff_t>(row) * side);
-  }
-  ComplexBuffer spectrum = AllocateComplex(static_cast<std::size_t>(side) * halfWidth);
-  if (!spectrum) throw std::bad_alloc();
-  AdviseHugePages(spectrum.get(),
-                  static_cast<std::size_t>(side) * halfWidth * sizeof(fftw_complex));
-  const PlanHandle transform = PlanRealToComplex(side, image.intensity.data(), spectrum.get());
-  if (!transform) throw std::bad_alloc();
-  Report(progress, 5);
-  if (Cancelled(progress)) return std::nullopt;
-  fftw_execute(transform.get());
-  Report(progress, 80);
-  if (Cancelled(progress)) return std::nullopt;
+  const std::size_t stored = static_cast<std::size_t>(image.paddedSide) * image.halfWidth;
+  image.intensity.reserve(stored);
+  AdviseHugePages(image.intensity.data(), stored * sizeof(double));
+  // Touched here in order, once: the sink's writes run down the columns, and
+  // first touches scattered that way cost far more than the zeros.
+  image.intensity.assign(stored, 0.0);
 
-  const FoldSums sums = FoldHalfSpectrum(spectrum.get(), side, 1.0 / ClearAperturePeak(pupil.side),
-                                         image.intensity.data());
+  HalfImageSink sink(image, 1.0 / ClearAperturePeak(pupil.side));
+  const bool finished = TransformPaddedPupil(
+      pupil, image.paddedSide,
+      [&sink](int worker, const SpectrumColumns& block) { sink(worker, block); }, progress);
+  if (!finished) return std::nullopt;
+  const Sums sums = sink.Total();
   image.totalIntensity = sums.total;
   image.peakIntensity = sums.peak;
-  Report(progress, 100);
   return image;
 }
 

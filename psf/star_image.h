@@ -12,16 +12,25 @@ namespace voka::psf {
 
 // The point-spread function on the whole padded grid.
 //
-// `intensity` is row-major, top row first (rows run toward -y, columns toward
-// +x), paddedSide² values, with the zero frequency at (row, column) =
+// At(row, column) reads the grid: top row first (rows run toward -y, columns
+// toward +x), paddedSide² values, with the zero frequency at (row, column) =
 // (centreIndex, centreIndex). One pixel is 1/padFactor λ/D. The unit is the
 // peak of a clear, unobstructed aperture of the same diameter on the same
 // grid, so the value at the centre is the peak ratio.
+//
+// The image of a real pupil is symmetric through its centre, so only the
+// columns from the centre rightward are stored, halfWidth = paddedSide/2 + 1
+// of them, each whole and top row first: `intensity` holds column
+// centreIndex + j at [j * paddedSide, (j + 1) * paddedSide). On an even grid
+// the last stored column stands for column 0, the frequency -paddedSide/2.
+// Half the memory of the whole grid, and the transform fills it in long
+// runs.
 struct StarImage {
   int pupilSide = 0;
   int padFactor = 0;
   int paddedSide = 0;   // pupilSide * padFactor
   int centreIndex = 0;  // paddedSide / 2
+  int halfWidth = 0;    // paddedSide / 2 + 1
   std::vector<double> intensity;
   double totalIntensity = 0.0;  // sum over the whole padded grid
   double peakIntensity = 0.0;   // largest value
@@ -29,7 +38,13 @@ struct StarImage {
   PsfSettings settings;
 
   double At(int row, int column) const {
-    return intensity[static_cast<std::size_t>(row) * paddedSide + column];
+    int frequencyX = column - centreIndex;
+    if (frequencyX < 0) {
+      frequencyX = -frequencyX;
+      row = 2 * centreIndex - row;
+      if (row >= paddedSide) row -= paddedSide;
+    }
+    return intensity[static_cast<std::size_t>(frequencyX) * paddedSide + row];
   }
 };
 

@@ -26,24 +26,62 @@ double DirectSum(const PupilAmplitude& pupil, int paddedSide, int rowFrequency,
   return std::norm(field) / ClearAperturePeak(pupil.side);
 }
 
-PupilAmplitude LopsidedPupil() {
+PupilAmplitude LopsidedPupil(int side = 64) {
   // An obstruction pushed off the axis and a curved vane across the opening.
-  PupilAmplitude pupil = test::AnnularPupil(64, 0.3, 5.5, -3.0);
+  PupilAmplitude pupil = test::AnnularPupil(side, 0.3, 5.5, -3.0);
   test::AddCurvedVane(pupil, 10.0, 20.0, 30.0, 1.5);
   return pupil;
 }
 
 TEST(AsymmetricPupil, FftImageMatchesTheDirectSum) {
-  const PupilAmplitude pupil = LopsidedPupil();
-  PsfSettings settings;
-  settings.padFactor = 3;  // an odd grid exercises the unshifted middle
-  const StarImage image = *ComputeStarImage(pupil, settings);
-  const int points[][2] = {{0, 0}, {3, 7}, {-11, 2}, {0, 25}, {40, -13}, {-95, 95}, {17, -60}};
-  for (const auto& point : points) {
-    const double expected = DirectSum(pupil, image.paddedSide, point[0], point[1]);
-    const double actual = image.At(image.centreIndex + point[0], image.centreIndex + point[1]);
-    EXPECT_NEAR(actual, expected, 1e-9 * image.peakIntensity)
-        << "row=" << point[0] << " column=" << point[1];
+  // Only half the image is stored; the corners, the middle and the first
+  // row and column (on an even grid the frequency -side/2, its own mirror)
+  // show whether the other half is read back from the right place. An odd
+  // grid has no such column.
+  for (const int pupilSide : {64, 63}) {
+    const PupilAmplitude pupil = LopsidedPupil(pupilSide);
+    PsfSettings settings;
+    settings.padFactor = 3;
+    const StarImage image = *ComputeStarImage(pupil, settings);
+    const int first = -image.centreIndex;
+    const int last = image.paddedSide - 1 - image.centreIndex;
+    const int points[][2] = {{0, 0},       {3, 7},        {-11, 2},       {0, 25},    {40, -13},
+                             {-90, 91},    {17, -60},     {first, first}, {first, 5}, {-7, first},
+                             {last, last}, {last, first}, {first, last}};
+    for (const auto& point : points) {
+      const double expected = DirectSum(pupil, image.paddedSide, point[0], point[1]);
+      const double actual = image.At(image.centreIndex + point[0], image.centreIndex + point[1]);
+      EXPECT_NEAR(actual, expected, 1e-9 * image.peakIntensity)
+          << "side=" << image.paddedSide << " row=" << point[0] << " column=" << point[1];
+    }
+    double energy = 0.0;
+    for (const double amplitude : pupil.amplitude) energy += amplitude * amplitude;
+    const double parseval =
+        energy * image.paddedSide * double(image.paddedSide) / ClearAperturePeak(pupil.side);
+    EXPECT_NEAR(image.totalIntensity / parseval, 1.0, 1e-12) << "side=" << image.paddedSide;
+  }
+}
+
+TEST(AsymmetricPupil, TinyGridsMatchTheDirectSumEverywhere) {
+  // Grids narrower than one block of transformed columns, odd and even.
+  for (int pupilSide = 1; pupilSide <= 7; ++pupilSide) {
+    for (const int padFactor : {2, 3}) {
+      PupilAmplitude pupil;
+      pupil.side = pupilSide;
+      for (int i = 0; i < pupilSide * pupilSide; ++i) pupil.amplitude.push_back((i * 7 % 5) / 4.0);
+      pupil.amplitude[0] = 1.0;
+      PsfSettings settings;
+      settings.padFactor = padFactor;
+      const StarImage image = *ComputeStarImage(pupil, settings);
+      for (int row = 0; row < image.paddedSide; ++row) {
+        for (int column = 0; column < image.paddedSide; ++column) {
+          const double expected = DirectSum(pupil, image.paddedSide, row - image.centreIndex,
+                                            column - image.centreIndex);
+          ASSERT_NEAR(image.At(row, column), expected, 1e-12 * image.peakIntensity)
+              << "side=" << image.paddedSide << " row=" << row << " column=" << column;
+        }
+      }
+    }
   }
 }
 

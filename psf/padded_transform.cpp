@@ -1,0 +1,185 @@
+#include "psf/padded_transform.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cstddef>
+#include <cstring>
+#include <new>
+#include <thread>
+
+#include "psf/fftw_plans.h"
+#include "psf/huge_pages.h"
+
+namespace voka::psf {
+
+namespace {
+
+// Rows and columns start a whole number of 64-byte lines apart, so that every
+// row and every column has the alignment that its plan was made for.
+constexpr int kComplexPerAlignment = 4;
+// The row pass is about a fifth of the work at the default pad.
+constexpr int kRowPassPercent = 20;
+constexpr int kWorkers = 2;
+
+int AlignedCount(int count) {
+  return (count + kComplexPerAlignment - 1) / kComplexPerAlignment * kComplexPerAlignment;
+}
+
+struct Layout {
+  int pupilSide = 0;
+  int paddedSide = 0;
+  int halfWidth = 0;     // columns of zero and positive frequency
+  int rowStride = 0;     // complex values from one transformed row to the next
+  int columnStride = 0;  // the same for a column of a block
+  int blockCount = 0;
+};
+
+Layout LayoutFor(int pupilSide, int paddedSide) {
+  Layout layout;
+  layout.pupilSide = pupilSide;
+  layout.paddedSide = paddedSide;
+  layout.halfWidth = paddedSide / 2 + 1;
+  layout.rowStride = AlignedCount(layout.halfWidth);
+  layout.columnStride = AlignedCount(paddedSide);
+  layout.blockCount = (layout.halfWidth + kSpectrumBlockColumns - 1) / kSpectrumBlockColumns;
+  return layout;
+}
+
+template <typename Value>
+FftwArray<Value> AllocateZeroed(std::size_t count) {
+  FftwArray<Value> block = AllocateFftw<Value>(count);
+  if (!block) throw std::bad_alloc();
+  std::memset(static_cast<void*>(block.get()), 0, count * sizeof(Value));
+  return block;
+}
+
+// What each worker transforms in: one padded row, and one block of columns.
+struct Scratch {
+  FftwArray<double> row;
+  FftwArray<fftw_complex> columns;
+};
+
+Scratch MakeScratch(const Layout& layout) {
+  return {AllocateZeroed<double>(static_cast<std::size_t>(layout.paddedSide)),
+          AllocateZeroed<fftw_complex>(static_cast<std::size_t>(kSpectrumBlockColumns) *
+                                       layout.columnStride)};
+}
+
+// Runs work(worker) on the calling thread as worker 0 and on a second thread
+// as worker 1, and waits for both.
+template <typename Work>
+void OnBothWorkers(Work work) {
+  std::thread helper([&] { work(1); });
+  work(0);
+  helper.join();
+}
+
+class PaddedTransform {
+ public:
+  PaddedTransform(const PupilAmplitude& pupil, const Layout& layout,
+                  const SpectrumColumnsSink& sink, const PsfProgress& progress)
+      : pupil_(pupil), layout_(layout), sink_(sink), progress_(progress) {
+    rows_ = AllocateRows();
+    for (Scratch& scratch : scratch_) scratch = MakeScratch(layout_);
+    rowPlan_ = PlanSingleRow(layout_.paddedSide, scratch_[0].row.get(), rows_.get());
+    columnPlan_ = PlanColumnBlock(layout_.paddedSide, kSpectrumBlockColumns, layout_.columnStride,
+                                  scratch_[0].columns.get());
+    if (!rowPlan_ || !columnPlan_) throw std::bad_alloc();
+  }
+
+  bool Run() {
+    OnBothWorkers([this](int worker) { TransformRows(worker); });
+    if (ShouldStop()) return false;
+    OnBothWorkers([this](int worker) { TransformColumns(worker); });
+    return !ShouldStop();
+  }
+
+ private:
+  FftwArray<fftw_complex> AllocateRows() const {
+    const std::size_t count = static_cast<std::size_t>(layout_.pupilSide) * layout_.rowStride;
+    FftwArray<fftw_complex> rows = AllocateFftw<fftw_complex>(count);
+    if (!rows) throw std::bad_alloc();
+    AdviseHugePages(rows.get(), count * sizeof(fftw_complex));
+    return rows;
+  }
+
+  // Worker 0 runs on the caller's thread, the only one that may report or
+  // ask whether to stop.
+  bool ShouldStop(int worker = 0) {
+    if (worker == 0 && progress_.cancelled && progress_.cancelled()) stop_ = true;
+    return stop_;
+  }
+
+  void Report(int worker, int position) const {
+    if (worker == 0 && progress_.progress) progress_.progress(position);
+  }
+
+  // Each worker takes every other row; the padding past the pupil's side
+  // stays zero in its row scratch.
+  void TransformRows(int worker) {
+    double* padded = scratch_[worker].row.get();
+    for (int row = worker; row < layout_.pupilSide; row += kWorkers) {
+      std::copy_n(pupil_.amplitude.data() + static_cast<std::size_t>(row) * layout_.pupilSide,
+                  layout_.pupilSide, padded);
+      fftw_execute_dft_r2c(rowPlan_.get(), padded,
+                           rows_.get() + static_cast<std::size_t>(row) * layout_.rowStride);
+      if (row % 64 == 0) {
+        if (ShouldStop(worker)) return;
+        Report(worker, row * kRowPassPercent / layout_.pupilSide);
+      }
+    }
+  }
+
+  // Blocks are taken in turn from a shared counter, so a worker slowed by
+  // other load does less of them.
+  void TransformColumns(int worker) {
+    fftw_complex* block = scratch_[worker].columns.get();
+    for (int index = nextBlock_++; index < layout_.blockCount; index = nextBlock_++) {
+      if (ShouldStop(worker)) return;
+      const int firstColumn = index * kSpectrumBlockColumns;
+      const int count = std::min(kSpectrumBlockColumns, layout_.halfWidth - firstColumn);
+      GatherColumns(firstColumn, count, block);
+      fftw_execute_dft(columnPlan_.get(), block, block);
+      sink_(worker, {firstColumn, count, layout_.columnStride, block});
+      Report(worker, kRowPassPercent + (100 - kRowPassPercent) * index / layout_.blockCount);
+    }
+  }
+
+  // The pupil's transformed rows, then zeros for the padding rows.
+  void GatherColumns(int firstColumn, int count, fftw_complex* block) const {
+    for (int row = 0; row < layout_.pupilSide; ++row) {
+      const fftw_complex* from =
+          rows_.get() + static_cast<std::size_t>(row) * layout_.rowStride + firstColumn;
+      for (int c = 0; c < count; ++c) {
+        fftw_complex& to = block[static_cast<std::size_t>(c) * layout_.columnStride + row];
+        to[0] = from[c][0];
+        to[1] = from[c][1];
+      }
+    }
+    for (int c = 0; c < count; ++c) {
+      std::fill_n(&block[static_cast<std::size_t>(c) * layout_.columnStride + layout_.pupilSide][0],
+                  2 * (layout_.paddedSide - layout_.pupilSide), 0.0);
+    }
+  }
+
+  const PupilAmplitude& pupil_;
+  const Layout layout_;
+  const SpectrumColumnsSink& sink_;
+  const PsfProgress& progress_;
+  FftwArray<fftw_complex> rows_;
+  Scratch scratch_[kWorkers];
+  PlanHandle rowPlan_;
+  PlanHandle columnPlan_;
+  std::atomic<int> nextBlock_{0};
+  std::atomic<bool> stop_{false};
+};
+
+}  // namespace
+
+bool TransformPaddedPupil(const PupilAmplitude& pupil, int paddedSide,
+                          const SpectrumColumnsSink& sink, const PsfProgress& progress) {
+  PaddedTransform transform(pupil, LayoutFor(pupil.side, paddedSide), sink, progress);
+  return transform.Run();
+}
+
+}  // namespace voka::psf
