@@ -5,7 +5,7 @@
 #include <QPen>
 #include <QValueAxis>
 
-#include "app/axis_ticks.h"
+#include "psfview/axis_ticks.h"
 
 namespace voka {
 
@@ -19,7 +19,7 @@ constexpr int kWantedTickIntervals = 5;
 // rather than 6.25, 12.5 ...), the last one where the data end.
 void SetRoundTicks(QValueAxis* axis, double maximum) {
   axis->setRange(0.0, maximum);
-  const std::vector<double> ticks = RoundTicks(0.0, maximum, kWantedTickIntervals);
+  const std::vector<double> ticks = psfview::RoundTicks(0.0, maximum, kWantedTickIntervals);
   if (ticks.size() < 2) return;
   axis->setTickType(QValueAxis::TicksDynamic);
   axis->setTickAnchor(0.0);

@@ -4,13 +4,11 @@
 #include <cmath>
 #include <numbers>
 
-#include "psf/log_view.h"
 
 namespace voka {
 
 namespace {
 
-constexpr int kColourBarSteps = 256;
 constexpr int kReferenceCurvePoints = 400;
 constexpr double kMillimetresPerNanometre = 1e-6;
 
@@ -41,23 +39,8 @@ std::vector<QPointF> Points(const std::vector<double>& x, const std::vector<doub
 PsfPicture MakePsfPicture(const StarImageComputation& computation, int decades) {
   const psf::ZoomedImage& zoom = computation.zoom;
   const psf::StarImage& image = computation.analysis->image;
-  const std::vector<std::uint8_t> rgb =
-      psf::LogScaleRgb(zoom.intensity, zoom.side, zoom.side, image.peakIntensity, decades);
-  QImage picture(zoom.side, zoom.side, QImage::Format_RGB888);
-  const std::size_t rowBytes = static_cast<std::size_t>(zoom.side) * 3;
-  for (int row = 0; row < zoom.side; ++row)
-    std::copy_n(&rgb[row * rowBytes], rowBytes, picture.scanLine(row));
-
-  PsfPicture result;
-  result.image = std::move(picture);
-  result.halfWidthArcsec = zoom.window.halfWidthLambdaOverD * image.scale.lambdaOverDArcsec;
-  result.decades = decades;
-  result.colourMap.reserve(kColourBarSteps);
-  for (int step = 0; step < kColourBarSteps; ++step) {
-    const psf::Rgb colour = psf::ColourMapAt(step / (kColourBarSteps - 1.0));
-    result.colourMap.push_back(qRgb(colour[0], colour[1], colour[2]));
-  }
-  return result;
+  return psfview::LogScalePicture(zoom.intensity, zoom.side, image.peakIntensity, decades,
+                                  zoom.window.halfWidthLambdaOverD * image.scale.lambdaOverDArcsec);
 }
 
 std::vector<NamedCurve> EncircledEnergyCurves(const psf::PsfNumbers& numbers) {

@@ -9,7 +9,8 @@ namespace voka::psfview {
 
 // The star image in log scale (decades below its peak, 3..7) with the
 // perceptual colour map, cropped to ±halfWidthLambdaOverD around the centre,
-// with a colour bar labelled in powers of ten on the right.
+// drawn as the window draws it: axes in arcseconds and a colour bar labelled
+// in powers of ten, black on white.
 QImage LogViewImage(const psf::StarImage& image, int decades, double halfWidthLambdaOverD);
 
 // The image as PNG bytes; empty if encoding fails.

@@ -15,7 +15,6 @@
 #include <functional>
 #include <numeric>
 
-#include "app/axis_ticks.h"
 #include "app/curve_chart.h"
 #include "app/designer_dlg.h"
 #include "app/psf_view.h"
@@ -239,14 +238,6 @@ TEST(PsfView, ColourBarRunsFromTheFloorUpToThePeak) {
   ASSERT_GE(barX, 0) << "no peak colour in the upper half";
   // Just above the margin of the x axis's labels: the bottom of the bar.
   EXPECT_EQ(shot.pixel(barX, shot.height() - 50), qRgb(0, 0, 255)) << "floor at the bottom";
-}
-
-TEST(RoundTicks, StepsOfOneTwoOrFiveAndNothingForABadRange) {
-  EXPECT_EQ(RoundTicks(-11.3, 11.3, 6), (std::vector<double>{-10, -5, 0, 5, 10}));
-  EXPECT_EQ(RoundTicks(0, 25, 5), (std::vector<double>{0, 5, 10, 15, 20, 25}));
-  EXPECT_EQ(RoundTicks(-7, 7, 5), (std::vector<double>{-5, 0, 5})) << "2.8 rounds up to 5";
-  EXPECT_TRUE(RoundTicks(1, 1, 5).empty());
-  EXPECT_TRUE(RoundTicks(0, std::nan(""), 5).empty());
 }
 
 TEST(LatestOnlyRunner, RunsTheFirstAndTheLastOfABurst) {

@@ -1,8 +1,8 @@
-#include "app/axis_ticks.h"
+#include "psfview/axis_ticks.h"
 
 #include <cmath>
 
-namespace voka {
+namespace voka::psfview {
 
 namespace {
 
@@ -35,4 +35,4 @@ std::vector<double> RoundTicks(double low, double high, int wantedIntervals) {
   return ticks;
 }
 
-}  // namespace voka
+}  // namespace voka::psfview
