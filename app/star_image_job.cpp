@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <new>
+#include <system_error>
 
 #include "psf/image_scale.h"
 #include "psf/psf_settings.h"
@@ -83,8 +85,10 @@ QString CheckStarImageRequest(const StarImageRequest& request) {
   return {};
 }
 
-StarImageOutcome ComputeStarImageOutcome(const StarImageRequest& request, const CancelFlag& cancel,
-                                         const LatestOnlyRunner::ProgressSink& progress) {
+namespace {
+
+StarImageOutcome ComputeWithinMemory(const StarImageRequest& request, const CancelFlag& cancel,
+                                     const LatestOnlyRunner::ProgressSink& progress) {
   const auto start = std::chrono::steady_clock::now();
   auto computation = std::make_shared<StarImageComputation>();
   computation->pupilVersion = request.pupilVersion;
@@ -122,6 +126,23 @@ StarImageOutcome ComputeStarImageOutcome(const StarImageRequest& request, const 
   computation->seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   return {std::move(computation), {}};
+}
+
+}  // namespace
+
+// The largest grids take gigabytes: running short of memory, or of threads,
+// is a message for the user, and the last result stays shown.
+StarImageOutcome ComputeStarImageOutcome(const StarImageRequest& request, const CancelFlag& cancel,
+                                         const LatestOnlyRunner::ProgressSink& progress) {
+  try {
+    return ComputeWithinMemory(request, cancel, progress);
+  } catch (const std::bad_alloc&) {
+    return {nullptr, QStringLiteral("星像を計算するメモリが足りません。瞳の一辺 N か拡大率 Q を"
+                                    "小さくしてください。")};
+  } catch (const std::system_error&) {
+    return {nullptr, QStringLiteral("星像を計算するスレッドを起動できませんでした。ほかの"
+                                    "プログラムを閉じてから、もう一度計算してください。")};
+  }
 }
 
 }  // namespace voka

@@ -178,6 +178,10 @@ class PaddedTransform {
 
 bool TransformPaddedPupil(const PupilAmplitude& pupil, int paddedSide,
                           const SpectrumColumnsSink& sink, const PsfProgress& progress) {
+  if (pupil.side <= 0 || paddedSide < pupil.side ||
+      pupil.amplitude.size() != static_cast<std::size_t>(pupil.side) * pupil.side) {
+    return false;
+  }
   PaddedTransform transform(pupil, LayoutFor(pupil.side, paddedSide), sink, progress);
   return transform.Run();
 }

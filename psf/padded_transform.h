@@ -38,7 +38,8 @@ using SpectrumColumnsSink = std::function<void(int worker, const SpectrumColumns
 // the pupil's rows only, since the padding rows transform to zero; then along
 // the columns a few at a time, so that each column block stays in cache and
 // nothing of the padded grid is ever stored. paddedSide must be at least the
-// pupil's side. False when cancelled; std::bad_alloc when memory runs out.
+// pupil's side. False when cancelled or when the sizes do not fit;
+// std::bad_alloc when memory runs out.
 // `progress` is called, and `cancelled` polled, only on the calling thread.
 bool TransformPaddedPupil(const PupilAmplitude& pupil, int paddedSide,
                           const SpectrumColumnsSink& sink, const PsfProgress& progress);

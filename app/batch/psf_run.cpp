@@ -7,8 +7,10 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <new>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "app/batch/batch_run.h"
@@ -210,9 +212,8 @@ std::optional<StarPupil> LoadPupil(const BatchOptions& options, std::ostream& er
   return design;
 }
 
-}  // namespace
-
-int RunPsf(const BatchOptions& options, std::ostream& out, std::ostream& err, bool showProgress) {
+int RunPsfWithinMemory(const BatchOptions& options, std::ostream& out, std::ostream& err,
+                       bool showProgress) {
   std::string problem = ArgumentProblem(options);
   if (problem.empty()) {
     problem = psf::CheckPsfSettings(SettingsOf(options, options.apertureMm.value_or(1.0)));
@@ -246,6 +247,24 @@ int RunPsf(const BatchOptions& options, std::ostream& out, std::ostream& err, bo
   std::vector<PendingFile> files;
   if (!MakeOutputs(options, *analysis, files, err)) return kBatchFailure;
   return WriteOutputs(files, err) ? kBatchSuccess : kBatchFailure;
+}
+
+}  // namespace
+
+// The largest grids take gigabytes: running short of memory, or of threads,
+// is reported for the user to choose a smaller grid, and nothing is written.
+int RunPsf(const BatchOptions& options, std::ostream& out, std::ostream& err, bool showProgress) {
+  try {
+    return RunPsfWithinMemory(options, out, err, showProgress);
+  } catch (const std::bad_alloc&) {
+    if (showProgress) err << '\n';
+    err << "星像を計算するメモリが足りません。--size か --pad を小さくしてください。\n";
+  } catch (const std::system_error&) {
+    if (showProgress) err << '\n';
+    err << "星像を計算するスレッドを起動できませんでした。ほかのプログラムを閉じてから、"
+           "もう一度実行してください。\n";
+  }
+  return kBatchFailure;
 }
 
 }  // namespace voka

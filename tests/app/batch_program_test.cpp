@@ -29,6 +29,7 @@ struct RunSetup {
   std::vector<std::string> environment;  // "NAME=value" added to the test's own
   fs::path standardOutput = "/dev/null";
   rlim_t fileSizeLimitBytes = RLIM_INFINITY;
+  rlim_t addressSpaceLimitBytes = RLIM_INFINITY;
 };
 
 class BatchProgramRun : public testing::Test {
@@ -50,6 +51,8 @@ class BatchProgramRun : public testing::Test {
         ::putenv(const_cast<char*>(variable.c_str()));
       const rlimit limit{setup.fileSizeLimitBytes, setup.fileSizeLimitBytes};
       if (setup.fileSizeLimitBytes != RLIM_INFINITY) ::setrlimit(RLIMIT_FSIZE, &limit);
+      const rlimit memory{setup.addressSpaceLimitBytes, setup.addressSpaceLimitBytes};
+      if (setup.addressSpaceLimitBytes != RLIM_INFINITY) ::setrlimit(RLIMIT_AS, &memory);
       ::execv(VOKA_BATCH_PATH, argv.data());
       ::_exit(122);
     }
@@ -128,6 +131,23 @@ TEST_F(BatchOutputs, OutputsThatCannotBeWrittenFailTheRun) {
   EXPECT_EQ(run.status, 1) << "not ended by SIGXFSZ";
   EXPECT_NE(run.err.find("ファイルが大きすぎます"), std::string::npos) << run.err;
   EXPECT_EQ(test::ReadFileBytes(table_), "previous");
+}
+
+TEST_F(BatchOutputs, AStarImageBeyondMemoryIsReportedAndWritesNothing) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the address sanitizer reserves far more address space than the limit";
+#endif
+  // A 4096-pixel pupil padded 4 times: the half image alone is 1 GiB.
+  constexpr rlim_t kOneGiB = rlim_t{1} << 30;
+  const Outcome run =
+      Start({"--psf", "--design", "preset:clear", "--size", "4096", "--json", "numbers.json"},
+            {.environment = {},
+             .standardOutput = "/dev/null",
+             .fileSizeLimitBytes = RLIM_INFINITY,
+             .addressSpaceLimitBytes = kOneGiB});
+  EXPECT_EQ(run.status, 1) << "reported, not a crash: " << run.err;
+  EXPECT_NE(run.err.find("メモリが足りません"), std::string::npos) << run.err;
+  EXPECT_FALSE(fs::exists(folder_.path() / "numbers.json"));
 }
 
 }  // namespace
