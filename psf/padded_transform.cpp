@@ -19,7 +19,6 @@ namespace {
 constexpr int kComplexPerAlignment = 4;
 // The row pass is about a fifth of the work at the default pad.
 constexpr int kRowPassPercent = 20;
-constexpr int kWorkers = 2;
 
 int AlignedCount(int count) {
   return (count + kComplexPerAlignment - 1) / kComplexPerAlignment * kComplexPerAlignment;
@@ -67,6 +66,7 @@ Scratch MakeScratch(const Layout& layout) {
 
 // Runs work(worker) on the calling thread as worker 0 and on a second thread
 // as worker 1, and waits for both.
+static_assert(kSpectrumWorkers == 2, "OnBothWorkers starts exactly one helper thread");
 template <typename Work>
 void OnBothWorkers(Work work) {
   std::thread helper([&] { work(1); });
@@ -118,7 +118,7 @@ class PaddedTransform {
   // stays zero in its row scratch.
   void TransformRows(int worker) {
     double* padded = scratch_[worker].row.get();
-    for (int row = worker; row < layout_.pupilSide; row += kWorkers) {
+    for (int row = worker; row < layout_.pupilSide; row += kSpectrumWorkers) {
       std::copy_n(pupil_.amplitude.data() + static_cast<std::size_t>(row) * layout_.pupilSide,
                   layout_.pupilSide, padded);
       fftw_execute_dft_r2c(rowPlan_.get(), padded,
@@ -167,7 +167,7 @@ class PaddedTransform {
   const SpectrumColumnsSink& sink_;
   const PsfProgress& progress_;
   FftwArray<fftw_complex> rows_;
-  Scratch scratch_[kWorkers];
+  Scratch scratch_[kSpectrumWorkers];
   PlanHandle rowPlan_;
   PlanHandle columnPlan_;
   std::atomic<int> nextBlock_{0};

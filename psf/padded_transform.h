@@ -27,9 +27,12 @@ struct SpectrumColumns {
   const fftw_complex* values = nullptr;
 };
 
-// Receives the blocks on two threads at once; `worker` (0 or 1) tells which,
-// so that a sink can keep its sums per worker without locks. Blocks never
-// share a column.
+// The transform runs on this many threads, the caller's among them.
+constexpr int kSpectrumWorkers = 2;
+
+// Receives the blocks on kSpectrumWorkers threads at once; `worker` (0 up to
+// kSpectrumWorkers - 1) tells which, so that a sink can keep its sums per
+// worker without locks. Blocks never share a column.
 using SpectrumColumnsSink = std::function<void(int worker, const SpectrumColumns& block)>;
 
 // The two-dimensional transform of the pupil zero-padded to paddedSide² (the

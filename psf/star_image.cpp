@@ -39,7 +39,12 @@ class HalfImageSink {
   }
 
   Sums Total() const {
-    return {sums_[0].total + sums_[1].total, std::max(sums_[0].peak, sums_[1].peak)};
+    Sums whole;
+    for (const Sums& part : sums_) {
+      whole.total += part.total;
+      whole.peak = std::max(whole.peak, part.peak);
+    }
+    return whole;
   }
 
  private:
@@ -65,7 +70,7 @@ class HalfImageSink {
 
   StarImage& image_;
   const double unit_;
-  Sums sums_[2];
+  Sums sums_[kSpectrumWorkers];
 };
 
 }  // namespace

@@ -5,17 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QTimer>
 
 #include "analysis/pupil_sampling.h"
 #include "app/designer_dlg.h"
 #include "app/voka_dlg.h"
 #include "pupils/design_presets.h"
+#include "support/context_menu.h"
 #include "support/scratch_files.h"
 
 namespace voka {
@@ -109,15 +108,11 @@ TEST(MainDialogDesign, UsedPupilIsTheCurrentPupilWithItsThumbnail) {
 
   // The context menu offers the designer as well.
   bool offered = false;
-  QTimer::singleShot(0, [&offered] {
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    if (menu) offered = menu->findChild<QAction*>(QStringLiteral("IDM_DESIGN")) != nullptr;
+  dialog.show();
+  test::WithContextMenu(dialog, [&offered](QMenu* menu) {
+    offered = menu && menu->findChild<QAction*>(QStringLiteral("IDM_DESIGN")) != nullptr;
     if (menu) menu->close();
   });
-  dialog.show();
-  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(300, 190),
-                          dialog.mapToGlobal(QPoint(300, 190)));
-  QApplication::sendEvent(&dialog, &event);
   EXPECT_TRUE(offered);
 }
 

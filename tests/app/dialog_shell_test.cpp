@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
@@ -12,6 +11,7 @@
 #include "app/voka_dlg.h"
 #include "canvas/canvas_view.h"
 #include "resources/resource_ids.h"
+#include "support/context_menu.h"
 
 namespace voka {
 namespace {
@@ -103,20 +103,12 @@ TEST(MainDialog, AboutItemInTheContextMenuOpensTheAboutBox) {
   CVokaDlg dialog;
   dialog.show();
   bool seen = false;
-  QTimer::singleShot(0, [&seen] {
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    ASSERT_NE(menu, nullptr);
-    auto* item = menu->findChild<QAction*>(QStringLiteral("IDM_ABOUTBOX"));
-    ASSERT_NE(item, nullptr);
-    EXPECT_EQ(item->text(), QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ情報(voka) (&A)..."));
+  test::WithContextMenu(dialog, [&seen](QMenu* menu) {
+    auto* item = menu ? menu->findChild<QAction*>(QStringLiteral("IDM_ABOUTBOX")) : nullptr;
+    EXPECT_EQ(item ? item->text() : QString(), QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ情報(voka) (&A)..."));
     CloseAboutBoxSoon(&seen);
-    menu->setActiveAction(item);
-    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QApplication::sendEvent(menu, &enter);
+    test::ChooseMenuItem(menu, "IDM_ABOUTBOX");
   });
-  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(300, 190),
-                          dialog.mapToGlobal(QPoint(300, 190)));
-  QApplication::sendEvent(&dialog, &event);
   EXPECT_TRUE(seen);
 }
 

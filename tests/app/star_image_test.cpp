@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -10,7 +9,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
-#include <QTimer>
 #include <atomic>
 #include <functional>
 #include <numeric>
@@ -23,6 +21,7 @@
 #include "dib/dib_red_channel.h"
 #include "psf/curves_csv.h"
 #include "reference/pupil_images.h"
+#include "support/context_menu.h"
 #include "support/scratch_files.h"
 
 namespace voka {
@@ -290,18 +289,10 @@ TEST(MainDialog, StarImageButtonAndMenuOpenTheWindowOnTheOpenPupil) {
   EXPECT_EQ(button->text(), QString::fromUtf8("星像..."));
   dialog.OnOpenImage();
 
-  QTimer::singleShot(0, [] {
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    ASSERT_NE(menu, nullptr);
-    auto* item = menu->findChild<QAction*>(QStringLiteral("IDC_STARIMAGE"));
-    ASSERT_NE(item, nullptr);
-    menu->setActiveAction(item);
-    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QApplication::sendEvent(menu, &enter);
-  });
-  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(300, 190),
-                          dialog.mapToGlobal(QPoint(300, 190)));
-  QApplication::sendEvent(&dialog, &event);
+  bool chosen = false;
+  test::WithContextMenu(
+      dialog, [&chosen](QMenu* menu) { chosen = test::ChooseMenuItem(menu, "IDC_STARIMAGE"); });
+  EXPECT_TRUE(chosen);
   CStarImageDlg* window = dialog.StarImageWindow();
   ASSERT_NE(window, nullptr);
   EXPECT_TRUE(window->isVisible());

@@ -9,9 +9,9 @@
 #include <cstdint>
 #include <cstring>
 #include <numbers>
-#include <random>
 #include <vector>
 
+#include "random_values.h"
 #include "simd/scalar_lanes.h"
 #include "sine_transform/complex_transform.h"
 #include "sine_transform/transform_work.h"
@@ -33,13 +33,7 @@ int Log2(int n) {
   return std::countr_zero(static_cast<unsigned>(n));
 }
 
-std::vector<double> RandomValues(int n, unsigned seed) {
-  std::mt19937_64 generator(seed);
-  std::uniform_real_distribution<double> value(-1.0, 1.0);
-  std::vector<double> values(n);
-  for (double& v : values) v = value(generator);
-  return values;
-}
+using test::RandomValues;
 
 TEST(BitReversePairs, MovesEveryPairToItsReversedIndexWithinItsScratch) {
   for (int length = 2; length <= 1024; length *= 2) {

@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <cstring>
 #include <numbers>
-#include <random>
 #include <vector>
 
+#include "random_values.h"
 #include "sine_transform/transform_work.h"
 
 namespace voka {
@@ -60,13 +60,7 @@ std::vector<double> DirectMinus(const std::vector<double>& a) {
   return result;
 }
 
-std::vector<double> RandomValues(int n, unsigned seed) {
-  std::mt19937_64 generator(seed);
-  std::uniform_real_distribution<double> value(-1.0, 1.0);
-  std::vector<double> values(n);
-  for (double& v : values) v = value(generator);
-  return values;
-}
+using test::RandomValues;
 
 // A work area as large as the FFT command's, fresh: element 0 set to 0, the
 // rest left as garbage so that nothing relies on it.
