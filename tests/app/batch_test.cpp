@@ -6,6 +6,7 @@
 
 #include "app/batch/batch_options.h"
 #include "app/batch/batch_run.h"
+#include "batch_fixture.h"
 #include "reference/pupil_images.h"
 #include "support/scratch_files.h"
 
@@ -112,17 +113,7 @@ TEST(BatchOptions, RefusesValuesAndCombinationsOutsideTheForms) {
   }
 }
 
-class Batch : public testing::Test {
- protected:
-  int Execute(const BatchOptions& options) {
-    out_.str({});
-    err_.str({});
-    return RunBatch(options, out_, err_, false, table_);
-  }
-  test::ScratchFolder folder_{"batch-run"};
-  std::filesystem::path table_ = folder_.path() / "VOKA.TXT";
-  std::ostringstream out_, err_;
-};
+using Batch = test::BatchFixture;
 
 TEST_F(Batch, BuiltInSampleGivesCaptionsTableAndPicture) {
   BatchOptions options;

@@ -8,6 +8,7 @@
 
 #include "app/batch/batch_options.h"
 #include "app/batch/batch_run.h"
+#include "batch_fixture.h"
 #include "dib/dib_read.h"
 #include "pupils/design_presets.h"
 #include "support/scratch_files.h"
@@ -15,16 +16,7 @@
 namespace voka {
 namespace {
 
-class DesignBatch : public testing::Test {
- protected:
-  int Execute(const BatchOptions& options) {
-    err_.str({});
-    return RunBatch(options, out_, err_, false, table_);
-  }
-  test::ScratchFolder folder_{"design-batch"};
-  std::filesystem::path table_ = folder_.path() / "VOKA.TXT";
-  std::ostringstream out_, err_;
-};
+using DesignBatch = test::BatchFixture;
 
 TEST_F(DesignBatch, SavesThePupilAtTheChosenSize) {
   BatchOptions options;
