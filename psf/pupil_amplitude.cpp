@@ -56,6 +56,11 @@ bool PupilLetsLightThrough(const PupilAmplitude& pupil) {
           static_cast<std::size_t>(pupil.side) * static_cast<std::size_t>(pupil.side)) {
     return false;
   }
+  if (pupil.HasPhase() && (pupil.opdNm.size() != pupil.amplitude.size() ||
+                           !std::all_of(pupil.opdNm.begin(), pupil.opdNm.end(),
+                                        [](double value) { return std::isfinite(value); }))) {
+    return false;
+  }
   return std::any_of(pupil.amplitude.begin(), pupil.amplitude.end(),
                      [](double value) { return value > 0.0; });
 }
