@@ -47,10 +47,17 @@ caught=0
 survived=0
 errors=0
 number=0
-while IFS="$tab" read -r file original fault targets || [ -n "$file" ]; do
+# The list is read on its own descriptor, so that nothing run below can
+# swallow its lines from standard input.
+while IFS="$tab" read -r file original fault targets <&3 || [ -n "$file" ]; do
   case "$file" in '' | '#'*) continue ;; esac
   number=$((number + 1))
   label="$number $file: $original -> $fault"
+  if [ -z "$original" ] || [ -z "$fault" ]; then
+    echo "ERROR    $label (not FILE<TAB>ORIGINAL<TAB>FAULT)"
+    errors=$((errors + 1))
+    continue
+  fi
   if [ ! -f "$file" ]; then
     echo "ERROR    $label (no such file)"
     errors=$((errors + 1))
@@ -59,7 +66,7 @@ while IFS="$tab" read -r file original fault targets || [ -n "$file" ]; do
   # Replace the one occurrence of the fragment, literally (awk's index, not
   # a pattern); refuse a fragment found on no line or on several.
   current=$file
-  ORIGINAL=$original FAULT=$fault awk '
+  if ! ORIGINAL=$original FAULT=$fault awk '
     BEGIN { o = ENVIRON["ORIGINAL"]; f = ENVIRON["FAULT"]; hits = 0 }
     {
       at = index($0, o)
@@ -70,8 +77,7 @@ while IFS="$tab" read -r file original fault targets || [ -n "$file" ]; do
       }
       print
     }
-    END { exit hits == 1 ? 0 : 1 }' "$file" >"$log" && cp "$log" "$file"
-  if [ $? -ne 0 ]; then
+    END { exit hits == 1 ? 0 : 1 }' "$file" >"$log" || ! cp "$log" "$file"; then
     restore
     echo "ERROR    $label (the original is not found exactly once)"
     errors=$((errors + 1))
@@ -86,6 +92,7 @@ while IFS="$tab" read -r file original fault targets || [ -n "$file" ]; do
     continue
   fi
   result=survived
+  by=""
   for target in $targets; do
     program=$(find "$build/tests" -maxdepth 2 -type f -name "$target" | head -n 1)
     if [ -z "$program" ]; then
@@ -94,16 +101,23 @@ while IFS="$tab" read -r file original fault targets || [ -n "$file" ]; do
     fi
     if ! QT_QPA_PLATFORM=offscreen timeout 900 "$program" --gtest_brief=1 >"$log" 2>&1; then
       result=caught
+      # The tests that failed, or the program's end when it crashed first.
+      by=$(sed -n 's/^\[  FAILED  \] \([^ ]*\) (.*/\1/p' "$log" | sort -u | tr '\n' ' ')
+      [ -n "$by" ] || by="$target ended early"
       break
     fi
   done
   restore
   case $result in
-    caught) echo "caught   $label"; caught=$((caught + 1)) ;;
+    caught)
+      echo "caught   $label"
+      echo "           by ${by% }"
+      caught=$((caught + 1))
+      ;;
     survived) echo "SURVIVED $label"; survived=$((survived + 1)) ;;
     *) echo "ERROR    $label (no test program $targets)"; errors=$((errors + 1)) ;;
   esac
-done <"$list"
+done 3<"$list" </dev/null
 rm -f "$log"
 [ "$errors" -eq 0 ] || echo "$errors entries could not be tried"
 echo "$caught caught, $survived survived"
