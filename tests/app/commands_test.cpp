@@ -7,8 +7,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "app/module_dir.h"
-#include "app/voka_dlg.h"
+#include "app/common/module_dir.h"
+#include "app/main_dialog/voka_dlg.h"
 #include "canvas/canvas_view.h"
 #include "reference/pupil_images.h"
 #include "support/scratch_files.h"

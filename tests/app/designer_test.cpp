@@ -11,8 +11,8 @@
 #include <QPushButton>
 
 #include "analysis/pupil_sampling.h"
-#include "app/designer_dlg.h"
-#include "app/voka_dlg.h"
+#include "app/designer/designer_dlg.h"
+#include "app/main_dialog/voka_dlg.h"
 #include "pupils/design_presets.h"
 #include "support/context_menu.h"
 #include "support/scratch_files.h"

@@ -13,11 +13,11 @@
 #include <functional>
 #include <numeric>
 
-#include "app/curve_chart.h"
-#include "app/designer_dlg.h"
-#include "app/psf_view.h"
-#include "app/star_image_dlg.h"
-#include "app/voka_dlg.h"
+#include "app/designer/designer_dlg.h"
+#include "app/main_dialog/voka_dlg.h"
+#include "app/star_image/curve_chart.h"
+#include "app/star_image/psf_view.h"
+#include "app/star_image/star_image_dlg.h"
 #include "dib/dib_red_channel.h"
 #include "psf/curves_csv.h"
 #include "reference/pupil_images.h"

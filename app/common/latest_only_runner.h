@@ -5,7 +5,7 @@
 #include <functional>
 #include <optional>
 
-#include "app/cancel_flag.h"
+#include "app/common/cancel_flag.h"
 
 namespace voka {
 

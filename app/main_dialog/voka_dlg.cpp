@@ -1,4 +1,4 @@
-#include "app/voka_dlg.h"
+#include "app/main_dialog/voka_dlg.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -12,14 +12,14 @@
 #include "analysis/fft_analysis.h"
 #include "analysis/pupil_sampling.h"
 #include "analysis/ray_trace_analysis.h"
-#include "app/about_dlg.h"
-#include "app/app_icon.h"
 #include "app/batch/psf_design_pupil.h"
-#include "app/designer_dlg.h"
-#include "app/module_dir.h"
-#include "app/sample_pupil_dir.h"
-#include "app/star_image_dlg.h"
-#include "app/system_menu.h"
+#include "app/common/module_dir.h"
+#include "app/designer/designer_dlg.h"
+#include "app/main_dialog/about_dlg.h"
+#include "app/main_dialog/app_icon.h"
+#include "app/main_dialog/sample_pupil_dir.h"
+#include "app/main_dialog/system_menu.h"
+#include "app/star_image/star_image_dlg.h"
 #include "canvas/canvas_view.h"
 #include "dib/dib_draw.h"
 #include "dib/dib_read.h"

@@ -4,8 +4,8 @@
 #include <functional>
 #include <memory>
 
-#include "app/cancel_flag.h"
-#include "app/latest_only_runner.h"
+#include "app/common/cancel_flag.h"
+#include "app/common/latest_only_runner.h"
 #include "psf/psf_analysis.h"
 #include "psf/zoomed_image.h"
 

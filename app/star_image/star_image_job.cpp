@@ -1,4 +1,4 @@
-#include "app/star_image_job.h"
+#include "app/star_image/star_image_job.h"
 
 #include <algorithm>
 #include <chrono>

@@ -5,8 +5,8 @@
 #include <functional>
 #include <memory>
 
-#include "app/latest_only_runner.h"
-#include "app/star_image_job.h"
+#include "app/common/latest_only_runner.h"
+#include "app/star_image/star_image_job.h"
 #include "dib/dib_handle.h"
 #include "psf/pupil_amplitude.h"
 

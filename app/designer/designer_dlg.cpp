@@ -1,4 +1,4 @@
-#include "app/designer_dlg.h"
+#include "app/designer/designer_dlg.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -19,7 +19,7 @@
 #include <cmath>
 #include <filesystem>
 
-#include "app/module_dir.h"
+#include "app/common/module_dir.h"
 #include "output/file_replace.h"
 #include "output/write_failure_message.h"
 #include "pupils/design_check.h"

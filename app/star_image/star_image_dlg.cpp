@@ -1,4 +1,4 @@
-#include "app/star_image_dlg.h"
+#include "app/star_image/star_image_dlg.h"
 
 #include <QBuffer>
 #include <QChart>
@@ -21,9 +21,9 @@
 #include <cmath>
 #include <filesystem>
 
-#include "app/curve_chart.h"
-#include "app/psf_view.h"
-#include "app/star_image_presentation.h"
+#include "app/star_image/curve_chart.h"
+#include "app/star_image/psf_view.h"
+#include "app/star_image/star_image_presentation.h"
 #include "dib/dib_red_channel.h"
 #include "output/file_replace.h"
 #include "output/write_failure_message.h"
