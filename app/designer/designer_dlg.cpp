@@ -246,7 +246,6 @@ void CDesignerDlg::ApplyPreset(int index) {
   if (!design) return;
   presets_->setCurrentIndex(index);
   SetDesign(*design);
-  emit DesignChanged(design_);
 }
 
 void CDesignerDlg::SetDesign(const pupils::PupilDesign& design) {
@@ -378,7 +377,6 @@ void CDesignerDlg::OnOpenDesign() {
   const pupils::DesignLoad load = pupils::LoadDesignFile(ToPath(file));
   if (!load.design) return tellUser(FromUtf8(load.message));
   SetDesign(*load.design);
-  emit DesignChanged(design_);
 }
 
 void CDesignerDlg::OnSaveDesign() {

@@ -33,8 +33,10 @@ class CDesignerDlg : public QDialog {
   explicit CDesignerDlg(QWidget* parent = nullptr);
 
   const pupils::PupilDesign& Design() const { return design_; }
-  // Shows a design (valid or not) in the controls and the preview.
+  // Shows a design (valid or not) in the controls and the preview, and
+  // tells the listeners once if it can be drawn.
   void SetDesign(const pupils::PupilDesign& design);
+  // Shows a preset as SetDesign does, selected in the list of presets.
   void ApplyPreset(int index);
 
   void OnOpenDesign();
@@ -51,7 +53,8 @@ class CDesignerDlg : public QDialog {
   MessageSink tellUser;
 
  signals:
-  // After every change that leaves a design that can be drawn.
+  // Once after every change that leaves a design that can be drawn: each
+  // listener (the star-image window) computes once per change.
   void DesignChanged(const voka::pupils::PupilDesign& design);
   // 「この瞳を使う」: the main dialog takes this design as its pupil.
   void UsePupil(const voka::pupils::PupilDesign& design);

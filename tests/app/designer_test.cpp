@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QMenu>
@@ -80,6 +81,29 @@ TEST_F(Designer, SavedDesignOpensAgainAndWriteFailuresAreTold) {
   designer_.OnSavePupil();
   ASSERT_EQ(messages_.size(), 1);
   EXPECT_TRUE(messages_[0].contains(QStringLiteral("pupil.bmp"))) << messages_[0].toStdString();
+}
+
+// A second signal for one change would start a star image only to throw it away.
+TEST_F(Designer, EachPresetAndEachOpenedFileIsOneChange) {
+  const auto presets = pupils::DesignPresets();
+  auto* list = Child<QComboBox>(designer_, "presets");
+  for (int index = 0; index < static_cast<int>(presets.size()); ++index) {
+    changes_.clear();
+    designer_.ApplyPreset(index);
+    EXPECT_EQ(changes_.size(), 1u) << "preset " << index;
+    changes_.clear();
+    emit list->activated(index);  // as a person picks it in the list
+    EXPECT_EQ(changes_.size(), 1u) << "preset " << index << " from the list";
+  }
+
+  test::ScratchFolder folder("designer-once");
+  const QString file = QString::fromStdString((folder.path() / "once.json").string());
+  designer_.chooseSaveFile = [&](const QString&) { return file; };
+  designer_.OnSaveDesign();
+  designer_.chooseOpenFile = [&](const QString&) { return file; };
+  changes_.clear();
+  designer_.OnOpenDesign();
+  EXPECT_EQ(changes_.size(), 1u) << "opened file";
 }
 
 TEST(MainDialogDesign, UsedPupilIsTheCurrentPupilWithItsThumbnail) {
