@@ -21,6 +21,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "app/common/refusal_style.h"
 #include "app/star_image/curve_chart.h"
 #include "app/star_image/psf_view.h"
 #include "app/star_image/star_image_presentation.h"
@@ -110,8 +111,7 @@ CStarImageDlg::CStarImageDlg(QWidget* parent) : QDialog(parent) {
   BuildControls(layout);
   ConnectControls();
   resize(kInitialWidth, kInitialHeight);
-  status_->setText(
-      QStringLiteral("瞳がありません。主画面の「ファイル」で瞳の画像を開いてください。"));
+  ShowStatus(QStringLiteral("瞳がありません。主画面の「ファイル」で瞳の画像を開いてください。"));
 }
 
 CStarImageDlg::~CStarImageDlg() = default;
@@ -349,14 +349,14 @@ void CStarImageDlg::Submit(StarImageRequest request) {
   if (!refusal.isEmpty()) {
     // What runs now computes settings the user has left behind.
     runner_.Cancel();
-    status_->setText(refusal);
+    ShowRefusal(refusal);
     return;
   }
   runner_.Submit([this, request = std::move(request)](
                      const CancelFlag& cancel,
                      const LatestOnlyRunner::ProgressSink& progress) -> LatestOnlyRunner::Delivery {
     StarImageOutcome outcome = ComputeStarImageOutcome(request, cancel, progress);
-    if (!outcome.computation && outcome.refusal.isEmpty()) return nullptr;
+    if (outcome.end == StarImageEnd::kCancelled) return nullptr;
     return [this, outcome = std::move(outcome)] { ShowOutcome(outcome); };
   });
 }
@@ -364,8 +364,8 @@ void CStarImageDlg::Submit(StarImageRequest request) {
 void CStarImageDlg::Cancel() {
   if (!runner_.IsBusy()) return;
   runner_.Cancel();
-  status_->setText(shown_ ? QStringLiteral("中止しました。表示は前の結果のままです。")
-                          : QStringLiteral("中止しました。"));
+  ShowStatus(shown_ ? QStringLiteral("中止しました。表示は前の結果のままです。")
+                    : QStringLiteral("中止しました。"));
 }
 
 void CStarImageDlg::hideEvent(QHideEvent* event) {
@@ -377,7 +377,7 @@ void CStarImageDlg::OnStarted() {
   cancel_->setEnabled(true);
   progress_->setValue(0);
   progress_->setTextVisible(true);
-  status_->setText(QStringLiteral("計算しています..."));
+  ShowStatus(QStringLiteral("計算しています..."));
 }
 
 void CStarImageDlg::OnIdle(bool /*delivered*/) {
@@ -389,12 +389,24 @@ void CStarImageDlg::OnIdle(bool /*delivered*/) {
 }
 
 void CStarImageDlg::ShowOutcome(const StarImageOutcome& outcome) {
-  if (!outcome.computation) {
-    status_->setText(outcome.refusal);
+  if (outcome.end == StarImageEnd::kRefused) {
+    // The last result stays in view, as the designer keeps its last pupil,
+    // while the user changes what was refused.
+    ShowRefusal(outcome.refusal);
     return;
   }
   shown_ = outcome.computation;
   ShowComputation();
+}
+
+void CStarImageDlg::ShowStatus(const QString& text) {
+  status_->setStyleSheet(QString());
+  status_->setText(text);
+}
+
+void CStarImageDlg::ShowRefusal(const QString& text) {
+  status_->setStyleSheet(QLatin1String(kRefusalStyleSheet));
+  status_->setText(text);
 }
 
 void CStarImageDlg::ShowComputation() {
@@ -419,10 +431,10 @@ void CStarImageDlg::ShowComputation() {
 
   for (QPushButton* button : {saveFits_, saveCsv_, savePng_}) button->setEnabled(true);
   const QString source = pupilName_.isEmpty() ? QString() : pupilName_ + QStringLiteral(": ");
-  status_->setText(source + QStringLiteral("N = %1, Q = %2, %3 秒")
-                                .arg(analysis.image.pupilSide)
-                                .arg(analysis.image.padFactor)
-                                .arg(shown_->seconds, 0, 'f', 2));
+  ShowStatus(source + QStringLiteral("N = %1, Q = %2, %3 秒")
+                          .arg(analysis.image.pupilSide)
+                          .arg(analysis.image.padFactor)
+                          .arg(shown_->seconds, 0, 'f', 2));
 }
 
 void CStarImageDlg::RedrawPicture() {
@@ -439,7 +451,7 @@ void CStarImageDlg::SaveBytes(const QString& title, const QString& suggestedName
     tellUser(Utf8(WriteFailureMessage(target, error)));
     return;
   }
-  status_->setText(QStringLiteral("%1 に保存しました。").arg(ShownFileName(path)));
+  ShowStatus(QStringLiteral("%1 に保存しました。").arg(ShownFileName(path)));
 }
 
 void CStarImageDlg::ExportFits() {

@@ -89,6 +89,10 @@ class CStarImageDlg : public QDialog {
   StarImageRequest CurrentRequest() const;
   bool SameTransformAsShown(const StarImageRequest& request) const;
   void ShowOutcome(const StarImageOutcome& outcome);
+  // The line under the progress bar: how the work stands, or in red why a
+  // request was refused.
+  void ShowStatus(const QString& text);
+  void ShowRefusal(const QString& text);
   void ShowComputation();
   void RedrawPicture();
   void OnStarted();

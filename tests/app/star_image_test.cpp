@@ -346,5 +346,50 @@ TEST(MainDialog, StarImageFollowsTheDesignerUntilABitmapIsShown) {
       << "no longer following the designer";
 }
 
+// Whether the widget shows text in the dark red of a refusal.
+bool ShowsRedText(QWidget* widget) {
+  const QImage shot = widget->grab().toImage();
+  for (int y = 0; y < shot.height(); ++y)
+    for (int x = 0; x < shot.width(); ++x) {
+      const QRgb pixel = shot.pixel(x, y);
+      if (qRed(pixel) > 120 && qGreen(pixel) < 60 && qBlue(pixel) < 60) return true;
+    }
+  return false;
+}
+
+// An opaque pupil has no star image: the window must say so, not compute for ever.
+TEST(MainDialog, ADesignThatLetsNoLightThroughIsToldInRed) {
+  CVokaDlg dialog;
+  dialog.OnDesign();
+  CDesignerDlg* designer = dialog.Designer();
+  designer->findChild<QPushButton*>(QStringLiteral("IDC_DESIGN_STARIMAGE"))->click();
+  CStarImageDlg* window = dialog.StarImageWindow();
+  ASSERT_NE(window, nullptr);
+  window->findChild<QSpinBox*>(QStringLiteral("sideN"))->setValue(64);
+  ASSERT_TRUE(RunUntil([window] { return !window->IsComputing() && window->Shown(); }));
+  const StarImageComputation* before = window->Shown();
+  auto* status = window->findChild<QLabel*>(QStringLiteral("status"));
+  EXPECT_FALSE(ShowsRedText(status)) << status->text().toStdString();
+
+  // Four vanes wider than the aperture cover all of it.
+  pupils::PupilDesign design = designer->Design();
+  design.vanes.clear();
+  for (const double angleDeg : {0.0, 90.0, 180.0, 270.0})
+    design.vanes.push_back(pupils::Vane{pupils::VaneShape::kStraight, angleDeg,
+                                        4 * design.apertureDiameterMm, 0.0, 100.0});
+  designer->SetDesign(design);
+  ASSERT_TRUE(RunUntil([window] { return !window->IsComputing(); }));
+  EXPECT_EQ(status->text(), NoLightRefusal());
+  EXPECT_TRUE(ShowsRedText(status));
+  EXPECT_EQ(window->Shown(), before) << "the last star image stays in view";
+
+  design.vanes.resize(1);
+  design.vanes[0].widthMm = 2.0;
+  designer->SetDesign(design);
+  ASSERT_TRUE(RunUntil([window] { return !window->IsComputing(); }));
+  EXPECT_NE(window->Shown(), before);
+  EXPECT_FALSE(ShowsRedText(status)) << status->text().toStdString();
+}
+
 }  // namespace
 }  // namespace voka
