@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "app/common/latest_only_runner.h"
 #include "pupils/pupil_design.h"
 
 class QComboBox;
@@ -12,6 +13,7 @@ class QDoubleSpinBox;
 class QHBoxLayout;
 class QLabel;
 class QListWidget;
+class QProgressBar;
 class QPushButton;
 class QSlider;
 class QSpinBox;
@@ -41,7 +43,12 @@ class CDesignerDlg : public QDialog {
 
   void OnOpenDesign();
   void OnSaveDesign();
+  // Asks for a file and starts writing the bitmap on the saver's thread;
+  // IsSaving turns false when it is written or refused.
   void OnSavePupil();
+  bool IsSaving() const;
+  // Stops a bitmap being saved; the file is left as it was.
+  void CancelSave();
   void OnUsePupil();
 
   // More commands (a star-image window) go into the row of buttons.
@@ -70,6 +77,7 @@ class CDesignerDlg : public QDialog {
   void RemoveVane();
   void Changed();
   void ShowPreview();
+  void ShowSaving(bool saving);
 
   pupils::PupilDesign design_;
   std::vector<double> previewFractions_;
@@ -96,6 +104,9 @@ class CDesignerDlg : public QDialog {
   QPushButton* savePupil_ = nullptr;
   QPushButton* saveDesign_ = nullptr;
   QHBoxLayout* commands_ = nullptr;
+  QProgressBar* saveProgress_ = nullptr;
+  QPushButton* cancelSave_ = nullptr;
+  LatestOnlyRunner saver_;
 };
 
 }  // namespace voka

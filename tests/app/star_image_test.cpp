@@ -288,6 +288,7 @@ TEST(MainDialog, StarImageButtonAndMenuOpenTheWindowOnTheOpenPupil) {
   EXPECT_EQ(button->geometry(), QRect(432, 152, 88, 24));
   EXPECT_EQ(button->text(), QString::fromUtf8("星像..."));
   dialog.OnOpenImage();
+  ASSERT_TRUE(RunUntil([&dialog] { return !dialog.IsOpening(); }));
 
   bool chosen = false;
   test::WithContextMenu(
