@@ -18,13 +18,16 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <filesystem>
 
 #include "app/common/refusal_style.h"
 #include "app/star_image/curve_chart.h"
 #include "app/star_image/psf_view.h"
 #include "app/star_image/star_image_presentation.h"
+#include "dib/dib_draw.h"
 #include "dib/dib_red_channel.h"
 #include "output/file_replace.h"
 #include "output/write_failure_message.h"
@@ -63,6 +66,20 @@ QString ShownFileName(const QString& path) {
       shown += c;
   }
   return shown;
+}
+
+// The side of the square pupil a bitmap makes (its larger dimension), found
+// without decoding it; 0 when it cannot be a pupil: not drawable, or larger
+// than the engine takes.
+int BitmapPupilSide(const DibHandle& dib) {
+  if (!dib || !DibCanPaint(dib)) return 0;
+  const DibRect whole = DibWholeImage(dib);
+  const std::int64_t width = std::int64_t{whole.right} - whole.left;
+  const std::int64_t height = std::int64_t{whole.bottom} - whole.top;
+  if (width <= 0 || height <= 0 || width > psf::kMaximumPupilSide ||
+      height > psf::kMaximumPupilSide)
+    return 0;
+  return static_cast<int>(std::max(width, height));
 }
 
 QString Utf8(const std::string& text) {
@@ -234,9 +251,10 @@ void CStarImageDlg::ConnectControls() {
   connect(&runner_, &LatestOnlyRunner::Idle, this, &CStarImageDlg::OnIdle);
   connect(cancel_, &QPushButton::clicked, this, &CStarImageDlg::Cancel);
 
-  // N matters only for a pupil the window renders; a fixed grid has its own.
+  // N matters only for a pupil the window renders; a fixed grid or a
+  // bitmap has its own.
   connect(sideN_, &QSpinBox::valueChanged, this, [this] {
-    if (!renderer_) return;
+    if (!renderer_ || !sideN_->isEnabled()) return;
     ++pupilVersion_;
     Recompute();
   });
@@ -266,16 +284,25 @@ void CStarImageDlg::SetPupilSide(int side, bool chosenByWindow) {
 }
 
 void CStarImageDlg::ShowBitmapPupil(const DibHandle& dib, const QString& fileName) {
-  const RedChannel channel = DibRedChannel(dib, psf::kMaximumPupilSide);
-  psf::PupilAmplitude pupil = psf::PupilFromRedChannel(channel.red, channel.width, channel.height);
-  if (pupil.side <= 0) {
+  const int side = BitmapPupilSide(dib);
+  if (side <= 0) {
     tellUser(QStringLiteral("%1 は星像にできません。一辺 %2 画素までの、表示できる形式の BMP "
                             "画像を開いてください。")
                  .arg(ShownFileName(fileName))
                  .arg(psf::kMaximumPupilSide));
     return;
   }
-  SetFixedPupil(std::move(pupil), apertureMm_->value(), ShownFileName(fileName));
+  // An 8192-pixel bitmap makes half a gigabyte of amplitudes: it is decoded
+  // on the computing thread, at its own size.
+  pupil_ = nullptr;
+  renderer_ = [dib](int /*side*/) {
+    const RedChannel channel = DibRedChannel(dib, psf::kMaximumPupilSide);
+    return psf::PupilFromRedChannel(channel.red, channel.width, channel.height);
+  };
+  pupilName_ = ShownFileName(fileName);
+  ++pupilVersion_;
+  SetPupilSide(side, false);
+  Recompute();
 }
 
 void CStarImageDlg::ShowPupil(const psf::PupilAmplitude& pupil, double apertureDiameterMm) {

@@ -41,9 +41,9 @@ class CStarImageDlg : public QDialog {
   explicit CStarImageDlg(QWidget* parent = nullptr);
   ~CStarImageDlg() override;
 
-  // A bitmap's red channel at its own size; the aperture stays as set in the
-  // window. A bitmap the painter cannot draw or one too large is refused
-  // with a message.
+  // A bitmap's red channel at its own size, decoded on the computing thread;
+  // the aperture stays as set in the window. A bitmap the painter cannot
+  // draw or one too large is refused with a message.
   void ShowBitmapPupil(const DibHandle& dib, const QString& fileName);
 
   // The latest computation shown, or null; for the exports and the tests.
