@@ -27,6 +27,7 @@
 #include "dib/dib_refusal.h"
 #include "output/result_table.h"
 #include "output/shown_text.h"
+#include "pupils/open_fraction_render.h"
 #include "pupils/pupil_bitmap.h"
 #include "resources/resource_ids.h"
 #include "resources/strings.h"
@@ -308,7 +309,7 @@ void CVokaDlg::OnDesignStarImage() {
 // computing thread at the side the window chooses.
 void CVokaDlg::ShowDesignStarImage(const pupils::PupilDesign& design) {
   starImage_->ShowRenderedPupil([design](int side) { return StarPupilOfDesign(design, side); },
-                                design.apertureDiameterMm);
+                                design.apertureDiameterMm, pupils::kMaxRenderSidePixels);
 }
 
 }  // namespace voka

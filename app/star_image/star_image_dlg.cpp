@@ -295,6 +295,7 @@ void CStarImageDlg::ShowBitmapPupil(const DibHandle& dib, const QString& fileNam
   // An 8192-pixel bitmap makes half a gigabyte of amplitudes: it is decoded
   // on the computing thread, at its own size.
   pupil_ = nullptr;
+  largestRenderSide_ = psf::kMaximumPupilSide;
   renderer_ = [dib](int /*side*/) {
     const RedChannel channel = DibRedChannel(dib, psf::kMaximumPupilSide);
     return psf::PupilFromRedChannel(channel.red, channel.width, channel.height);
@@ -327,9 +328,11 @@ void CStarImageDlg::SetFixedPupil(psf::PupilAmplitude pupil, double apertureDiam
   Recompute();
 }
 
-void CStarImageDlg::ShowRenderedPupil(PupilRenderer renderer, double apertureDiameterMm) {
+void CStarImageDlg::ShowRenderedPupil(PupilRenderer renderer, double apertureDiameterMm,
+                                      int largestSide) {
   pupil_ = nullptr;
   renderer_ = std::move(renderer);
+  largestRenderSide_ = largestSide;
   pupilName_.clear();
   ++pupilVersion_;
   SetPupilSide(sideN_->value(), true);
@@ -345,6 +348,7 @@ StarImageRequest CStarImageDlg::CurrentRequest() const {
   request.pupil = pupil_;
   request.renderPupil = renderer_;
   request.renderSide = sideN_->value();
+  request.largestRenderSide = largestRenderSide_;
   request.pupilVersion = pupilVersion_;
   request.settings.padFactor = padQ_->value();
   request.settings.wavelengthNm = wavelengthNm_->value();

@@ -62,7 +62,9 @@ class CStarImageDlg : public QDialog {
   // A pupil that can be sampled at any side: the window's N chooses it, and
   // it is rendered on the computing thread, so the renderer must own what it
   // draws from (a copy of the design, not a reference into the designer).
-  void ShowRenderedPupil(voka::PupilRenderer renderer, double apertureDiameterMm);
+  // An N over the renderer's largest side is refused, naming that side.
+  void ShowRenderedPupil(voka::PupilRenderer renderer, double apertureDiameterMm,
+                         int largestSide = psf::kMaximumPupilSide);
   void Cancel();
 
  signals:
@@ -107,6 +109,7 @@ class CStarImageDlg : public QDialog {
   LatestOnlyRunner runner_;
   std::shared_ptr<const psf::PupilAmplitude> pupil_;
   PupilRenderer renderer_;
+  int largestRenderSide_ = psf::kMaximumPupilSide;
   std::shared_ptr<const StarImageComputation> shown_;
   QString pupilName_;
   quint64 pupilVersion_ = 0;

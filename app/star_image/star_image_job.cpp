@@ -88,6 +88,11 @@ QString CheckStarImageRequest(const StarImageRequest& request) {
   if (side <= 0 || side > psf::kMaximumPupilSide)
     return QStringLiteral("瞳の一辺 N は 1 から %1 画素にしてください。")
         .arg(psf::kMaximumPupilSide);
+  if (!request.pupil && side > request.largestRenderSide)
+    return QStringLiteral(
+               "この瞳は一辺 %1 画素まで描けます (いまは N = %2)。N を小さくしてください。")
+        .arg(request.largestRenderSide)
+        .arg(side);
   if (static_cast<long long>(side) * request.settings.padFactor > psf::kMaximumPaddedSide)
     return QStringLiteral("N × Q が %1 を超えます (いまは %2 × %3)。N か Q を小さくしてください。")
         .arg(psf::kMaximumPaddedSide)

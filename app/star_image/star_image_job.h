@@ -7,6 +7,7 @@
 #include "app/common/cancel_flag.h"
 #include "app/common/latest_only_runner.h"
 #include "psf/psf_analysis.h"
+#include "psf/pupil_amplitude.h"
 #include "psf/zoomed_image.h"
 
 namespace voka {
@@ -21,6 +22,8 @@ struct StarImageRequest {
   std::shared_ptr<const psf::PupilAmplitude> pupil;
   PupilRenderer renderPupil;
   int renderSide = 0;
+  // The largest side the renderer draws; a larger N is refused as a size.
+  int largestRenderSide = psf::kMaximumPupilSide;
   // Counts the pupils the window has been given; the computation keeps it
   // so the window knows which pupil a result belongs to.
   quint64 pupilVersion = 0;

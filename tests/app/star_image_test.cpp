@@ -183,6 +183,17 @@ TEST_F(StarImageWindow, RendersAtTheChosenSideAndRefusesAnOversizedGrid) {
   EXPECT_FALSE(window_.IsComputing());
   EXPECT_TRUE(Status().contains(QStringLiteral("16384"))) << Status().toStdString();
   EXPECT_EQ(window_.Shown(), before);
+
+  // A renderer that draws up to 100 pixels: a larger N is refused as a size.
+  Child<QSpinBox>("sideN")->setValue(64);
+  window_.ShowRenderedPupil([](int side) { return ShapeAmplitude(PupilShape::kClear, side); },
+                            150.0, 100);
+  ASSERT_TRUE(Settle());
+  ASSERT_NE(window_.Shown(), nullptr) << Status().toStdString();
+  EXPECT_EQ(window_.Shown()->analysis->image.pupilSide, 64);
+  Child<QSpinBox>("sideN")->setValue(101);
+  EXPECT_FALSE(window_.IsComputing());
+  EXPECT_TRUE(Status().contains(QStringLiteral(" 100 "))) << Status().toStdString();
 }
 
 TEST_F(StarImageWindow, ExportsWriteWholeFilesAndNameTheFileThatFailed) {
