@@ -1,6 +1,5 @@
 #include "app/designer/designer_dlg.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
