@@ -1,7 +1,7 @@
 #include "app/voka_app.h"
 
-#include "app/module_dir.h"
-#include "app/voka_dlg.h"
+#include "app/common/module_dir.h"
+#include "app/main_dialog/voka_dlg.h"
 
 namespace voka {
 

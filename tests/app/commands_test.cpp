@@ -6,11 +6,15 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <algorithm>
+#include <fstream>
 
-#include "app/module_dir.h"
-#include "app/voka_dlg.h"
+#include "app/common/module_dir.h"
+#include "app/main_dialog/voka_dlg.h"
 #include "canvas/canvas_view.h"
+#include "pupils/pupil_bitmap.h"
 #include "reference/pupil_images.h"
+#include "support/run_until.h"
 #include "support/scratch_files.h"
 
 namespace voka {
@@ -36,6 +40,7 @@ class DialogCommands : public testing::Test {
   void Open(const QString& path) {
     nextChoice_ = path;
     dialog_.findChild<QPushButton*>(QStringLiteral("IDC_FILE"))->click();
+    ASSERT_TRUE(test::RunUntil([this] { return !dialog_.IsOpening(); }));
   }
   void Press(const char* button) {
     dialog_.findChild<QPushButton*>(QString::fromLatin1(button))->click();
@@ -100,6 +105,45 @@ TEST_F(DialogCommands, JapaneseFolderNamesWork) {
   Open(QString::fromStdU16String((folder / std::filesystem::path(u8"瞳.bmp")).u16string()));
   EXPECT_TRUE(messages_.isEmpty()) << messages_.join(QStringLiteral("\n")).toStdString();
   EXPECT_TRUE(dialog_.CurrentDib());
+}
+
+// A large bitmap is read on a thread: the window answers, the bar follows
+// the read, and a newer choice wins over a read still running.
+TEST_F(DialogCommands, ALargeBitmapIsReadWhileTheWindowAnswers) {
+  constexpr int kSide = 4096;  // 16 MiB at 8 bits a pixel: four pieces of the read
+  const std::filesystem::path large = folder_.path() / "large.bmp";
+  {
+    const bmp_writer::Bytes bytes =
+        pupils::PupilBitmap(pupils::PupilDesign{}, kSide, pupils::PupilBitmapForm::kGrey8);
+    std::ofstream(large, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+  }
+  Open(Sample("clear_128_24.bmp"));
+  Press("IDC_FFT");
+  const int fftProgress = dialog_.m_progress->value();
+  QList<int> barValues;
+  QObject::connect(dialog_.m_progress, &QProgressBar::valueChanged,
+                   [&barValues](int value) { barValues.push_back(value); });
+
+  nextChoice_ = QString::fromStdString(large.string());
+  dialog_.OnOpenImage();
+  EXPECT_TRUE(dialog_.IsOpening()) << "the read held the window";
+  EXPECT_FALSE(dialog_.findChild<QPushButton*>(QStringLiteral("IDC_FFT"))->isEnabled());
+  EXPECT_EQ(dialog_.CurrentDib().Layout().width, 128) << "the old pupil until the new one is read";
+  ASSERT_TRUE(test::RunUntil([this] { return !dialog_.IsOpening(); }));
+  EXPECT_TRUE(messages_.isEmpty()) << messages_.join(QStringLiteral("\n")).toStdString();
+  ASSERT_TRUE(dialog_.CurrentDib());
+  EXPECT_EQ(dialog_.CurrentDib().Layout().width, kSide);
+  EXPECT_TRUE(std::any_of(barValues.begin(), barValues.end(), [](int value) {
+    return value > 0 && value < 100;
+  })) << "the bar did not follow the read";
+  EXPECT_EQ(dialog_.m_progress->value(), fftProgress) << "the bar keeps the last command's end";
+  EXPECT_TRUE(dialog_.findChild<QPushButton*>(QStringLiteral("IDC_FFT"))->isEnabled());
+
+  dialog_.OnOpenImage();
+  Open(Sample("clear_128_8.bmp"));
+  EXPECT_EQ(dialog_.CurrentDib().Layout().width, 128) << "a superseded read came last";
 }
 
 TEST_F(DialogCommands, FftDrawsTheResultsAndWritesTheTable) {

@@ -5,16 +5,20 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QSpinBox>
 
 #include "analysis/pupil_sampling.h"
-#include "app/designer_dlg.h"
-#include "app/voka_dlg.h"
+#include "app/designer/designer_dlg.h"
+#include "app/main_dialog/voka_dlg.h"
 #include "pupils/design_presets.h"
+#include "pupils/pupil_bitmap.h"
 #include "support/context_menu.h"
+#include "support/run_until.h"
 #include "support/scratch_files.h"
 
 namespace voka {
@@ -78,8 +82,68 @@ TEST_F(Designer, SavedDesignOpensAgainAndWriteFailuresAreTold) {
     return QString::fromStdString((folder.path() / "gone" / "pupil.bmp").string());
   };
   designer_.OnSavePupil();
+  ASSERT_TRUE(test::RunUntil([this] { return !designer_.IsSaving(); }));
   ASSERT_EQ(messages_.size(), 1);
   EXPECT_TRUE(messages_[0].contains(QStringLiteral("pupil.bmp"))) << messages_[0].toStdString();
+}
+
+// A second signal for one change would start a star image only to throw it away.
+TEST_F(Designer, EachPresetAndEachOpenedFileIsOneChange) {
+  const auto presets = pupils::DesignPresets();
+  auto* list = Child<QComboBox>(designer_, "presets");
+  for (int index = 0; index < static_cast<int>(presets.size()); ++index) {
+    changes_.clear();
+    designer_.ApplyPreset(index);
+    EXPECT_EQ(changes_.size(), 1u) << "preset " << index;
+    changes_.clear();
+    emit list->activated(index);  // as a person picks it in the list
+    EXPECT_EQ(changes_.size(), 1u) << "preset " << index << " from the list";
+  }
+
+  test::ScratchFolder folder("designer-once");
+  const QString file = QString::fromStdString((folder.path() / "once.json").string());
+  designer_.chooseSaveFile = [&](const QString&) { return file; };
+  designer_.OnSaveDesign();
+  designer_.chooseOpenFile = [&](const QString&) { return file; };
+  changes_.clear();
+  designer_.OnOpenDesign();
+  EXPECT_EQ(changes_.size(), 1u) << "opened file";
+}
+
+// A large bitmap is drawn and written on a thread, and a cancelled save
+// leaves the file as it was.
+TEST_F(Designer, LargeBitmapIsSavedOnAThreadAndCancelWritesNothing) {
+  test::ScratchFolder folder("designer-save");
+  const std::filesystem::path target = folder.path() / "pupil.bmp";
+  designer_.chooseSaveFile = [&](const QString&) {
+    return QString::fromStdString(target.string());
+  };
+  auto* side = Child<QSpinBox>(designer_, "bitmapSide");
+  side->setValue(2048);  // long enough to cancel, short enough for a test
+  const int sidePixels = side->value();
+  designer_.show();
+
+  designer_.OnSavePupil();
+  EXPECT_TRUE(designer_.IsSaving()) << "the save held the window";
+  EXPECT_TRUE(Child<QPushButton>(designer_, "cancelSave")->isVisible());
+  EXPECT_FALSE(Child<QPushButton>(designer_, "savePupil")->isEnabled());
+  const pupils::PupilDesign saved = designer_.Design();
+  Child<QDoubleSpinBox>(designer_, "angle")->setValue(33.0);  // the designer answers meanwhile
+  ASSERT_TRUE(test::RunUntil([this] { return !designer_.IsSaving(); }));
+  EXPECT_TRUE(messages_.isEmpty()) << messages_.join('\n').toStdString();
+  const bmp_writer::Bytes expected = pupils::PupilBitmap(saved, sidePixels);
+  EXPECT_EQ(test::ReadFileBytes(target),
+            std::string(reinterpret_cast<const char*>(expected.data()), expected.size()))
+      << "not the design as it was when saved";
+  EXPECT_FALSE(Child<QPushButton>(designer_, "cancelSave")->isVisible());
+  EXPECT_TRUE(Child<QPushButton>(designer_, "savePupil")->isEnabled());
+
+  const std::string before = test::ReadFileBytes(target);
+  designer_.OnSavePupil();
+  Child<QPushButton>(designer_, "cancelSave")->click();
+  ASSERT_TRUE(test::RunUntil([this] { return !designer_.IsSaving(); }));
+  EXPECT_TRUE(test::ReadFileBytes(target) == before) << "a cancelled save wrote the file";
+  EXPECT_TRUE(messages_.isEmpty());
 }
 
 TEST(MainDialogDesign, UsedPupilIsTheCurrentPupilWithItsThumbnail) {

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/about_dlg.h"
-#include "app/voka_dlg.h"
+#include "app/main_dialog/about_dlg.h"
+#include "app/main_dialog/voka_dlg.h"
 #include "canvas/canvas_view.h"
 #include "resources/resource_ids.h"
 #include "support/context_menu.h"

@@ -1,4 +1,4 @@
-#include "app/module_dir.h"
+#include "app/common/module_dir.h"
 
 #include <gtest/gtest.h>
 

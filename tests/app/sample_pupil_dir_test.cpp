@@ -1,11 +1,11 @@
-#include "app/sample_pupil_dir.h"
+#include "app/main_dialog/sample_pupil_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <QPushButton>
 
-#include "app/module_dir.h"
-#include "app/voka_dlg.h"
+#include "app/common/module_dir.h"
+#include "app/main_dialog/voka_dlg.h"
 #include "reference/pupil_images.h"
 #include "support/scratch_files.h"
 

@@ -13,11 +13,11 @@
 #include <functional>
 #include <numeric>
 
-#include "app/curve_chart.h"
-#include "app/designer_dlg.h"
-#include "app/psf_view.h"
-#include "app/star_image_dlg.h"
-#include "app/voka_dlg.h"
+#include "app/designer/designer_dlg.h"
+#include "app/main_dialog/voka_dlg.h"
+#include "app/star_image/curve_chart.h"
+#include "app/star_image/psf_view.h"
+#include "app/star_image/star_image_dlg.h"
 #include "dib/dib_red_channel.h"
 #include "psf/curves_csv.h"
 #include "reference/pupil_images.h"
@@ -183,6 +183,17 @@ TEST_F(StarImageWindow, RendersAtTheChosenSideAndRefusesAnOversizedGrid) {
   EXPECT_FALSE(window_.IsComputing());
   EXPECT_TRUE(Status().contains(QStringLiteral("16384"))) << Status().toStdString();
   EXPECT_EQ(window_.Shown(), before);
+
+  // A renderer that draws up to 100 pixels: a larger N is refused as a size.
+  Child<QSpinBox>("sideN")->setValue(64);
+  window_.ShowRenderedPupil([](int side) { return ShapeAmplitude(PupilShape::kClear, side); },
+                            150.0, 100);
+  ASSERT_TRUE(Settle());
+  ASSERT_NE(window_.Shown(), nullptr) << Status().toStdString();
+  EXPECT_EQ(window_.Shown()->analysis->image.pupilSide, 64);
+  Child<QSpinBox>("sideN")->setValue(101);
+  EXPECT_FALSE(window_.IsComputing());
+  EXPECT_TRUE(Status().contains(QStringLiteral(" 100 "))) << Status().toStdString();
 }
 
 TEST_F(StarImageWindow, ExportsWriteWholeFilesAndNameTheFileThatFailed) {
@@ -288,6 +299,7 @@ TEST(MainDialog, StarImageButtonAndMenuOpenTheWindowOnTheOpenPupil) {
   EXPECT_EQ(button->geometry(), QRect(432, 152, 88, 24));
   EXPECT_EQ(button->text(), QString::fromUtf8("星像..."));
   dialog.OnOpenImage();
+  ASSERT_TRUE(RunUntil([&dialog] { return !dialog.IsOpening(); }));
 
   bool chosen = false;
   test::WithContextMenu(
@@ -344,6 +356,51 @@ TEST(MainDialog, StarImageFollowsTheDesignerUntilABitmapIsShown) {
   ASSERT_TRUE(RunUntil([window] { return !window->IsComputing(); }));
   EXPECT_NEAR(window->Shown()->analysis->numbers.peakRatio, 0.75 * 0.75, 0.02)
       << "no longer following the designer";
+}
+
+// Whether the widget shows text in the dark red of a refusal.
+bool ShowsRedText(QWidget* widget) {
+  const QImage shot = widget->grab().toImage();
+  for (int y = 0; y < shot.height(); ++y)
+    for (int x = 0; x < shot.width(); ++x) {
+      const QRgb pixel = shot.pixel(x, y);
+      if (qRed(pixel) > 120 && qGreen(pixel) < 60 && qBlue(pixel) < 60) return true;
+    }
+  return false;
+}
+
+// An opaque pupil has no star image: the window must say so, not compute for ever.
+TEST(MainDialog, ADesignThatLetsNoLightThroughIsToldInRed) {
+  CVokaDlg dialog;
+  dialog.OnDesign();
+  CDesignerDlg* designer = dialog.Designer();
+  designer->findChild<QPushButton*>(QStringLiteral("IDC_DESIGN_STARIMAGE"))->click();
+  CStarImageDlg* window = dialog.StarImageWindow();
+  ASSERT_NE(window, nullptr);
+  window->findChild<QSpinBox*>(QStringLiteral("sideN"))->setValue(64);
+  ASSERT_TRUE(RunUntil([window] { return !window->IsComputing() && window->Shown(); }));
+  const StarImageComputation* before = window->Shown();
+  auto* status = window->findChild<QLabel*>(QStringLiteral("status"));
+  EXPECT_FALSE(ShowsRedText(status)) << status->text().toStdString();
+
+  // Four vanes wider than the aperture cover all of it.
+  pupils::PupilDesign design = designer->Design();
+  design.vanes.clear();
+  for (const double angleDeg : {0.0, 90.0, 180.0, 270.0})
+    design.vanes.push_back(pupils::Vane{pupils::VaneShape::kStraight, angleDeg,
+                                        4 * design.apertureDiameterMm, 0.0, 100.0});
+  designer->SetDesign(design);
+  ASSERT_TRUE(RunUntil([window] { return !window->IsComputing(); }));
+  EXPECT_EQ(status->text(), NoLightRefusal());
+  EXPECT_TRUE(ShowsRedText(status));
+  EXPECT_EQ(window->Shown(), before) << "the last star image stays in view";
+
+  design.vanes.resize(1);
+  design.vanes[0].widthMm = 2.0;
+  designer->SetDesign(design);
+  ASSERT_TRUE(RunUntil([window] { return !window->IsComputing(); }));
+  EXPECT_NE(window->Shown(), before);
+  EXPECT_FALSE(ShowsRedText(status)) << status->text().toStdString();
 }
 
 }  // namespace

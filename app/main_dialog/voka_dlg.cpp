@@ -1,4 +1,4 @@
-#include "app/voka_dlg.h"
+#include "app/main_dialog/voka_dlg.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -12,19 +12,22 @@
 #include "analysis/fft_analysis.h"
 #include "analysis/pupil_sampling.h"
 #include "analysis/ray_trace_analysis.h"
-#include "app/about_dlg.h"
-#include "app/app_icon.h"
 #include "app/batch/psf_design_pupil.h"
-#include "app/designer_dlg.h"
-#include "app/module_dir.h"
-#include "app/sample_pupil_dir.h"
-#include "app/star_image_dlg.h"
-#include "app/system_menu.h"
+#include "app/common/module_dir.h"
+#include "app/designer/designer_dlg.h"
+#include "app/main_dialog/about_dlg.h"
+#include "app/main_dialog/app_icon.h"
+#include "app/main_dialog/pupil_file_read.h"
+#include "app/main_dialog/sample_pupil_dir.h"
+#include "app/main_dialog/system_menu.h"
+#include "app/star_image/star_image_dlg.h"
 #include "canvas/canvas_view.h"
 #include "dib/dib_draw.h"
 #include "dib/dib_read.h"
+#include "dib/dib_refusal.h"
 #include "output/result_table.h"
 #include "output/shown_text.h"
+#include "pupils/open_fraction_render.h"
 #include "pupils/pupil_bitmap.h"
 #include "resources/resource_ids.h"
 #include "resources/strings.h"
@@ -83,6 +86,8 @@ bool CVokaDlg::OnInitDialog() {
   connect(ui_->IDC_RAYTRACE, &QPushButton::clicked, this, &CVokaDlg::OnRayTrace);
   connect(ui_->IDC_DESIGN, &QPushButton::clicked, this, &CVokaDlg::OnDesign);
   connect(ui_->IDC_STARIMAGE, &QPushButton::clicked, this, &CVokaDlg::OnStarImage);
+  connect(&opener_, &LatestOnlyRunner::ProgressChanged, m_progress, &QProgressBar::setValue);
+  connect(&opener_, &LatestOnlyRunner::Idle, this, &CVokaDlg::OnOpenEnded);
 
   AddAboutItemToSystemMenu();
   setWindowIcon(m_hIcon);
@@ -180,19 +185,39 @@ void CVokaDlg::OnOpenImage() {
   const QString path = chooseFile(initialPath);
   if (path.isEmpty()) return;
 
-  DibRefusal reason = DibRefusal::kNone;
-  currentDib_ = DibReadPath(ToPath(path), &reason);
-  currentPath_ = path;
-  // A form that cannot be drawn would leave a black thumbnail that looks
-  // like a closed pupil; it is refused like a damaged file.
-  if (currentDib_ && !DibCanPaint(currentDib_)) {
-    currentDib_ = DibHandle();
-    reason = DibRefusal::kUnsupportedForm;
-  }
+  // A bitmap of 8192 pixels a side is 192 MiB: it is read on the opener's
+  // thread while the window answers, its progress on the bar. Opening
+  // another file supersedes this one.
+  if (!opener_.IsBusy()) progressBeforeOpen_ = m_progress->value();
+  SetPupilCommandsEnabled(false);
+  opener_.Submit([this, path](const CancelFlag& cancel, const ProgressSink& progress) -> Delivery {
+    PupilFileRead read = ReadPupilFile(ToPath(path), cancel, progress);
+    if (cancel.IsRaised()) return nullptr;
+    return [this, path, read = std::move(read)] { ShowOpenedPupil(path, read); };
+  });
+}
 
+bool CVokaDlg::IsOpening() const {
+  return opener_.IsBusy();
+}
+
+void CVokaDlg::ShowOpenedPupil(const QString& path, const PupilFileRead& read) {
+  currentDib_ = read.dib;
+  currentPath_ = path;
   ShowNewPupil();
-  if (reason != DibRefusal::kNone)
-    TellAfterRepaint(EscapedForDisplay(DibRefusalMessage(reason, ToPath(path))));
+  if (read.refusal != DibRefusal::kNone)
+    TellAfterRepaint(EscapedForDisplay(DibRefusalMessage(read.refusal, ToPath(path))));
+}
+
+void CVokaDlg::OnOpenEnded() {
+  m_progress->setValue(progressBeforeOpen_);
+  SetPupilCommandsEnabled(true);
+}
+
+// The commands that act on the open pupil wait while another is read.
+void CVokaDlg::SetPupilCommandsEnabled(bool enabled) {
+  for (QPushButton* command : {ui_->IDC_FFT, ui_->IDC_RAYTRACE, ui_->IDC_STARIMAGE})
+    command->setEnabled(enabled);
 }
 
 void CVokaDlg::ShowNewPupil() {
@@ -226,6 +251,8 @@ void CVokaDlg::OnDesign() {
 // The bitmap's bytes go through the same reader as a file's, so that every
 // analysis sees exactly what it would see had the user saved and opened it.
 void CVokaDlg::OnUseDesign(const pupils::PupilDesign& design) {
+  // The designed pupil is the newer choice: a file still being read is dropped.
+  if (opener_.IsBusy()) opener_.Cancel();
   const bmp_writer::Bytes bytes = pupils::PupilBitmap(design, kDesignedPupilSidePixels);
   if (bytes.empty()) return;
   DibMemoryFile file(bytes);
@@ -282,7 +309,7 @@ void CVokaDlg::OnDesignStarImage() {
 // computing thread at the side the window chooses.
 void CVokaDlg::ShowDesignStarImage(const pupils::PupilDesign& design) {
   starImage_->ShowRenderedPupil([design](int side) { return StarPupilOfDesign(design, side); },
-                                design.apertureDiameterMm);
+                                design.apertureDiameterMm, pupils::kMaxRenderSidePixels);
 }
 
 }  // namespace voka

@@ -5,8 +5,8 @@
 #include <functional>
 #include <memory>
 
-#include "app/latest_only_runner.h"
-#include "app/star_image_job.h"
+#include "app/common/latest_only_runner.h"
+#include "app/star_image/star_image_job.h"
 #include "dib/dib_handle.h"
 #include "psf/pupil_amplitude.h"
 
@@ -41,9 +41,9 @@ class CStarImageDlg : public QDialog {
   explicit CStarImageDlg(QWidget* parent = nullptr);
   ~CStarImageDlg() override;
 
-  // A bitmap's red channel at its own size; the aperture stays as set in the
-  // window. A bitmap the painter cannot draw or one too large is refused
-  // with a message.
+  // A bitmap's red channel at its own size, decoded on the computing thread;
+  // the aperture stays as set in the window. A bitmap the painter cannot
+  // draw or one too large is refused with a message.
   void ShowBitmapPupil(const DibHandle& dib, const QString& fileName);
 
   // The latest computation shown, or null; for the exports and the tests.
@@ -62,7 +62,9 @@ class CStarImageDlg : public QDialog {
   // A pupil that can be sampled at any side: the window's N chooses it, and
   // it is rendered on the computing thread, so the renderer must own what it
   // draws from (a copy of the design, not a reference into the designer).
-  void ShowRenderedPupil(voka::PupilRenderer renderer, double apertureDiameterMm);
+  // An N over the renderer's largest side is refused, naming that side.
+  void ShowRenderedPupil(voka::PupilRenderer renderer, double apertureDiameterMm,
+                         int largestSide = psf::kMaximumPupilSide);
   void Cancel();
 
  signals:
@@ -89,6 +91,10 @@ class CStarImageDlg : public QDialog {
   StarImageRequest CurrentRequest() const;
   bool SameTransformAsShown(const StarImageRequest& request) const;
   void ShowOutcome(const StarImageOutcome& outcome);
+  // The line under the progress bar: how the work stands, or in red why a
+  // request was refused.
+  void ShowStatus(const QString& text);
+  void ShowRefusal(const QString& text);
   void ShowComputation();
   void RedrawPicture();
   void OnStarted();
@@ -103,6 +109,7 @@ class CStarImageDlg : public QDialog {
   LatestOnlyRunner runner_;
   std::shared_ptr<const psf::PupilAmplitude> pupil_;
   PupilRenderer renderer_;
+  int largestRenderSide_ = psf::kMaximumPupilSide;
   std::shared_ptr<const StarImageComputation> shown_;
   QString pupilName_;
   quint64 pupilVersion_ = 0;

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string_view>
 
+#include "app/common/latest_only_runner.h"
 #include "canvas/canvas.h"
 #include "dib/dib_handle.h"
 
@@ -25,10 +26,13 @@ namespace voka {
 
 class CDesignerDlg;
 class CStarImageDlg;
+struct PupilFileRead;
 
 // The main window: five command buttons, the progress bar and the view of
-// the canvas. Every command runs to completion on the user-interface thread
-// and ends by repainting, so its drawing is on screen before it returns.
+// the canvas. Every command but opening a file runs to completion on the
+// user-interface thread and ends by repainting, so its drawing is on screen
+// before it returns; a file is read on a thread of its own, since a large
+// bitmap would hold the window for seconds.
 class CVokaDlg : public QDialog {
   Q_OBJECT
 
@@ -42,7 +46,10 @@ class CVokaDlg : public QDialog {
   explicit CVokaDlg(QWidget* parent = nullptr);
   ~CVokaDlg() override;
 
+  // Asks for a file and starts reading it; the pupil changes when the read
+  // ends (IsOpening turns false).
   void OnOpenImage();
+  bool IsOpening() const;
   void OnFft();
   void OnRayTrace();
   // Opens the pupil designer (one window, kept while the dialog lives).
@@ -90,6 +97,9 @@ class CVokaDlg : public QDialog {
   bool RefuseUnpaintable(const QString& path);
   // Clears the view and draws the pupil's thumbnail, as opening a file does.
   void ShowNewPupil();
+  void ShowOpenedPupil(const QString& path, const PupilFileRead& read);
+  void OnOpenEnded();
+  void SetPupilCommandsEnabled(bool enabled);
 
   std::unique_ptr<Ui::IDD_MAIN> ui_;
   Canvas canvas_;
@@ -100,6 +110,8 @@ class CVokaDlg : public QDialog {
 
   QPointer<CStarImageDlg> starImage_;
   bool starImageFollowsDesign_ = false;
+  LatestOnlyRunner opener_;
+  int progressBeforeOpen_ = 0;
   double pupilSum_ = 0.0;
   CDesignerDlg* designer_ = nullptr;
 };

@@ -3,9 +3,9 @@
 #include <QString>
 #include <vector>
 
-#include "app/curve_chart.h"
-#include "app/psf_view.h"
-#include "app/star_image_job.h"
+#include "app/star_image/curve_chart.h"
+#include "app/star_image/psf_view.h"
+#include "app/star_image/star_image_job.h"
 
 namespace voka {
 

@@ -1,4 +1,4 @@
-#include "app/star_image_dlg.h"
+#include "app/star_image/star_image_dlg.h"
 
 #include <QBuffer>
 #include <QChart>
@@ -18,12 +18,16 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <filesystem>
 
-#include "app/curve_chart.h"
-#include "app/psf_view.h"
-#include "app/star_image_presentation.h"
+#include "app/common/refusal_style.h"
+#include "app/star_image/curve_chart.h"
+#include "app/star_image/psf_view.h"
+#include "app/star_image/star_image_presentation.h"
+#include "dib/dib_draw.h"
 #include "dib/dib_red_channel.h"
 #include "output/file_replace.h"
 #include "output/write_failure_message.h"
@@ -62,6 +66,20 @@ QString ShownFileName(const QString& path) {
       shown += c;
   }
   return shown;
+}
+
+// The side of the square pupil a bitmap makes (its larger dimension), found
+// without decoding it; 0 when it cannot be a pupil: not drawable, or larger
+// than the engine takes.
+int BitmapPupilSide(const DibHandle& dib) {
+  if (!dib || !DibCanPaint(dib)) return 0;
+  const DibRect whole = DibWholeImage(dib);
+  const std::int64_t width = std::int64_t{whole.right} - whole.left;
+  const std::int64_t height = std::int64_t{whole.bottom} - whole.top;
+  if (width <= 0 || height <= 0 || width > psf::kMaximumPupilSide ||
+      height > psf::kMaximumPupilSide)
+    return 0;
+  return static_cast<int>(std::max(width, height));
 }
 
 QString Utf8(const std::string& text) {
@@ -110,8 +128,7 @@ CStarImageDlg::CStarImageDlg(QWidget* parent) : QDialog(parent) {
   BuildControls(layout);
   ConnectControls();
   resize(kInitialWidth, kInitialHeight);
-  status_->setText(
-      QStringLiteral("瞳がありません。主画面の「ファイル」で瞳の画像を開いてください。"));
+  ShowStatus(QStringLiteral("瞳がありません。主画面の「ファイル」で瞳の画像を開いてください。"));
 }
 
 CStarImageDlg::~CStarImageDlg() = default;
@@ -234,9 +251,10 @@ void CStarImageDlg::ConnectControls() {
   connect(&runner_, &LatestOnlyRunner::Idle, this, &CStarImageDlg::OnIdle);
   connect(cancel_, &QPushButton::clicked, this, &CStarImageDlg::Cancel);
 
-  // N matters only for a pupil the window renders; a fixed grid has its own.
+  // N matters only for a pupil the window renders; a fixed grid or a
+  // bitmap has its own.
   connect(sideN_, &QSpinBox::valueChanged, this, [this] {
-    if (!renderer_) return;
+    if (!renderer_ || !sideN_->isEnabled()) return;
     ++pupilVersion_;
     Recompute();
   });
@@ -266,16 +284,26 @@ void CStarImageDlg::SetPupilSide(int side, bool chosenByWindow) {
 }
 
 void CStarImageDlg::ShowBitmapPupil(const DibHandle& dib, const QString& fileName) {
-  const RedChannel channel = DibRedChannel(dib, psf::kMaximumPupilSide);
-  psf::PupilAmplitude pupil = psf::PupilFromRedChannel(channel.red, channel.width, channel.height);
-  if (pupil.side <= 0) {
+  const int side = BitmapPupilSide(dib);
+  if (side <= 0) {
     tellUser(QStringLiteral("%1 は星像にできません。一辺 %2 画素までの、表示できる形式の BMP "
                             "画像を開いてください。")
                  .arg(ShownFileName(fileName))
                  .arg(psf::kMaximumPupilSide));
     return;
   }
-  SetFixedPupil(std::move(pupil), apertureMm_->value(), ShownFileName(fileName));
+  // An 8192-pixel bitmap makes half a gigabyte of amplitudes: it is decoded
+  // on the computing thread, at its own size.
+  pupil_ = nullptr;
+  largestRenderSide_ = psf::kMaximumPupilSide;
+  renderer_ = [dib](int /*side*/) {
+    const RedChannel channel = DibRedChannel(dib, psf::kMaximumPupilSide);
+    return psf::PupilFromRedChannel(channel.red, channel.width, channel.height);
+  };
+  pupilName_ = ShownFileName(fileName);
+  ++pupilVersion_;
+  SetPupilSide(side, false);
+  Recompute();
 }
 
 void CStarImageDlg::ShowPupil(const psf::PupilAmplitude& pupil, double apertureDiameterMm) {
@@ -300,9 +328,11 @@ void CStarImageDlg::SetFixedPupil(psf::PupilAmplitude pupil, double apertureDiam
   Recompute();
 }
 
-void CStarImageDlg::ShowRenderedPupil(PupilRenderer renderer, double apertureDiameterMm) {
+void CStarImageDlg::ShowRenderedPupil(PupilRenderer renderer, double apertureDiameterMm,
+                                      int largestSide) {
   pupil_ = nullptr;
   renderer_ = std::move(renderer);
+  largestRenderSide_ = largestSide;
   pupilName_.clear();
   ++pupilVersion_;
   SetPupilSide(sideN_->value(), true);
@@ -318,6 +348,7 @@ StarImageRequest CStarImageDlg::CurrentRequest() const {
   request.pupil = pupil_;
   request.renderPupil = renderer_;
   request.renderSide = sideN_->value();
+  request.largestRenderSide = largestRenderSide_;
   request.pupilVersion = pupilVersion_;
   request.settings.padFactor = padQ_->value();
   request.settings.wavelengthNm = wavelengthNm_->value();
@@ -349,14 +380,14 @@ void CStarImageDlg::Submit(StarImageRequest request) {
   if (!refusal.isEmpty()) {
     // What runs now computes settings the user has left behind.
     runner_.Cancel();
-    status_->setText(refusal);
+    ShowRefusal(refusal);
     return;
   }
   runner_.Submit([this, request = std::move(request)](
                      const CancelFlag& cancel,
                      const LatestOnlyRunner::ProgressSink& progress) -> LatestOnlyRunner::Delivery {
     StarImageOutcome outcome = ComputeStarImageOutcome(request, cancel, progress);
-    if (!outcome.computation && outcome.refusal.isEmpty()) return nullptr;
+    if (outcome.end == StarImageEnd::kCancelled) return nullptr;
     return [this, outcome = std::move(outcome)] { ShowOutcome(outcome); };
   });
 }
@@ -364,8 +395,8 @@ void CStarImageDlg::Submit(StarImageRequest request) {
 void CStarImageDlg::Cancel() {
   if (!runner_.IsBusy()) return;
   runner_.Cancel();
-  status_->setText(shown_ ? QStringLiteral("中止しました。表示は前の結果のままです。")
-                          : QStringLiteral("中止しました。"));
+  ShowStatus(shown_ ? QStringLiteral("中止しました。表示は前の結果のままです。")
+                    : QStringLiteral("中止しました。"));
 }
 
 void CStarImageDlg::hideEvent(QHideEvent* event) {
@@ -377,7 +408,7 @@ void CStarImageDlg::OnStarted() {
   cancel_->setEnabled(true);
   progress_->setValue(0);
   progress_->setTextVisible(true);
-  status_->setText(QStringLiteral("計算しています..."));
+  ShowStatus(QStringLiteral("計算しています..."));
 }
 
 void CStarImageDlg::OnIdle(bool /*delivered*/) {
@@ -389,12 +420,24 @@ void CStarImageDlg::OnIdle(bool /*delivered*/) {
 }
 
 void CStarImageDlg::ShowOutcome(const StarImageOutcome& outcome) {
-  if (!outcome.computation) {
-    status_->setText(outcome.refusal);
+  if (outcome.end == StarImageEnd::kRefused) {
+    // The last result stays in view, as the designer keeps its last pupil,
+    // while the user changes what was refused.
+    ShowRefusal(outcome.refusal);
     return;
   }
   shown_ = outcome.computation;
   ShowComputation();
+}
+
+void CStarImageDlg::ShowStatus(const QString& text) {
+  status_->setStyleSheet(QString());
+  status_->setText(text);
+}
+
+void CStarImageDlg::ShowRefusal(const QString& text) {
+  status_->setStyleSheet(QLatin1String(kRefusalStyleSheet));
+  status_->setText(text);
 }
 
 void CStarImageDlg::ShowComputation() {
@@ -419,10 +462,10 @@ void CStarImageDlg::ShowComputation() {
 
   for (QPushButton* button : {saveFits_, saveCsv_, savePng_}) button->setEnabled(true);
   const QString source = pupilName_.isEmpty() ? QString() : pupilName_ + QStringLiteral(": ");
-  status_->setText(source + QStringLiteral("N = %1, Q = %2, %3 秒")
-                                .arg(analysis.image.pupilSide)
-                                .arg(analysis.image.padFactor)
-                                .arg(shown_->seconds, 0, 'f', 2));
+  ShowStatus(source + QStringLiteral("N = %1, Q = %2, %3 秒")
+                          .arg(analysis.image.pupilSide)
+                          .arg(analysis.image.padFactor)
+                          .arg(shown_->seconds, 0, 'f', 2));
 }
 
 void CStarImageDlg::RedrawPicture() {
@@ -439,7 +482,7 @@ void CStarImageDlg::SaveBytes(const QString& title, const QString& suggestedName
     tellUser(Utf8(WriteFailureMessage(target, error)));
     return;
   }
-  status_->setText(QStringLiteral("%1 に保存しました。").arg(ShownFileName(path)));
+  ShowStatus(QStringLiteral("%1 に保存しました。").arg(ShownFileName(path)));
 }
 
 void CStarImageDlg::ExportFits() {

@@ -1,6 +1,5 @@
-#include "app/designer_dlg.h"
+#include "app/designer/designer_dlg.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
@@ -12,6 +11,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
@@ -19,7 +19,8 @@
 #include <cmath>
 #include <filesystem>
 
-#include "app/module_dir.h"
+#include "app/common/module_dir.h"
+#include "app/common/refusal_style.h"
 #include "output/file_replace.h"
 #include "output/write_failure_message.h"
 #include "pupils/design_check.h"
@@ -174,7 +175,7 @@ void CDesignerDlg::BuildControls() {
   problem_ = new QLabel;
   problem_->setObjectName(QStringLiteral("problem"));
   problem_->setWordWrap(true);
-  problem_->setStyleSheet(QStringLiteral("color: #b00000"));
+  problem_->setStyleSheet(QLatin1String(kRefusalStyleSheet));
   problem_->setMaximumWidth(kPreviewSidePixels);
   auto* left = new QVBoxLayout;
   left->addWidget(preview_);
@@ -203,18 +204,32 @@ QHBoxLayout* CDesignerDlg::BuildCommandRow() {
   bitmapSide_->setRange(1, pupils::kMaxRenderSidePixels);
   bitmapSide_->setValue(kDefaultBitmapSidePixels);
   bitmapSide_->setSuffix(QStringLiteral(" px"));
+  // Drawing a large bitmap gives no percentages: the bar only shows that it runs.
+  saveProgress_ = new QProgressBar;
+  saveProgress_->setObjectName(QStringLiteral("saveProgress"));
+  saveProgress_->setRange(0, 0);
+  saveProgress_->setMaximumWidth(80);
+  cancelSave_ = new QPushButton(QStringLiteral("中止"));
+  cancelSave_->setObjectName(QStringLiteral("cancelSave"));
+  cancelSave_->setAutoDefault(false);
+  ShowSaving(false);
   use_ = new QPushButton(QStringLiteral("この瞳を使う"));
   use_->setObjectName(QStringLiteral("usePupil"));
   connect(open, &QPushButton::clicked, this, &CDesignerDlg::OnOpenDesign);
   connect(saveDesign_, &QPushButton::clicked, this, &CDesignerDlg::OnSaveDesign);
   connect(savePupil_, &QPushButton::clicked, this, &CDesignerDlg::OnSavePupil);
   connect(use_, &QPushButton::clicked, this, &CDesignerDlg::OnUsePupil);
+  connect(cancelSave_, &QPushButton::clicked, this, &CDesignerDlg::CancelSave);
+  connect(&saver_, &LatestOnlyRunner::Started, this, [this] { ShowSaving(true); });
+  connect(&saver_, &LatestOnlyRunner::Idle, this, [this] { ShowSaving(false); });
   commands_ = new QHBoxLayout;
   commands_->addWidget(open);
   commands_->addWidget(saveDesign_);
   commands_->addSpacing(12);
   commands_->addWidget(savePupil_);
   commands_->addWidget(bitmapSide_);
+  commands_->addWidget(saveProgress_);
+  commands_->addWidget(cancelSave_);
   commands_->addStretch();
   commands_->addWidget(use_);
   return commands_;
@@ -246,7 +261,6 @@ void CDesignerDlg::ApplyPreset(int index) {
   if (!design) return;
   presets_->setCurrentIndex(index);
   SetDesign(*design);
-  emit DesignChanged(design_);
 }
 
 void CDesignerDlg::SetDesign(const pupils::PupilDesign& design) {
@@ -354,6 +368,7 @@ void CDesignerDlg::ShowPreview() {
   // A design that cannot be drawn is neither used nor saved: its file would
   // be refused when opened again.
   for (QPushButton* command : {use_, savePupil_, saveDesign_}) command->setEnabled(!problem);
+  if (saver_.IsBusy()) savePupil_->setEnabled(false);
   if (problem) {
     // The last drawable pupil stays in view while the user corrects the value.
     problem_->setText(
@@ -378,7 +393,6 @@ void CDesignerDlg::OnOpenDesign() {
   const pupils::DesignLoad load = pupils::LoadDesignFile(ToPath(file));
   if (!load.design) return tellUser(FromUtf8(load.message));
   SetDesign(*load.design);
-  emit DesignChanged(design_);
 }
 
 void CDesignerDlg::OnSaveDesign() {
@@ -392,15 +406,36 @@ void CDesignerDlg::OnSaveDesign() {
 }
 
 void CDesignerDlg::OnSavePupil() {
-  if (pupils::FindDesignProblem(design_)) return;
+  if (pupils::FindDesignProblem(design_) || saver_.IsBusy()) return;
   const QString file = chooseSaveFile(kBitmapFilter);
   if (file.isEmpty()) return;
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const bmp_writer::Bytes bytes = pupils::PupilBitmap(design_, bitmapSide_->value());
-  const QString failure =
-      SaveBytes(file, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-  QApplication::restoreOverrideCursor();
-  if (!failure.isEmpty()) tellUser(failure);
+  // A 4096-pixel bitmap takes seconds to draw and 48 MiB to write: both run
+  // on the saver's thread, and the designer stays in use meanwhile. The
+  // design is copied, so later edits do not reach the file.
+  saver_.Submit([this, design = design_, side = bitmapSide_->value(), file](
+                    const CancelFlag& cancel, const ProgressSink&) -> Delivery {
+    const bmp_writer::Bytes bytes = pupils::PupilBitmap(design, side);
+    // A cancelled save writes nothing, not even a whole file.
+    if (cancel.IsRaised()) return nullptr;
+    const QString failure = SaveBytes(
+        file, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    if (failure.isEmpty()) return nullptr;
+    return [this, failure] { tellUser(failure); };
+  });
+}
+
+bool CDesignerDlg::IsSaving() const {
+  return saver_.IsBusy();
+}
+
+void CDesignerDlg::CancelSave() {
+  if (saver_.IsBusy()) saver_.Cancel();
+}
+
+void CDesignerDlg::ShowSaving(bool saving) {
+  savePupil_->setEnabled(!saving && !pupils::FindDesignProblem(design_));
+  saveProgress_->setVisible(saving);
+  cancelSave_->setVisible(saving);
 }
 
 void CDesignerDlg::OnUsePupil() {

@@ -1,4 +1,4 @@
-#include "app/curve_chart.h"
+#include "app/star_image/curve_chart.h"
 
 #include <QChart>
 #include <QLineSeries>

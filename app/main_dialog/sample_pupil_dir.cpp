@@ -1,4 +1,4 @@
-#include "app/sample_pupil_dir.h"
+#include "app/main_dialog/sample_pupil_dir.h"
 
 #include <QDir>
 #include <QFileInfo>

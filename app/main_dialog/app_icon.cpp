@@ -1,4 +1,4 @@
-#include "app/app_icon.h"
+#include "app/main_dialog/app_icon.h"
 
 namespace voka {
 

@@ -1,4 +1,4 @@
-#include "app/star_image_job.h"
+#include "app/star_image/star_image_job.h"
 
 #include <algorithm>
 #include <chrono>
@@ -57,6 +57,20 @@ std::shared_ptr<const psf::PsfAnalysis> WithSettings(
 
 }  // namespace
 
+StarImageOutcome StarImageOutcome::Done(std::shared_ptr<const StarImageComputation> computation) {
+  return {StarImageEnd::kDone, std::move(computation), {}};
+}
+
+StarImageOutcome StarImageOutcome::Refused(QString why) {
+  return {StarImageEnd::kRefused, nullptr, std::move(why)};
+}
+
+QString NoLightRefusal() {
+  return QStringLiteral(
+      "瞳が光を通しません。遮蔽やスパイダーを小さくするか、明るい部分のある"
+      "瞳の画像を開いてください。");
+}
+
 bool SameTransform(const psf::PsfSettings& a, const psf::PsfSettings& b) {
   return a.padFactor == b.padFactor;
 }
@@ -74,6 +88,11 @@ QString CheckStarImageRequest(const StarImageRequest& request) {
   if (side <= 0 || side > psf::kMaximumPupilSide)
     return QStringLiteral("瞳の一辺 N は 1 から %1 画素にしてください。")
         .arg(psf::kMaximumPupilSide);
+  if (!request.pupil && side > request.largestRenderSide)
+    return QStringLiteral(
+               "この瞳は一辺 %1 画素まで描けます (いまは N = %2)。N を小さくしてください。")
+        .arg(request.largestRenderSide)
+        .arg(side);
   if (static_cast<long long>(side) * request.settings.padFactor > psf::kMaximumPaddedSide)
     return QStringLiteral("N × Q が %1 を超えます (いまは %2 × %3)。N か Q を小さくしてください。")
         .arg(psf::kMaximumPaddedSide)
@@ -99,8 +118,12 @@ StarImageOutcome ComputeWithinMemory(const StarImageRequest& request, const Canc
     progress(0);
     computation->pupil = PupilOf(request);
     if (!computation->pupil)
-      return {nullptr, QStringLiteral("瞳を描けませんでした。設計を見直してください。")};
-    if (cancel.IsRaised()) return {};
+      return StarImageOutcome::Refused(
+          QStringLiteral("瞳を描けませんでした。設計を見直してください。"));
+    if (cancel.IsRaised()) return StarImageOutcome::Cancelled();
+    // The engine has no image to normalise for an opaque pupil.
+    if (!psf::PupilLetsLightThrough(*computation->pupil))
+      return StarImageOutcome::Refused(NoLightRefusal());
     progress(kRenderEndPercent);
     const psf::PsfProgress engineProgress{
         [&progress](int position) {
@@ -109,10 +132,14 @@ StarImageOutcome ComputeWithinMemory(const StarImageRequest& request, const Canc
         [&cancel] { return cancel.IsRaised(); }};
     std::optional<psf::PsfAnalysis> analysis =
         psf::AnalysePupil(*computation->pupil, request.settings, engineProgress);
-    if (!analysis) return {};
+    if (!analysis) {
+      if (cancel.IsRaised()) return StarImageOutcome::Cancelled();
+      return StarImageOutcome::Refused(
+          QStringLiteral("星像を計算できませんでした。瞳の一辺 N か拡大率 Q を変えてください。"));
+    }
     computation->analysis = std::make_shared<const psf::PsfAnalysis>(std::move(*analysis));
   }
-  if (cancel.IsRaised()) return {};
+  if (cancel.IsRaised()) return StarImageOutcome::Cancelled();
   progress(kAnalysisEndPercent);
   const double halfWidth =
       std::min(request.zoomHalfWidthLambdaOverD, LargestZoomHalfWidth(computation->pupil->side));
@@ -121,11 +148,12 @@ StarImageOutcome ComputeWithinMemory(const StarImageRequest& request, const Canc
   else
     computation->zoom = psf::ComputeZoomedImage(*computation->pupil, ZoomWindowFor(halfWidth));
   if (computation->zoom.side <= 0)
-    return {nullptr, QStringLiteral("拡大像を作れませんでした。視野を変えてください。")};
+    return StarImageOutcome::Refused(
+        QStringLiteral("拡大像を作れませんでした。視野を変えてください。"));
   progress(100);
   computation->seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  return {std::move(computation), {}};
+  return StarImageOutcome::Done(std::move(computation));
 }
 
 }  // namespace
@@ -137,11 +165,13 @@ StarImageOutcome ComputeStarImageOutcome(const StarImageRequest& request, const 
   try {
     return ComputeWithinMemory(request, cancel, progress);
   } catch (const std::bad_alloc&) {
-    return {nullptr, QStringLiteral("星像を計算するメモリが足りません。瞳の一辺 N か拡大率 Q を"
-                                    "小さくしてください。")};
+    return StarImageOutcome::Refused(
+        QStringLiteral("星像を計算するメモリが足りません。瞳の一辺 N か拡大率 Q を"
+                       "小さくしてください。"));
   } catch (const std::system_error&) {
-    return {nullptr, QStringLiteral("星像を計算するスレッドを起動できませんでした。ほかの"
-                                    "プログラムを閉じてから、もう一度計算してください。")};
+    return StarImageOutcome::Refused(
+        QStringLiteral("星像を計算するスレッドを起動できませんでした。ほかの"
+                       "プログラムを閉じてから、もう一度計算してください。"));
   }
 }
 

@@ -1,4 +1,4 @@
-#include "app/latest_only_runner.h"
+#include "app/common/latest_only_runner.h"
 
 #include <QMetaObject>
 

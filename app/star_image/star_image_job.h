@@ -4,9 +4,10 @@
 #include <functional>
 #include <memory>
 
-#include "app/cancel_flag.h"
-#include "app/latest_only_runner.h"
+#include "app/common/cancel_flag.h"
+#include "app/common/latest_only_runner.h"
 #include "psf/psf_analysis.h"
+#include "psf/pupil_amplitude.h"
 #include "psf/zoomed_image.h"
 
 namespace voka {
@@ -21,6 +22,8 @@ struct StarImageRequest {
   std::shared_ptr<const psf::PupilAmplitude> pupil;
   PupilRenderer renderPupil;
   int renderSide = 0;
+  // The largest side the renderer draws; a larger N is refused as a size.
+  int largestRenderSide = psf::kMaximumPupilSide;
   // Counts the pupils the window has been given; the computation keeps it
   // so the window knows which pupil a result belongs to.
   quint64 pupilVersion = 0;
@@ -43,12 +46,25 @@ struct StarImageComputation {
   double seconds = 0.0;
 };
 
+// How a computation ended. A refused one could not be made of its request
+// and the window must say why; a cancelled one was stopped by the window
+// and shows nothing.
+enum class StarImageEnd { kDone, kRefused, kCancelled };
+
 // What the window is told at the end: the computation, or why there is none
 // (a Japanese message saying what to change).
 struct StarImageOutcome {
+  StarImageEnd end = StarImageEnd::kCancelled;
   std::shared_ptr<const StarImageComputation> computation;
   QString refusal;
+
+  static StarImageOutcome Done(std::shared_ptr<const StarImageComputation> computation);
+  static StarImageOutcome Refused(QString why);
+  static StarImageOutcome Cancelled() { return {}; }
 };
+
+// The refusal of a pupil through which no light passes: it has no star image.
+QString NoLightRefusal();
 
 // The zoom's pixels per side: fine enough to show the rings at any field.
 inline constexpr int kZoomPixelsAcross = 400;
@@ -63,7 +79,7 @@ bool SamePhysicalSettings(const psf::PsfSettings& a, const psf::PsfSettings& b);
 QString CheckStarImageRequest(const StarImageRequest& request);
 
 // Computes on the calling thread, polling the flag between stages; reports
-// 0..100. Returns an empty outcome when cancelled.
+// 0..100. Cancelled only when the flag was raised.
 StarImageOutcome ComputeStarImageOutcome(const StarImageRequest& request, const CancelFlag& cancel,
                                          const LatestOnlyRunner::ProgressSink& progress);
 

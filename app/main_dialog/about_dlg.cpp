@@ -1,8 +1,8 @@
-#include "app/about_dlg.h"
+#include "app/main_dialog/about_dlg.h"
 
 #include <QIcon>
 
-#include "app/app_icon.h"
+#include "app/main_dialog/app_icon.h"
 #include "ui_IDD_ABOUTBOX.h"
 
 namespace voka {

@@ -1,9 +1,8 @@
-#include "app/star_image_presentation.h"
+#include "app/star_image/star_image_presentation.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-
 
 namespace voka {
 

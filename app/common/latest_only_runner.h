@@ -2,10 +2,9 @@
 
 #include <QObject>
 #include <QThreadPool>
-#include <functional>
 #include <optional>
 
-#include "app/cancel_flag.h"
+#include "app/common/runner_task.h"
 
 namespace voka {
 
@@ -19,14 +18,10 @@ class LatestOnlyRunner : public QObject {
   Q_OBJECT
 
  public:
-  // Reports progress in percent (0..100) from the computing thread.
-  using ProgressSink = std::function<void(int percent)>;
-  // What a finished computation hands back: run on the owner's thread, and
-  // only when no newer request has been made since.
-  using Delivery = std::function<void()>;
-  // The computation: polls the flag, reports progress, returns its delivery
-  // (empty when cancelled or when it has nothing to show).
-  using Task = std::function<Delivery(const CancelFlag& cancel, const ProgressSink& progress)>;
+  using ProgressSink = voka::ProgressSink;
+  // Run only when no newer request has been made since.
+  using Delivery = voka::Delivery;
+  using Task = RunnerTask;
 
   explicit LatestOnlyRunner(QObject* parent = nullptr);
   // Cancels what runs and waits for its thread: the computations capture

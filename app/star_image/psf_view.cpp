@@ -1,4 +1,4 @@
-#include "app/psf_view.h"
+#include "app/star_image/psf_view.h"
 
 #include <QPainter>
 

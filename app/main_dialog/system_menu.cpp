@@ -1,4 +1,4 @@
-#include "app/system_menu.h"
+#include "app/main_dialog/system_menu.h"
 
 #include <QWidget>
 

@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "app/common/latest_only_runner.h"
 #include "pupils/pupil_design.h"
 
 class QComboBox;
@@ -12,6 +13,7 @@ class QDoubleSpinBox;
 class QHBoxLayout;
 class QLabel;
 class QListWidget;
+class QProgressBar;
 class QPushButton;
 class QSlider;
 class QSpinBox;
@@ -33,13 +35,20 @@ class CDesignerDlg : public QDialog {
   explicit CDesignerDlg(QWidget* parent = nullptr);
 
   const pupils::PupilDesign& Design() const { return design_; }
-  // Shows a design (valid or not) in the controls and the preview.
+  // Shows a design (valid or not) in the controls and the preview, and
+  // tells the listeners once if it can be drawn.
   void SetDesign(const pupils::PupilDesign& design);
+  // Shows a preset as SetDesign does, selected in the list of presets.
   void ApplyPreset(int index);
 
   void OnOpenDesign();
   void OnSaveDesign();
+  // Asks for a file and starts writing the bitmap on the saver's thread;
+  // IsSaving turns false when it is written or refused.
   void OnSavePupil();
+  bool IsSaving() const;
+  // Stops a bitmap being saved; the file is left as it was.
+  void CancelSave();
   void OnUsePupil();
 
   // More commands (a star-image window) go into the row of buttons.
@@ -51,7 +60,8 @@ class CDesignerDlg : public QDialog {
   MessageSink tellUser;
 
  signals:
-  // After every change that leaves a design that can be drawn.
+  // Once after every change that leaves a design that can be drawn: each
+  // listener (the star-image window) computes once per change.
   void DesignChanged(const voka::pupils::PupilDesign& design);
   // 「この瞳を使う」: the main dialog takes this design as its pupil.
   void UsePupil(const voka::pupils::PupilDesign& design);
@@ -67,6 +77,7 @@ class CDesignerDlg : public QDialog {
   void RemoveVane();
   void Changed();
   void ShowPreview();
+  void ShowSaving(bool saving);
 
   pupils::PupilDesign design_;
   std::vector<double> previewFractions_;
@@ -93,6 +104,9 @@ class CDesignerDlg : public QDialog {
   QPushButton* savePupil_ = nullptr;
   QPushButton* saveDesign_ = nullptr;
   QHBoxLayout* commands_ = nullptr;
+  QProgressBar* saveProgress_ = nullptr;
+  QPushButton* cancelSave_ = nullptr;
+  LatestOnlyRunner saver_;
 };
 
 }  // namespace voka
