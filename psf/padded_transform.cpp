@@ -76,8 +76,8 @@ void OnBothWorkers(Work work) {
 
 class PaddedTransform {
  public:
-  PaddedTransform(const PupilAmplitude& pupil, const Layout& layout,
-                  const SpectrumColumnsSink& sink, const PsfProgress& progress)
+  PaddedTransform(const PupilSamples& pupil, const Layout& layout, const SpectrumColumnsSink& sink,
+                  const TransformProgress& progress)
       : pupil_(pupil), layout_(layout), sink_(sink), progress_(progress) {
     rows_ = AllocateRows();
     for (Scratch& scratch : scratch_) scratch = MakeScratch(layout_);
@@ -119,7 +119,7 @@ class PaddedTransform {
   void TransformRows(int worker) {
     double* padded = scratch_[worker].row.get();
     for (int row = worker; row < layout_.pupilSide; row += kSpectrumWorkers) {
-      std::copy_n(pupil_.amplitude.data() + static_cast<std::size_t>(row) * layout_.pupilSide,
+      std::copy_n(pupil_.values + static_cast<std::size_t>(row) * layout_.pupilSide,
                   layout_.pupilSide, padded);
       fftw_execute_dft_r2c(rowPlan_.get(), padded,
                            rows_.get() + static_cast<std::size_t>(row) * layout_.rowStride);
@@ -162,10 +162,10 @@ class PaddedTransform {
     }
   }
 
-  const PupilAmplitude& pupil_;
+  const PupilSamples pupil_;
   const Layout layout_;
   const SpectrumColumnsSink& sink_;
-  const PsfProgress& progress_;
+  const TransformProgress& progress_;
   FftwArray<fftw_complex> rows_;
   Scratch scratch_[kSpectrumWorkers];
   PlanHandle rowPlan_;
@@ -176,12 +176,9 @@ class PaddedTransform {
 
 }  // namespace
 
-bool TransformPaddedPupil(const PupilAmplitude& pupil, int paddedSide,
-                          const SpectrumColumnsSink& sink, const PsfProgress& progress) {
-  if (pupil.side <= 0 || paddedSide < pupil.side ||
-      pupil.amplitude.size() != static_cast<std::size_t>(pupil.side) * pupil.side) {
-    return false;
-  }
+bool TransformPaddedPupil(const PupilSamples& pupil, int paddedSide,
+                          const SpectrumColumnsSink& sink, const TransformProgress& progress) {
+  if (pupil.side <= 0 || paddedSide < pupil.side || pupil.values == nullptr) return false;
   PaddedTransform transform(pupil, LayoutFor(pupil.side, paddedSide), sink, progress);
   return transform.Run();
 }

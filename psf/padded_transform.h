@@ -4,9 +4,6 @@
 
 #include <functional>
 
-#include "psf/psf_progress.h"
-#include "psf/pupil_amplitude.h"
-
 namespace voka::psf {
 
 // The most columns in one block. Sixteen columns of a 4096-point transform
@@ -35,6 +32,19 @@ constexpr int kSpectrumWorkers = 2;
 // worker without locks. Blocks never share a column.
 using SpectrumColumnsSink = std::function<void(int worker, const SpectrumColumns& block)>;
 
+// The pupil: `side` x `side` real values, row-major.
+struct PupilSamples {
+  int side = 0;
+  const double* values = nullptr;
+};
+
+// How the transform reports and stops; both may be empty. `progress`
+// receives 0..100 and `cancelled` is polled, only on the calling thread.
+struct TransformProgress {
+  std::function<void(int position)> progress;
+  std::function<bool()> cancelled;
+};
+
 // The two-dimensional transform of the pupil zero-padded to paddedSide² (the
 // pupil in the top-left corner), with the values of FFTW's real-to-complex
 // transform of the padded grid. It runs as one-dimensional transforms: along
@@ -43,8 +53,7 @@ using SpectrumColumnsSink = std::function<void(int worker, const SpectrumColumns
 // nothing of the padded grid is ever stored. paddedSide must be at least the
 // pupil's side. False when cancelled or when the sizes do not fit;
 // std::bad_alloc when memory runs out.
-// `progress` is called, and `cancelled` polled, only on the calling thread.
-bool TransformPaddedPupil(const PupilAmplitude& pupil, int paddedSide,
-                          const SpectrumColumnsSink& sink, const PsfProgress& progress);
+bool TransformPaddedPupil(const PupilSamples& pupil, int paddedSide,
+                          const SpectrumColumnsSink& sink, const TransformProgress& progress);
 
 }  // namespace voka::psf

@@ -104,8 +104,9 @@ std::optional<StarImage> ComputeStarImage(const PupilAmplitude& pupil, const Psf
 
   HalfImageSink sink(image, 1.0 / ClearAperturePeak(pupil.side));
   const bool finished = TransformPaddedPupil(
-      pupil, image.paddedSide,
-      [&sink](int worker, const SpectrumColumns& block) { sink(worker, block); }, progress);
+      {pupil.side, pupil.amplitude.data()}, image.paddedSide,
+      [&sink](int worker, const SpectrumColumns& block) { sink(worker, block); },
+      {progress.progress, progress.cancelled});
   if (!finished) return std::nullopt;
   const Sums sums = sink.Total();
   image.totalIntensity = sums.total;
