@@ -5,7 +5,7 @@
 #include <new>
 #include <numbers>
 
-#include "psf/huge_pages.h"
+#include "fourier/huge_pages.h"
 
 namespace voka::psf {
 

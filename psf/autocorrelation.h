@@ -1,6 +1,6 @@
 #pragma once
 
-#include "psf/fftw_plans.h"
+#include "fourier/fftw_plans.h"
 #include "psf/star_image.h"
 
 namespace voka::psf {

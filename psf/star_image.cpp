@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <numbers>
 
-#include "psf/huge_pages.h"
-#include "psf/padded_transform.h"
+#include "fourier/huge_pages.h"
+#include "fourier/padded_transform.h"
 
 namespace voka::psf {
 

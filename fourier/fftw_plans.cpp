@@ -1,4 +1,4 @@
-#include "psf/fftw_plans.h"
+#include "fourier/fftw_plans.h"
 
 #include <mutex>
 

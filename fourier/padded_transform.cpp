@@ -1,4 +1,4 @@
-#include "psf/padded_transform.h"
+#include "fourier/padded_transform.h"
 
 #include <algorithm>
 #include <atomic>
@@ -7,8 +7,8 @@
 #include <new>
 #include <thread>
 
-#include "psf/fftw_plans.h"
-#include "psf/huge_pages.h"
+#include "fourier/fftw_plans.h"
+#include "fourier/huge_pages.h"
 
 namespace voka::psf {
 

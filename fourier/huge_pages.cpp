@@ -1,4 +1,4 @@
-#include "psf/huge_pages.h"
+#include "fourier/huge_pages.h"
 
 #include <cstdint>
 
