@@ -2,7 +2,7 @@
 
 #include <mutex>
 
-namespace voka::psf {
+namespace voka::fourier {
 
 namespace {
 
@@ -48,4 +48,4 @@ PlanHandle PlanColumnBlock(int side, int count, int stride, fftw_complex* data) 
                                        stride, FFTW_FORWARD, FFTW_ESTIMATE));
 }
 
-}  // namespace voka::psf
+}  // namespace voka::fourier

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <memory>
 
-namespace voka::psf {
+namespace voka::fourier {
 
 // FFTW's planner keeps global state and is not thread-safe; every plan is
 // made and destroyed through these, under one lock. Execution needs no lock.
@@ -45,4 +45,4 @@ FftwArray<Value> AllocateFftw(std::size_t count) {
   return FftwArray<Value>(static_cast<Value*>(fftw_malloc(count * sizeof(Value))));
 }
 
-}  // namespace voka::psf
+}  // namespace voka::fourier

@@ -10,7 +10,7 @@
 #include "fourier/fftw_plans.h"
 #include "fourier/huge_pages.h"
 
-namespace voka::psf {
+namespace voka::fourier {
 
 namespace {
 
@@ -183,4 +183,4 @@ bool TransformPaddedPupil(const PupilSamples& pupil, int paddedSide,
   return transform.Run();
 }
 
-}  // namespace voka::psf
+}  // namespace voka::fourier

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-namespace voka::psf {
+namespace voka::fourier {
 
 // The most columns in one block. Sixteen columns of a 4096-point transform
 // are 1 MiB: they stay in cache from the gathering through the transform to
@@ -56,4 +56,4 @@ struct TransformProgress {
 bool TransformPaddedPupil(const PupilSamples& pupil, int paddedSide,
                           const SpectrumColumnsSink& sink, const TransformProgress& progress);
 
-}  // namespace voka::psf
+}  // namespace voka::fourier

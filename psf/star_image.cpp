@@ -23,7 +23,7 @@ class HalfImageSink {
  public:
   HalfImageSink(StarImage& image, double unit) : image_(image), unit_(unit) {}
 
-  void operator()(int worker, const SpectrumColumns& block) {
+  void operator()(int worker, const fourier::SpectrumColumns& block) {
     const int side = image_.paddedSide;
     const int firstRunLength = side - image_.centreIndex;
     Sums& sums = sums_[worker];
@@ -70,7 +70,7 @@ class HalfImageSink {
 
   StarImage& image_;
   const double unit_;
-  Sums sums_[kSpectrumWorkers];
+  Sums sums_[fourier::kSpectrumWorkers];
 };
 
 }  // namespace
@@ -97,15 +97,15 @@ std::optional<StarImage> ComputeStarImage(const PupilAmplitude& pupil, const Psf
 
   const std::size_t stored = static_cast<std::size_t>(image.paddedSide) * image.halfWidth;
   image.intensity.reserve(stored);
-  AdviseHugePages(image.intensity.data(), stored * sizeof(double));
+  fourier::AdviseHugePages(image.intensity.data(), stored * sizeof(double));
   // Touched here in order, once: the sink's writes run down the columns, and
   // first touches scattered that way cost far more than the zeros.
   image.intensity.assign(stored, 0.0);
 
   HalfImageSink sink(image, 1.0 / ClearAperturePeak(pupil.side));
-  const bool finished = TransformPaddedPupil(
+  const bool finished = fourier::TransformPaddedPupil(
       {pupil.side, pupil.amplitude.data()}, image.paddedSide,
-      [&sink](int worker, const SpectrumColumns& block) { sink(worker, block); },
+      [&sink](int worker, const fourier::SpectrumColumns& block) { sink(worker, block); },
       {progress.progress, progress.cancelled});
   if (!finished) return std::nullopt;
   const Sums sums = sink.Total();
