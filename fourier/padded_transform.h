@@ -13,23 +13,27 @@ constexpr int kSpectrumBlockColumns = 16;
 
 // A finished block of columns of a padded pupil's spectrum. Only the columns
 // of zero and positive frequency, 0 .. paddedSide/2, are made: a real pupil's
-// spectrum gives the rest by F(-ky, -kx) = conj F(ky, kx). Column c of the
-// block is frequency firstColumn + c; it starts at values + c * columnStride
-// and holds paddedSide values in transform order (frequency k at index k,
-// the negative frequencies from the middle on).
+// spectrum gives the rest by F(-ky, -kx) = conj F(ky, kx). The blocks are
+// numbered from the zero frequency; column c of block `index` is frequency
+// firstColumn + c = index * kSpectrumBlockColumns + c. It starts at
+// values + c * columnStride and holds paddedSide values in transform order
+// (frequency k at index k, the negative frequencies from the middle on).
 struct SpectrumColumns {
+  int index = 0;
   int firstColumn = 0;
   int columnCount = 0;
   int columnStride = 0;
   const fftw_complex* values = nullptr;
 };
 
-// The transform runs on this many threads, the caller's among them.
-constexpr int kSpectrumWorkers = 2;
+// How many blocks the spectrum of a padded side comes in.
+int SpectrumBlockCount(int paddedSide);
 
-// Receives the blocks on kSpectrumWorkers threads at once; `worker` (0 up to
-// kSpectrumWorkers - 1) tells which, so that a sink can keep its sums per
-// worker without locks. Blocks never share a column.
+// Receives the blocks on several threads at once; `worker` (0 up to the
+// transform's worker count - 1) tells which, so that a sink can keep scratch
+// per worker without locks. Blocks never share a column, and which worker
+// gets which block varies from run to run: a sink whose result must not
+// depend on the worker count keeps its sums per block.
 using SpectrumColumnsSink = std::function<void(int worker, const SpectrumColumns& block)>;
 
 // The pupil: `side` x `side` real values, row-major.
@@ -51,9 +55,11 @@ struct TransformProgress {
 // the pupil's rows only, since the padding rows transform to zero; then along
 // the columns a few at a time, so that each column block stays in cache and
 // nothing of the padded grid is ever stored. paddedSide must be at least the
-// pupil's side. False when cancelled or when the sizes do not fit;
+// pupil's side. The work is shared by `workers` threads, the caller's among
+// them (fewer where there are fewer rows); the spectrum does not depend on
+// their number. False when cancelled or when the sizes do not fit;
 // std::bad_alloc when memory runs out.
-bool TransformPaddedPupil(const PupilSamples& pupil, int paddedSide,
+bool TransformPaddedPupil(const PupilSamples& pupil, int paddedSide, int workers,
                           const SpectrumColumnsSink& sink, const TransformProgress& progress);
 
 }  // namespace voka::fourier

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cstddef>
 #include <numbers>
+#include <vector>
 
 #include "fourier/huge_pages.h"
 #include "fourier/padded_transform.h"
+#include "threads/thread_budget.h"
 
 namespace voka::psf {
 
@@ -19,14 +21,20 @@ struct Sums {
 // Writes |field|² of each finished column block into the stored half of the
 // image. Transform row k is frequency k, or k - side past the middle, and
 // lands centreIndex rows below the top: each column is written in two runs.
+// The sums are kept per block and added in the blocks' order, so that the
+// total is the same to the last bit whichever worker made which block, and
+// however many there were.
 class HalfImageSink {
  public:
-  HalfImageSink(StarImage& image, double unit) : image_(image), unit_(unit) {}
+  HalfImageSink(StarImage& image, double unit)
+      : image_(image),
+        unit_(unit),
+        sums_(static_cast<std::size_t>(fourier::SpectrumBlockCount(image.paddedSide))) {}
 
-  void operator()(int worker, const fourier::SpectrumColumns& block) {
+  void operator()(const fourier::SpectrumColumns& block) {
     const int side = image_.paddedSide;
     const int firstRunLength = side - image_.centreIndex;
-    Sums& sums = sums_[worker];
+    Sums& sums = sums_[static_cast<std::size_t>(block.index)];
     for (int c = 0; c < block.columnCount; ++c) {
       const fftw_complex* values = block.values + static_cast<std::size_t>(c) * block.columnStride;
       double* column =
@@ -70,7 +78,7 @@ class HalfImageSink {
 
   StarImage& image_;
   const double unit_;
-  Sums sums_[fourier::kSpectrumWorkers];
+  std::vector<Sums> sums_;
 };
 
 }  // namespace
@@ -104,8 +112,8 @@ std::optional<StarImage> ComputeStarImage(const PupilAmplitude& pupil, const Psf
 
   HalfImageSink sink(image, 1.0 / ClearAperturePeak(pupil.side));
   const bool finished = fourier::TransformPaddedPupil(
-      {pupil.side, pupil.amplitude.data()}, image.paddedSide,
-      [&sink](int worker, const fourier::SpectrumColumns& block) { sink(worker, block); },
+      {pupil.side, pupil.amplitude.data()}, image.paddedSide, threads::ThreadBudget(),
+      [&sink](int, const fourier::SpectrumColumns& block) { sink(block); },
       {progress.progress, progress.cancelled});
   if (!finished) return std::nullopt;
   const Sums sums = sink.Total();
