@@ -1,6 +1,7 @@
 // The star image of a design-sized pupil (1024 pixels, padded 4 times to a
 // 4096² transform) against FFTW's own transform of the same size, in the same
-// run; and the live update of a small pupil.
+// run; and the live update of a small pupil. --threads=N (or VOKA_THREADS)
+// pins the thread budget that both share.
 
 #include <benchmark/benchmark.h>
 #include <fftw3.h>
@@ -14,6 +15,8 @@
 #include "psf/psf_analysis.h"
 #include "pupils/design_presets.h"
 #include "pupils/open_fraction_render.h"
+#include "thread_budget_flag.h"
+#include "threads/thread_budget.h"
 
 namespace voka {
 namespace {
@@ -24,7 +27,6 @@ constexpr const char* kLiveName = "BM_LiveUpdate";
 constexpr int kDesignSide = 1024;
 constexpr int kLiveSide = 256;
 constexpr int kPadFactor = 4;
-constexpr int kTransformThreads = 2;
 constexpr int kRepetitions = 5;
 
 // The rendering step: the four-vane design's exact open fractions.
@@ -51,14 +53,14 @@ void BM_StarImageRun(benchmark::State& state) {
 }
 BENCHMARK(BM_StarImageRun)->Unit(benchmark::kMillisecond);
 
-// FFTW's real-to-complex transform of the padded grid, on the same threads,
+// FFTW's real-to-complex transform of the padded grid, on the budget's threads,
 // the plan made once outside the timing.
 void BM_FftwTransformAlone(benchmark::State& state) {
   const int side = kDesignSide * kPadFactor;
   double* input = fftw_alloc_real(static_cast<std::size_t>(side) * side);
   fftw_complex* output = fftw_alloc_complex(static_cast<std::size_t>(side) * (side / 2 + 1));
   fftw_init_threads();
-  fftw_plan_with_nthreads(kTransformThreads);
+  fftw_plan_with_nthreads(threads::ThreadBudget());
   const fftw_plan plan = fftw_plan_dft_r2c_2d(side, side, input, output, FFTW_ESTIMATE);
   std::fill_n(input, static_cast<std::size_t>(side) * side, 0.0);
   const psf::PupilAmplitude pupil = RenderPupil(kDesignSide);
@@ -92,6 +94,7 @@ BENCHMARK(BM_LiveUpdate)->Unit(benchmark::kMillisecond);
 }  // namespace voka
 
 int main(int argc, char** argv) {
+  if (!voka::bench::TakeThreadBudgetFlag(argc, argv)) return 2;
   if (!voka::bench::InitializeWithRepetitions(argc, argv, voka::kRepetitions)) return 1;
   voka::bench::MedianReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
@@ -103,5 +106,6 @@ int main(int argc, char** argv) {
               transform);
   std::printf("ratio of medians (run / transform): %.2f\n", run / transform);
   std::printf("median live update (N=256, Q=4): %.1f ms\n", live);
+  std::printf("thread budget: %d\n", voka::threads::ThreadBudget());
   return 0;
 }

@@ -11,6 +11,8 @@
 #include "pupils/design_presets.h"
 #include "pupils/open_fraction_render.h"
 #include "reference/brute_force_pupil.h"
+#include "thread_budget_flag.h"
+#include "threads/thread_budget.h"
 
 namespace {
 
@@ -54,6 +56,7 @@ BENCHMARK(BM_RenderReused)->Unit(benchmark::kMillisecond)->Repetitions(9);
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (!voka::bench::TakeThreadBudgetFlag(argc, argv)) return 2;
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   voka::bench::MedianReporter reporter;
@@ -62,8 +65,8 @@ int main(int argc, char** argv) {
 
   const double plain = reporter.Median("BM_BruteForce");
   const double product = reporter.Median("BM_Render");
-  std::printf("\n%d x %d pixels, %u processors\n", kSidePixels, kSidePixels,
-              std::thread::hardware_concurrency());
+  std::printf("\n%d x %d pixels, %u processors, thread budget %d\n", kSidePixels, kSidePixels,
+              std::thread::hardware_concurrency(), voka::threads::ThreadBudget());
   std::printf("median 16x16 sampling:  %10.2f ms\n", plain);
   std::printf("median RenderOpenFraction: %7.2f ms\n", product);
   const double reused = reporter.Median("BM_RenderReused");

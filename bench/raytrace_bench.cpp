@@ -17,6 +17,8 @@
 #include "median_reporter.h"
 #include "reference/plain_diffraction_sum.h"
 #include "simd/instruction_set.h"
+#include "thread_budget_flag.h"
+#include "threads/thread_budget.h"
 
 namespace {
 
@@ -131,6 +133,9 @@ const char* PathName(InstructionSet path) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (!voka::bench::TakeThreadBudgetFlag(argc, argv)) {
+    return 2;
+  }
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
     return 1;
@@ -141,8 +146,8 @@ int main(int argc, char** argv) {
 
   const double plain = reporter.Median("BM_PlainLoop");
   const double product = reporter.Median("BM_DiffractionSum");
-  std::printf("\npath %s, %u processors\n", PathName(voka::simd::Widest()),
-              std::thread::hardware_concurrency());
+  std::printf("\npath %s, %u processors, thread budget %d\n", PathName(voka::simd::Widest()),
+              std::thread::hardware_concurrency(), voka::threads::ThreadBudget());
   std::printf("median plain loop:      %10.2f ms\n", plain);
   std::printf("median DiffractionSum:  %10.2f ms\n", product);
   if (plain > 0.0 && product > 0.0) {

@@ -25,6 +25,7 @@
 #include "sine_transform/sine_transform_2d.h"
 #include "sine_transform/transform_work.h"
 #include "sine_transform/work_areas.h"
+#include "thread_budget_flag.h"
 
 namespace {
 
@@ -185,6 +186,9 @@ using voka::bench::MedianReporter;
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The sine transform runs on the calling thread whatever the budget; the
+  // flag is taken so that one command line serves every benchmark.
+  if (!voka::bench::TakeThreadBudgetFlag(argc, argv)) return 2;
   if (!voka::bench::InitializeWithRepetitions(argc, argv, kDefaultRepetitions)) return 1;
 
   std::printf("same job: largest difference from FFTW, relative to its largest value: %.3g\n",
