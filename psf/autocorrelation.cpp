@@ -29,10 +29,16 @@ Autocorrelation::Autocorrelation(const StarImage& image) {
   values_ = AllocateFftw<double>(doubles);
   if (!values_) throw std::bad_alloc();
   AdviseHugePages(values_.get(), doubles * sizeof(double));
+  complex_ = image.wholeGrid;
   const PlanHandle plan =
-      PlanComplexToRealInPlace(side_, reinterpret_cast<fftw_complex*>(values_.get()));
+      complex_ ? PlanRealToComplexInPlace(side_, values_.get())
+               : PlanComplexToRealInPlace(side_, reinterpret_cast<fftw_complex*>(values_.get()));
   if (!plan) throw std::bad_alloc();
-  FillHalfSamples(image, step);
+  if (complex_) {
+    FillAllSamples(image, step);
+  } else {
+    FillHalfSamples(image, step);
+  }
   fftw_execute(plan.get());
   // The zero shift holds the samples' total, which is never zero for a
   // pupil with any opening.
@@ -57,9 +63,36 @@ void Autocorrelation::FillHalfSamples(const StarImage& image, int step) {
   }
 }
 
+// Row a holds the samples of column frequency a, as in FillHalfSamples, but
+// for every row frequency: the real input of a real-to-complex transform.
+void Autocorrelation::FillAllSamples(const StarImage& image, int step) {
+  for (int a = 0; a < side_; ++a) {
+    const int column = image.centreIndex + FrequencyOf(a, side_) * step;
+    double* row = values_.get() + static_cast<std::size_t>(a) * rowLength_;
+    for (int b = 0; b < side_; ++b) {
+      row[b] = image.At(image.centreIndex + FrequencyOf(b, side_) * step, column);
+    }
+  }
+}
+
+// Only non-negative row shifts are stored; the value at (-r, -c) has the
+// same modulus and real part.
+double Autocorrelation::ComplexAtWhole(int rowShift, int columnShift, Part part) const {
+  if (rowShift < 0) {
+    rowShift = -rowShift;
+    columnShift = -columnShift;
+  }
+  const double* value = values_.get() +
+                        static_cast<std::size_t>((columnShift + side_) % side_) * rowLength_ +
+                        2 * static_cast<std::size_t>(rowShift);
+  const double real = value[0] / atZero_;
+  return part == kModulus ? std::hypot(real, value[1] / atZero_) : real;
+}
+
 double Autocorrelation::AtWhole(int rowShift, int columnShift, Part part) const {
   const int limit = side_ / 2;
   if (std::abs(rowShift) >= limit || std::abs(columnShift) >= limit) return 0.0;
+  if (complex_) return ComplexAtWhole(rowShift, columnShift, part);
   const double value =
       values_[static_cast<std::size_t>((columnShift + side_) % side_) * rowLength_ +
               static_cast<std::size_t>((rowShift + side_) % side_)] /
@@ -84,8 +117,8 @@ double Autocorrelation::Along(double shiftPixels, double angleDeg, Part part) co
 }
 
 double Autocorrelation::RadialMean(double shiftPixels, Part part) const {
-  // Half a turn covers every direction: the autocorrelation is symmetric
-  // through the origin.
+  // Half a turn covers every direction: the autocorrelation's modulus and
+  // real part are symmetric through the origin.
   double sum = 0.0;
   for (int k = 0; k < kRadialMeanDirections; ++k) {
     sum += Along(shiftPixels, 180.0 * k / kRadialMeanDirections, part);

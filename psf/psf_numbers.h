@@ -46,7 +46,9 @@ PsfNumbers ComputePsfNumbers(const PupilAmplitude& pupil, const StarImage& image
 // The encircled energy at a radius, by linear interpolation of the curve.
 double EncircledEnergyAt(const std::vector<EncircledEnergyPoint>& curve, double radiusLambdaOverD);
 
-// The spike fraction alone (it needs only the pupil).
-double ComputeSpikeFraction(const PupilAmplitude& pupil);
+// The spike fraction alone (it needs only the pupil; the wavelength only to
+// turn a phase's optical path difference into radians). With a phase, the
+// field amplitude · exp(2πi · opd / λ) is what splits.
+double ComputeSpikeFraction(const PupilField& pupil, double wavelengthNm);
 
 }  // namespace voka::psf

@@ -6,6 +6,7 @@
 
 #include "psf/huge_pages.h"
 #include "psf/padded_transform.h"
+#include "psf/whole_star_image.h"
 
 namespace voka::psf {
 
@@ -94,6 +95,10 @@ std::optional<StarImage> ComputeStarImage(const PupilAmplitude& pupil, const Psf
   image.halfWidth = image.paddedSide / 2 + 1;
   image.scale = ComputeImageScale(settings);
   image.settings = settings;
+  if (pupil.HasPhase()) {
+    if (!FillWholeStarImage(pupil, image, progress)) return std::nullopt;
+    return image;
+  }
 
   const std::size_t stored = static_cast<std::size_t>(image.paddedSide) * image.halfWidth;
   image.intensity.reserve(stored);
