@@ -55,6 +55,13 @@ std::shared_ptr<const psf::PsfAnalysis> WithSettings(
   return rescaled;
 }
 
+// A phase in nanometres is another field at another wavelength: only a
+// pupil without one keeps its transform when the wavelength changes.
+bool ReusesTransform(const StarImageComputation& shown, const psf::PsfSettings& settings) {
+  return !shown.pupil->HasPhase() ||
+         shown.analysis->image.settings.wavelengthNm == settings.wavelengthNm;
+}
+
 }  // namespace
 
 bool SameTransform(const psf::PsfSettings& a, const psf::PsfSettings& b) {
@@ -92,12 +99,13 @@ StarImageOutcome ComputeWithinMemory(const StarImageRequest& request, const Canc
   const auto start = std::chrono::steady_clock::now();
   auto computation = std::make_shared<StarImageComputation>();
   computation->pupilVersion = request.pupilVersion;
-  if (request.reuse) {
+  const bool reusable = request.reuse && ReusesTransform(*request.reuse, request.settings);
+  if (reusable) {
     computation->pupil = request.reuse->pupil;
     computation->analysis = WithSettings(request.reuse->analysis, request.settings);
   } else {
     progress(0);
-    computation->pupil = PupilOf(request);
+    computation->pupil = request.reuse ? request.reuse->pupil : PupilOf(request);
     if (!computation->pupil)
       return {nullptr, QStringLiteral("瞳を描けませんでした。設計を見直してください。")};
     if (cancel.IsRaised()) return {};
@@ -116,7 +124,7 @@ StarImageOutcome ComputeWithinMemory(const StarImageRequest& request, const Canc
   progress(kAnalysisEndPercent);
   const double halfWidth =
       std::min(request.zoomHalfWidthLambdaOverD, LargestZoomHalfWidth(computation->pupil->side));
-  if (request.reuse && request.reuse->zoom.window.halfWidthLambdaOverD == halfWidth)
+  if (reusable && request.reuse->zoom.window.halfWidthLambdaOverD == halfWidth)
     computation->zoom = request.reuse->zoom;
   else
     computation->zoom = psf::ComputeZoomedImage(*computation->pupil, ZoomWindowFor(halfWidth));

@@ -27,7 +27,8 @@ struct EncircledEnergyPoint {
 // The spike fraction is that second share: the fraction of the light sent
 // out of round by vanes, an off-centre obstruction or any other departure
 // from rotational symmetry. For thin straight vanes it equals the fraction
-// of the open area they cover; for a round pupil it is zero.
+// of the open area they cover; for a round pupil it is zero. With a phase,
+// the complex field at the wavelength splits the same way.
 struct PsfNumbers {
   double peakRatio = 0.0;  // peak over a clear aperture's peak
   std::vector<EncircledEnergyPoint> encircledEnergy;

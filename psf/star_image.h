@@ -55,9 +55,11 @@ struct StarImage {
 };
 
 // Pads the pupil to padFactor times its side, transforms it once and keeps
-// |field|², zero frequency at the centre. Nothing when cancelled, and
-// nothing for a pupil that lets no light through, settings that
-// CheckPsfSettings refuses or a padded side over kMaximumPaddedSide.
+// |field|², zero frequency at the centre. A pupil with a phase is the complex
+// field at settings.wavelengthNm, and its image is stored whole. Nothing
+// when cancelled, and nothing for a pupil that lets no light through,
+// settings that CheckPsfSettings refuses or a padded side over
+// kMaximumPaddedSide.
 std::optional<StarImage> ComputeStarImage(const PupilAmplitude& pupil, const PsfSettings& settings,
                                           const PsfProgress& progress = {});
 
