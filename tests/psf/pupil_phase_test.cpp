@@ -98,8 +98,6 @@ TEST(PupilPhase, TiltMovesTheImageTowardTheTiltAndKeepsTheMtf) {
   // Toward +x is toward later columns; toward -y, toward later rows.
   EXPECT_LT(WorstPixelDifference(moved.image, plain.image, 3, 6),
             1e-12 * plain.image.peakIntensity);
-  EXPECT_GT(WorstPixelDifference(moved.image, plain.image, -3, -6),
-            0.1 * plain.image.peakIntensity);
   // A shift multiplies the transfer function by a phase alone. The shift of
   // 3 rows is not a whole step of its sample grid (every second pixel).
   EXPECT_LT(WorstDifference(moved.mtf.radialMean, plain.mtf.radialMean), 1e-12);
