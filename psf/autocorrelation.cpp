@@ -19,6 +19,20 @@ int FrequencyOf(int index, int side) {
   return index < side - side / 2 ? index : index - side;
 }
 
+// Between whole shifts, bilinear in the values that atWhole(row, column)
+// reads.
+template <typename AtWholeShift>
+double Bilinear(double rowShift, double columnShift, AtWholeShift atWhole) {
+  const double row0 = std::floor(rowShift);
+  const double column0 = std::floor(columnShift);
+  const double tRow = rowShift - row0;
+  const double tColumn = columnShift - column0;
+  const int r = static_cast<int>(row0);
+  const int c = static_cast<int>(column0);
+  return (1 - tRow) * ((1 - tColumn) * atWhole(r, c) + tColumn * atWhole(r, c + 1)) +
+         tRow * ((1 - tColumn) * atWhole(r + 1, c) + tColumn * atWhole(r + 1, c + 1));
+}
+
 }  // namespace
 
 Autocorrelation::Autocorrelation(const StarImage& image) {
@@ -78,6 +92,8 @@ void Autocorrelation::FillAllSamples(const StarImage& image, int step) {
 // Only non-negative row shifts are stored; the value at (-r, -c) has the
 // same modulus and real part.
 double Autocorrelation::ComplexAtWhole(int rowShift, int columnShift, Part part) const {
+  const int limit = side_ / 2;
+  if (std::abs(rowShift) >= limit || std::abs(columnShift) >= limit) return 0.0;
   if (rowShift < 0) {
     rowShift = -rowShift;
     columnShift = -columnShift;
@@ -92,7 +108,6 @@ double Autocorrelation::ComplexAtWhole(int rowShift, int columnShift, Part part)
 double Autocorrelation::AtWhole(int rowShift, int columnShift, Part part) const {
   const int limit = side_ / 2;
   if (std::abs(rowShift) >= limit || std::abs(columnShift) >= limit) return 0.0;
-  if (complex_) return ComplexAtWhole(rowShift, columnShift, part);
   const double value =
       values_[static_cast<std::size_t>((columnShift + side_) % side_) * rowLength_ +
               static_cast<std::size_t>((rowShift + side_) % side_)] /
@@ -101,14 +116,14 @@ double Autocorrelation::AtWhole(int rowShift, int columnShift, Part part) const 
 }
 
 double Autocorrelation::At(double rowShift, double columnShift, Part part) const {
-  const double row0 = std::floor(rowShift);
-  const double column0 = std::floor(columnShift);
-  const double tRow = rowShift - row0;
-  const double tColumn = columnShift - column0;
-  const int r = static_cast<int>(row0);
-  const int c = static_cast<int>(column0);
-  return (1 - tRow) * ((1 - tColumn) * AtWhole(r, c, part) + tColumn * AtWhole(r, c + 1, part)) +
-         tRow * ((1 - tColumn) * AtWhole(r + 1, c, part) + tColumn * AtWhole(r + 1, c + 1, part));
+  // One branch per call, outside the interpolation, keeps the real reads
+  // as they were.
+  if (complex_) {
+    return Bilinear(rowShift, columnShift,
+                    [this, part](int r, int c) { return ComplexAtWhole(r, c, part); });
+  }
+  return Bilinear(rowShift, columnShift,
+                  [this, part](int r, int c) { return AtWhole(r, c, part); });
 }
 
 double Autocorrelation::Along(double shiftPixels, double angleDeg, Part part) const {
