@@ -33,10 +33,24 @@ PlanHandle PlanComplexToRealInPlace(int side, fftw_complex* data) {
       fftw_plan_dft_c2r_2d(side, side, data, reinterpret_cast<double*>(data), FFTW_ESTIMATE));
 }
 
+PlanHandle PlanRealToComplexInPlace(int side, double* data) {
+  const std::lock_guard lock(PlannerMutex());
+  PlanOnThreads(threads::ThreadBudget());
+  return PlanHandle(
+      fftw_plan_dft_r2c_2d(side, side, data, reinterpret_cast<fftw_complex*>(data), FFTW_ESTIMATE));
+}
+
 PlanHandle PlanSingleRow(int side, double* input, fftw_complex* output) {
   const std::lock_guard lock(PlannerMutex());
   PlanOnThreads(1);
   return PlanHandle(fftw_plan_dft_r2c_1d(side, input, output, FFTW_ESTIMATE | FFTW_PRESERVE_INPUT));
+}
+
+PlanHandle PlanComplexSingleRow(int side, fftw_complex* input, fftw_complex* output) {
+  const std::lock_guard lock(PlannerMutex());
+  PlanOnThreads(1);
+  return PlanHandle(
+      fftw_plan_dft_1d(side, input, output, FFTW_FORWARD, FFTW_ESTIMATE | FFTW_PRESERVE_INPUT));
 }
 
 PlanHandle PlanColumnBlock(int side, int count, int stride, fftw_complex* data) {

@@ -22,6 +22,10 @@ using PlanHandle = std::unique_ptr<std::remove_pointer_t<fftw_plan>, PlanDeleter
 // side x (side/2 + 1) complex values in, side x side real values out, each
 // row of the output 2 (side/2 + 1) doubles apart. The input is lost.
 PlanHandle PlanComplexToRealInPlace(int side, fftw_complex* data);
+// Its forward counterpart, on two threads, in place: side x side real values
+// in, each row 2 (side/2 + 1) doubles apart; side x (side/2 + 1) complex
+// values out.
+PlanHandle PlanRealToComplexInPlace(int side, double* data);
 
 // One-dimensional transforms for a caller that runs its own threads: each
 // plan runs on the calling thread only, and may be executed on other arrays
@@ -29,6 +33,8 @@ PlanHandle PlanComplexToRealInPlace(int side, fftw_complex* data);
 // A real-to-complex transform of one row of `side` values into side/2 + 1
 // complex values.
 PlanHandle PlanSingleRow(int side, double* input, fftw_complex* output);
+// A forward complex transform of one row of `side` values, the input kept.
+PlanHandle PlanComplexSingleRow(int side, fftw_complex* input, fftw_complex* output);
 // Forward complex transforms, in place, of `count` columns of `side` values
 // each, the columns `stride` complex values apart.
 PlanHandle PlanColumnBlock(int side, int count, int stride, fftw_complex* data);

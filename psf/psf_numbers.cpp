@@ -50,7 +50,7 @@ PsfNumbers ComputePsfNumbers(const PupilAmplitude& pupil, const StarImage& image
   numbers.encircledEnergyAt1_22 = energy.Within(1.22);
   numbers.encircledEnergyAt2_23 = energy.Within(2.23);
   numbers.encircledEnergyAt5 = energy.Within(5.0);
-  numbers.spikeFraction = ComputeSpikeFraction(pupil);
+  numbers.spikeFraction = ComputeSpikeFraction(pupil, image.settings.wavelengthNm);
   return numbers;
 }
 

@@ -27,7 +27,8 @@ struct EncircledEnergyPoint {
 // The spike fraction is that second share: the fraction of the light sent
 // out of round by vanes, an off-centre obstruction or any other departure
 // from rotational symmetry. For thin straight vanes it equals the fraction
-// of the open area they cover; for a round pupil it is zero.
+// of the open area they cover; for a round pupil it is zero. With a phase,
+// the complex field at the wavelength splits the same way.
 struct PsfNumbers {
   double peakRatio = 0.0;  // peak over a clear aperture's peak
   std::vector<EncircledEnergyPoint> encircledEnergy;
@@ -46,7 +47,9 @@ PsfNumbers ComputePsfNumbers(const PupilAmplitude& pupil, const StarImage& image
 // The encircled energy at a radius, by linear interpolation of the curve.
 double EncircledEnergyAt(const std::vector<EncircledEnergyPoint>& curve, double radiusLambdaOverD);
 
-// The spike fraction alone (it needs only the pupil).
-double ComputeSpikeFraction(const PupilAmplitude& pupil);
+// The spike fraction alone (it needs only the pupil; the wavelength only to
+// turn a phase's optical path difference into radians). With a phase, the
+// field amplitude · exp(2πi · opd / λ) is what splits.
+double ComputeSpikeFraction(const PupilField& pupil, double wavelengthNm);
 
 }  // namespace voka::psf

@@ -7,6 +7,7 @@
 
 #include "fourier/huge_pages.h"
 #include "fourier/padded_transform.h"
+#include "psf/whole_star_image.h"
 #include "threads/thread_budget.h"
 
 namespace voka::psf {
@@ -102,6 +103,10 @@ std::optional<StarImage> ComputeStarImage(const PupilAmplitude& pupil, const Psf
   image.halfWidth = image.paddedSide / 2 + 1;
   image.scale = ComputeImageScale(settings);
   image.settings = settings;
+  if (pupil.HasPhase()) {
+    if (!FillWholeStarImage(pupil, image, progress)) return std::nullopt;
+    return image;
+  }
 
   const std::size_t stored = static_cast<std::size_t>(image.paddedSide) * image.halfWidth;
   image.intensity.reserve(stored);

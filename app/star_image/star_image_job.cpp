@@ -55,6 +55,13 @@ std::shared_ptr<const psf::PsfAnalysis> WithSettings(
   return rescaled;
 }
 
+// A phase in nanometres is another field at another wavelength: only a
+// pupil without one keeps its transform when the wavelength changes.
+bool ReusesTransform(const StarImageComputation& shown, const psf::PsfSettings& settings) {
+  return !shown.pupil->HasPhase() ||
+         shown.analysis->image.settings.wavelengthNm == settings.wavelengthNm;
+}
+
 }  // namespace
 
 StarImageOutcome StarImageOutcome::Done(std::shared_ptr<const StarImageComputation> computation) {
@@ -111,12 +118,13 @@ StarImageOutcome ComputeWithinMemory(const StarImageRequest& request, const Canc
   const auto start = std::chrono::steady_clock::now();
   auto computation = std::make_shared<StarImageComputation>();
   computation->pupilVersion = request.pupilVersion;
-  if (request.reuse) {
+  const bool reusable = request.reuse && ReusesTransform(*request.reuse, request.settings);
+  if (reusable) {
     computation->pupil = request.reuse->pupil;
     computation->analysis = WithSettings(request.reuse->analysis, request.settings);
   } else {
     progress(0);
-    computation->pupil = PupilOf(request);
+    computation->pupil = request.reuse ? request.reuse->pupil : PupilOf(request);
     if (!computation->pupil)
       return StarImageOutcome::Refused(
           QStringLiteral("瞳を描けませんでした。設計を見直してください。"));
@@ -143,10 +151,11 @@ StarImageOutcome ComputeWithinMemory(const StarImageRequest& request, const Canc
   progress(kAnalysisEndPercent);
   const double halfWidth =
       std::min(request.zoomHalfWidthLambdaOverD, LargestZoomHalfWidth(computation->pupil->side));
-  if (request.reuse && request.reuse->zoom.window.halfWidthLambdaOverD == halfWidth)
+  if (reusable && request.reuse->zoom.window.halfWidthLambdaOverD == halfWidth)
     computation->zoom = request.reuse->zoom;
   else
-    computation->zoom = psf::ComputeZoomedImage(*computation->pupil, ZoomWindowFor(halfWidth));
+    computation->zoom = psf::ComputeZoomedImage(*computation->pupil, ZoomWindowFor(halfWidth),
+                                                request.settings.wavelengthNm);
   if (computation->zoom.side <= 0)
     return StarImageOutcome::Refused(
         QStringLiteral("拡大像を作れませんでした。視野を変えてください。"));

@@ -20,6 +20,7 @@
 #include "app/star_image/star_image_dlg.h"
 #include "dib/dib_red_channel.h"
 #include "psf/curves_csv.h"
+#include "psf/psf_analysis.h"
 #include "reference/pupil_images.h"
 #include "support/context_menu.h"
 #include "support/scratch_files.h"
@@ -160,6 +161,28 @@ TEST_F(StarImageWindow, ZoomReusesTheTransformButNeverAStalePupil) {
   EXPECT_NE(window_.Shown()->analysis, analysis);
   EXPECT_LT(window_.Shown()->analysis->numbers.peakRatio, 0.95);
   EXPECT_DOUBLE_EQ(window_.Shown()->zoom.window.halfWidthLambdaOverD, 12.0);
+}
+
+TEST_F(StarImageWindow, ANewWavelengthRecomputesAPupilWithAPhase) {
+  // Defocus given in nanometres is fewer waves at a longer wavelength: the
+  // image changes shape, so the old transform cannot be rescaled.
+  psf::PupilAmplitude pupil = ShapeAmplitude(PupilShape::kClear, 64);
+  for (int row = 0; row < 64; ++row) {
+    for (int column = 0; column < 64; ++column) {
+      const double x = (column - 31.5) / 32, y = (row - 31.5) / 32;
+      pupil.opdNm.push_back(150.0 * (2 * (x * x + y * y) - 1));
+    }
+  }
+  window_.ShowPupil(pupil, 200.0);
+  ASSERT_TRUE(Settle());
+  Child<QDoubleSpinBox>("wavelength")->setValue(1100.0);
+  ASSERT_TRUE(Settle());
+  psf::PsfSettings settings = window_.Shown()->analysis->image.settings;
+  ASSERT_EQ(settings.wavelengthNm, 1100.0);
+  const double expected = psf::AnalysePupil(pupil, settings)->numbers.peakRatio;
+  settings.wavelengthNm = 550.0;
+  ASSERT_GT(expected, psf::AnalysePupil(pupil, settings)->numbers.peakRatio + 0.05);
+  EXPECT_NEAR(window_.Shown()->analysis->numbers.peakRatio, expected, 1e-12);
 }
 
 TEST_F(StarImageWindow, RendersAtTheChosenSideAndRefusesAnOversizedGrid) {

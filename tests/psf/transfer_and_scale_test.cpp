@@ -93,7 +93,7 @@ TEST(SpikeFraction, ADiscSampledAtPixelCentresHasNone) {
     for (int column = 0; column < kSide; ++column)
       pupil.amplitude.push_back(std::hypot(column + 0.5 - kSide / 2.0, row + 0.5 - kSide / 2.0) <
                                 20.0);
-  EXPECT_LT(ComputeSpikeFraction(pupil), 1e-12);
+  EXPECT_LT(ComputeSpikeFraction(pupil, kDefaultWavelengthNm), 1e-12);
 }
 
 TEST(StarImageRun, ProgressRisesToTheWholeAndACancelStopsWithinABlock) {
