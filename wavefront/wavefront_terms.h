@@ -5,6 +5,10 @@
 
 namespace voka::wavefront {
 
+// Beyond these no star image can be sampled on any grid the engine accepts.
+inline constexpr double kMaximumZernikeRmsNm = 100000.0;
+inline constexpr double kMaximumDefocusMm = 100.0;
+
 // The wavefront error of a telescope as the user states it.
 struct WavefrontTerms {
   // Noll index (1..kMaximumNollIndex) to its RMS coefficient in nanometres.
@@ -14,6 +18,7 @@ struct WavefrontTerms {
   std::optional<double> defocusMm;
 
   bool Empty() const { return zernikeRmsNm.empty() && !defocusMm; }
+  bool operator==(const WavefrontTerms&) const = default;
 };
 
 // The RMS defocus term (Noll j = 4, nm) of a focal-plane shift: the
