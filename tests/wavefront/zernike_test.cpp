@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "wavefront/defocus_sampling.h"
 #include "wavefront/opd_map.h"
 #include "wavefront/wavefront_rms.h"
 #include "wavefront/wavefront_terms.h"
@@ -128,6 +129,18 @@ TEST(Zernike, RefusesIndicesOutsideTheOfferedRange) {
   EXPECT_TRUE(OpdMapNm({{kMaximumNollIndex + 1, 1.0}}, 8).empty());
   EXPECT_TRUE(OpdMapNm({{2, NAN}}, 8).empty());
   EXPECT_EQ(OpdMapNm({{kMaximumNollIndex, 1.0}}, 8).size(), 64u);
+}
+
+// Four waves of defocus (PV) blur over about ±16 λ/D: a 32 λ/D field and 32
+// pupil samples hold it, one less of either does not.
+TEST(Zernike, DefocusSamplingGuardSaysWhichSideFallsShort) {
+  const double fourWavesRmsNm = 4.0 * 550.0 / (2.0 * std::sqrt(3.0));
+  EXPECT_TRUE(CheckDefocusSampling(fourWavesRmsNm, 550.0, 32.0, 32).Fits());
+  const DefocusSampling coarse = CheckDefocusSampling(-fourWavesRmsNm, 550.0, 32.0, 31);
+  EXPECT_NEAR(coarse.peakToValleyWaves, 4.0, 1e-12);
+  EXPECT_TRUE(coarse.pupilTooCoarse);
+  EXPECT_FALSE(coarse.fieldTooSmall);
+  EXPECT_TRUE(CheckDefocusSampling(fourWavesRmsNm, 550.0, 31.9, 512).fieldTooSmall);
 }
 
 }  // namespace
