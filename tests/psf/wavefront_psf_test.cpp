@@ -8,6 +8,7 @@
 
 #include "exact_coverage.h"
 #include "psf/psf_analysis.h"
+#include "psf/star_test.h"
 #include "psf/strehl_ratio.h"
 #include "wavefront/opd_map.h"
 #include "wavefront/wavefront_rms.h"
@@ -163,6 +164,34 @@ TEST(WavefrontPsf, TrefoilGivesAThreeFoldImage) {
   }
   EXPECT_LT(worstThreeFold, 0.01 * image.peakIntensity);
   EXPECT_GT(largestTwoFold, 0.05 * image.peakIntensity);
+}
+
+// For a real pupil, E₋(θ) = conj E₊(−θ): inside and outside focus show the
+// same pattern turned by 180°, and, for a lopsided pupil, not unturned.
+TEST(WavefrontPsf, StarTestSidesAreEachOthersHalfTurn) {
+  PupilField pupil = test::AnnularPupil(64, 0.3, 6.0, -4.0);
+  PsfSettings settings;
+  settings.padFactor = 2;
+  const std::optional<StarTestImages> test = ComputeStarTest(pupil, settings, 3.0);
+  ASSERT_TRUE(test);
+  const StarImage& inside = test->images[0];
+  const StarImage& outside = test->images[2];
+  const int last = inside.paddedSide - 1;
+  double worstTurned = 0.0;
+  double largestUnturned = 0.0;
+  for (int row = 1; row <= last; ++row) {
+    for (int column = 1; column <= last; ++column) {
+      const double turned =
+          outside.At(2 * outside.centreIndex - row, 2 * outside.centreIndex - column);
+      worstTurned = std::max(worstTurned, std::abs(inside.At(row, column) - turned));
+      largestUnturned =
+          std::max(largestUnturned, std::abs(inside.At(row, column) - outside.At(row, column)));
+    }
+  }
+  EXPECT_LT(worstTurned, 1e-9 * inside.peakIntensity);
+  EXPECT_GT(largestUnturned, 0.05 * inside.peakIntensity);
+  EXPECT_NEAR(test->images[1].peakIntensity, ComputeStarImage(pupil, settings)->peakIntensity,
+              1e-12);
 }
 
 }  // namespace
