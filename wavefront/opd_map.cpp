@@ -20,7 +20,6 @@ std::vector<double> OpdMapNm(const std::map<int, double>& zernikeRmsNm, int side
     for (int column = 0; column < side; ++column) {
       const double x = (column + 0.5 - halfSide) / halfSide;
       const double radius = std::hypot(x, y);
-      if (radius > 1.0) continue;
       const double angle = std::atan2(y, x);
       double sum = 0.0;
       for (const auto& [nollIndex, coefficient] : zernikeRmsNm) {
