@@ -29,8 +29,8 @@
 #include "output/write_failure_message.h"
 #include "psf/curves_csv.h"
 #include "psf/fits_export.h"
-#include "psf/log_view.h"
 #include "psf/psf_numbers.h"
+#include "psfview/log_view.h"
 
 namespace voka {
 

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <iterator>
-#include <thread>
 
 #include "diffraction_sum/column_relay.h"
 #include "diffraction_sum/diffraction_sum_kernel.h"
 #include "simd/lane_group.h"
 #include "simd/scalar_lanes.h"
 #include "simd/vector2_lanes.h"
+#include "threads/thread_budget.h"
 
 namespace voka {
 namespace {
@@ -21,13 +21,12 @@ int ProgressPosition(int k) {
   return std::min(static_cast<int>(percent), 100);
 }
 
-// One worker per processor; on a single processor the calling thread works
-// alone rather than wait on a worker.
+// One worker per thread of the budget; on a budget of one the calling thread
+// works alone rather than wait on a worker. Each image point is summed in the
+// same order whoever sums it, so the field does not depend on the count.
 int WorkerCount() {
-  const unsigned processors = std::thread::hardware_concurrency();
-  return processors > 1
-             ? static_cast<int>(std::min(processors, static_cast<unsigned>(kImagePoints)))
-             : 0;
+  const int budget = threads::ThreadBudget();
+  return budget > 1 ? std::min(budget, kImagePoints) : 0;
 }
 
 // Adds the waves of pupil column k to image column i.

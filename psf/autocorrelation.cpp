@@ -5,7 +5,7 @@
 #include <new>
 #include <numbers>
 
-#include "psf/huge_pages.h"
+#include "fourier/huge_pages.h"
 
 namespace voka::psf {
 
@@ -26,11 +26,11 @@ Autocorrelation::Autocorrelation(const StarImage& image) {
   side_ = image.paddedSide / step;
   rowLength_ = 2 * (side_ / 2 + 1);
   const std::size_t doubles = static_cast<std::size_t>(side_) * rowLength_;
-  values_ = AllocateFftw<double>(doubles);
+  values_ = fourier::AllocateFftw<double>(doubles);
   if (!values_) throw std::bad_alloc();
-  AdviseHugePages(values_.get(), doubles * sizeof(double));
-  const PlanHandle plan =
-      PlanComplexToRealInPlace(side_, reinterpret_cast<fftw_complex*>(values_.get()));
+  fourier::AdviseHugePages(values_.get(), doubles * sizeof(double));
+  const fourier::PlanHandle plan =
+      fourier::PlanComplexToRealInPlace(side_, reinterpret_cast<fftw_complex*>(values_.get()));
   if (!plan) throw std::bad_alloc();
   FillHalfSamples(image, step);
   fftw_execute(plan.get());

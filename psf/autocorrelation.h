@@ -1,6 +1,6 @@
 #pragma once
 
-#include "psf/fftw_plans.h"
+#include "fourier/fftw_plans.h"
 #include "psf/star_image.h"
 
 namespace voka::psf {
@@ -35,7 +35,7 @@ class Autocorrelation {
   int side_ = 0;       // shifts from -side_/2 to below side_/2
   int rowLength_ = 0;  // doubles from one stored row to the next
   // Stored transposed, the column shift first: values_[c * rowLength_ + r].
-  FftwArray<double> values_;
+  fourier::FftwArray<double> values_;
   double atZero_ = 1.0;
 };
 

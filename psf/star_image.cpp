@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cstddef>
 #include <numbers>
+#include <vector>
 
-#include "psf/huge_pages.h"
-#include "psf/padded_transform.h"
+#include "fourier/huge_pages.h"
+#include "fourier/padded_transform.h"
+#include "threads/thread_budget.h"
 
 namespace voka::psf {
 
@@ -19,14 +21,20 @@ struct Sums {
 // Writes |field|² of each finished column block into the stored half of the
 // image. Transform row k is frequency k, or k - side past the middle, and
 // lands centreIndex rows below the top: each column is written in two runs.
+// The sums are kept per block and added in the blocks' order, so that the
+// total is the same to the last bit whichever worker made which block, and
+// however many there were.
 class HalfImageSink {
  public:
-  HalfImageSink(StarImage& image, double unit) : image_(image), unit_(unit) {}
+  HalfImageSink(StarImage& image, double unit)
+      : image_(image),
+        unit_(unit),
+        sums_(static_cast<std::size_t>(fourier::SpectrumBlockCount(image.paddedSide))) {}
 
-  void operator()(int worker, const SpectrumColumns& block) {
+  void operator()(const fourier::SpectrumColumns& block) {
     const int side = image_.paddedSide;
     const int firstRunLength = side - image_.centreIndex;
-    Sums& sums = sums_[worker];
+    Sums& sums = sums_[static_cast<std::size_t>(block.index)];
     for (int c = 0; c < block.columnCount; ++c) {
       const fftw_complex* values = block.values + static_cast<std::size_t>(c) * block.columnStride;
       double* column =
@@ -70,7 +78,7 @@ class HalfImageSink {
 
   StarImage& image_;
   const double unit_;
-  Sums sums_[kSpectrumWorkers];
+  std::vector<Sums> sums_;
 };
 
 }  // namespace
@@ -97,15 +105,16 @@ std::optional<StarImage> ComputeStarImage(const PupilAmplitude& pupil, const Psf
 
   const std::size_t stored = static_cast<std::size_t>(image.paddedSide) * image.halfWidth;
   image.intensity.reserve(stored);
-  AdviseHugePages(image.intensity.data(), stored * sizeof(double));
+  fourier::AdviseHugePages(image.intensity.data(), stored * sizeof(double));
   // Touched here in order, once: the sink's writes run down the columns, and
   // first touches scattered that way cost far more than the zeros.
   image.intensity.assign(stored, 0.0);
 
   HalfImageSink sink(image, 1.0 / ClearAperturePeak(pupil.side));
-  const bool finished = TransformPaddedPupil(
-      pupil, image.paddedSide,
-      [&sink](int worker, const SpectrumColumns& block) { sink(worker, block); }, progress);
+  const bool finished = fourier::TransformPaddedPupil(
+      {pupil.side, pupil.amplitude.data()}, image.paddedSide, threads::ThreadBudget(),
+      [&sink](int, const fourier::SpectrumColumns& block) { sink(block); },
+      {progress.progress, progress.cancelled});
   if (!finished) return std::nullopt;
   const Sums sums = sink.Total();
   image.totalIntensity = sums.total;

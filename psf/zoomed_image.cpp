@@ -1,12 +1,12 @@
 #include "psf/zoomed_image.h"
 
-#include <cblas.h>
-
 #include <cmath>
 #include <complex>
 #include <cstddef>
 #include <numbers>
+#include <optional>
 
+#include "fourier/matrix_fourier_transform.h"
 #include "psf/star_image.h"
 
 namespace voka::psf {
@@ -15,23 +15,55 @@ namespace {
 
 using Complex = std::complex<double>;
 
-// Pupil coordinates from the grid's middle keep the kernel's phases small.
-double CentredCoordinate(int index, int side) {
-  return index - (side - 1) / 2.0;
+// amplitude · exp(2πi · opd / λ); nothing if a path difference is not finite.
+std::optional<std::vector<Complex>> ComplexField(const PupilField& pupil, double wavelengthNm) {
+  std::vector<Complex> field(pupil.amplitude.size());
+  for (std::size_t i = 0; i < field.size(); ++i) {
+    if (!std::isfinite(pupil.opdNm[i])) return std::nullopt;
+    field[i] =
+        std::polar(pupil.amplitude[i], 2.0 * std::numbers::pi * pupil.opdNm[i] / wavelengthNm);
+  }
+  return field;
 }
 
-// kernel[p * count + k] = exp(-2πi f_k p / side) for pupil index p and
-// frequency f_k in λ/D (cycles across the aperture).
-std::vector<Complex> FourierKernel(int side, int count, double firstFrequency, double step) {
-  std::vector<Complex> kernel(static_cast<std::size_t>(side) * count);
-  for (int p = 0; p < side; ++p) {
-    const double position = CentredCoordinate(p, side);
-    for (int k = 0; k < count; ++k) {
-      const double phase = -2.0 * std::numbers::pi * (firstFrequency + k * step) * position / side;
-      kernel[static_cast<std::size_t>(p) * count + k] = std::polar(1.0, phase);
-    }
+ZoomedImage Zoom(const PupilField& pupil, const ZoomWindow& window,
+                 std::optional<double> wavelengthNm) {
+  const int count = window.Side();
+  const std::size_t samples = static_cast<std::size_t>(pupil.side > 0 ? pupil.side : 0) *
+                              static_cast<std::size_t>(pupil.side > 0 ? pupil.side : 0);
+  if (count <= 0 || count > kMaximumZoomSide || pupil.side <= 0 ||
+      pupil.amplitude.size() != samples || (pupil.HasPhase() && pupil.opdNm.size() != samples)) {
+    return {};
   }
-  return kernel;
+  if (pupil.HasPhase() && !(wavelengthNm && std::isfinite(*wavelengthNm) && *wavelengthNm > 0.0)) {
+    return {};
+  }
+  fourier::MatrixFourierOutput output;
+  output.side = count;
+  output.stepLambdaOverD = window.stepLambdaOverD;
+  output.centreXLambdaOverD = window.centreXLambdaOverD;
+  output.centreYLambdaOverD = window.centreYLambdaOverD;
+  if (fourier::CheckMatrixFourierPlan(pupil.side, output) != fourier::MatrixFourierRefusal::kNone) {
+    return {};
+  }
+  const fourier::MatrixFourierTransform<double> transform(pupil.side, output);
+
+  std::vector<Complex> field;
+  if (pupil.HasPhase()) {
+    const std::optional<std::vector<Complex>> pupilField = ComplexField(pupil, *wavelengthNm);
+    if (!pupilField) return {};
+    field = transform.Apply(std::span<const Complex>(*pupilField));
+  } else {
+    field = transform.Apply(std::span<const double>(pupil.amplitude));
+  }
+
+  ZoomedImage zoomed;
+  zoomed.side = count;
+  zoomed.window = window;
+  zoomed.intensity.resize(field.size());
+  const double unit = 1.0 / ClearAperturePeak(pupil.side);
+  for (std::size_t i = 0; i < field.size(); ++i) zoomed.intensity[i] = std::norm(field[i]) * unit;
+  return zoomed;
 }
 
 }  // namespace
@@ -46,43 +78,13 @@ int ZoomWindow::Side() const {
   return 2 * static_cast<int>(halfCount) + 1;
 }
 
-ZoomedImage ComputeZoomedImage(const PupilAmplitude& pupil, const ZoomWindow& window) {
-  const int count = window.Side();
-  if (count <= 0 || count > kMaximumZoomSide || pupil.side <= 0 ||
-      !std::isfinite(window.centreXLambdaOverD) || !std::isfinite(window.centreYLambdaOverD)) {
-    return {};
-  }
-  const int side = pupil.side;
-  const int halfCount = count / 2;
-  const double step = window.stepLambdaOverD;
-  // Columns run toward +x; rows run toward -y, which is the pupil rows'
-  // own direction, so a row's frequency is minus its y frequency.
-  const std::vector<Complex> columnKernel =
-      FourierKernel(side, count, window.centreXLambdaOverD - halfCount * step, step);
-  const std::vector<Complex> rowKernel =
-      FourierKernel(side, count, -window.centreYLambdaOverD - halfCount * step, step);
+ZoomedImage ComputeZoomedImage(const PupilField& pupil, const ZoomWindow& window) {
+  return Zoom(pupil, window, std::nullopt);
+}
 
-  // First product: the real pupil (side x side) times the column kernel
-  // (side x count), as a real matrix times the kernel's interleaved real and
-  // imaginary parts (side x 2·count).
-  std::vector<double> partial(static_cast<std::size_t>(side) * 2 * count);
-  cblas_dgemm(CblasRowMajor, CblasNoTrans, CblasNoTrans, side, 2 * count, side, 1.0,
-              pupil.amplitude.data(), side, reinterpret_cast<const double*>(columnKernel.data()),
-              2 * count, 0.0, partial.data(), 2 * count);
-  // Second: the row kernel transposed (count x side) times that (side x count).
-  std::vector<Complex> field(static_cast<std::size_t>(count) * count);
-  const Complex one(1.0, 0.0);
-  const Complex zero(0.0, 0.0);
-  cblas_zgemm(CblasRowMajor, CblasTrans, CblasNoTrans, count, count, side, &one, rowKernel.data(),
-              count, partial.data(), count, &zero, field.data(), count);
-
-  ZoomedImage zoomed;
-  zoomed.side = count;
-  zoomed.window = window;
-  zoomed.intensity.resize(field.size());
-  const double unit = 1.0 / ClearAperturePeak(side);
-  for (std::size_t i = 0; i < field.size(); ++i) zoomed.intensity[i] = std::norm(field[i]) * unit;
-  return zoomed;
+ZoomedImage ComputeZoomedImage(const PupilField& pupil, const ZoomWindow& window,
+                               double wavelengthNm) {
+  return Zoom(pupil, window, wavelengthNm);
 }
 
 }  // namespace voka::psf

@@ -23,9 +23,9 @@ struct ZoomWindow {
   int Side() const;
 };
 
-// A view of the star image at any sampling, by two matrix products of the
-// pupil with Fourier kernels. Row-major, top row first, in the same unit as
-// StarImage::intensity (the clear aperture's peak).
+// A view of the star image at any sampling, by the matrix Fourier transform
+// of the pupil field (fourier/matrix_fourier_transform.h). Row-major, top row
+// first, in the same unit as StarImage::intensity (the clear aperture's peak).
 struct ZoomedImage {
   int side = 0;
   ZoomWindow window;
@@ -33,7 +33,13 @@ struct ZoomedImage {
 };
 
 // The window must have a positive, finite step and half-width, and Side()
-// at most kMaximumZoomSide; otherwise the result is empty (side 0).
-ZoomedImage ComputeZoomedImage(const PupilAmplitude& pupil, const ZoomWindow& window);
+// at most kMaximumZoomSide, and the pupil side² amplitudes; otherwise the
+// result is empty (side 0). A pupil with a phase is zoomed at the
+// wavelength, which must then be positive and finite, with side² finite path
+// differences; a pupil without one does not depend on the wavelength, and
+// the first form serves it (empty for a pupil with a phase).
+ZoomedImage ComputeZoomedImage(const PupilField& pupil, const ZoomWindow& window);
+ZoomedImage ComputeZoomedImage(const PupilField& pupil, const ZoomWindow& window,
+                               double wavelengthNm);
 
 }  // namespace voka::psf

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "psf/log_view.h"
+#include "psfview/log_view.h"
 #include "psfview/psf_picture_painter.h"
 
 namespace voka::psfview {

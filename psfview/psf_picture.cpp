@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "psf/log_view.h"
+#include "psfview/log_view.h"
 
 namespace voka::psfview {
 

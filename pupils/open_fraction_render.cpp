@@ -4,11 +4,12 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
-#include <thread>
 
 #include "pupils/blocking_shapes.h"
 #include "pupils/design_check.h"
 #include "pupils/large_buffer.h"
+#include "threads/thread_budget.h"
+#include "threads/worker_team.h"
 
 namespace voka::pupils {
 
@@ -51,14 +52,9 @@ class Renderer {
              kTileSidePixels, All());
       }
     };
-    const int threads =
-        side_ < kSingleThreadSidePixels
-            ? 1
-            : std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, tileCount);
-    std::vector<std::thread> helpers;
-    for (int t = 1; t < threads; ++t) helpers.emplace_back(work);
-    work();
-    for (std::thread& helper : helpers) helper.join();
+    const int workers =
+        side_ < kSingleThreadSidePixels ? 1 : std::clamp(threads::ThreadBudget(), 1, tileCount);
+    threads::OnWorkers(workers, [&work](int) { work(); });
   }
 
  private:

@@ -24,9 +24,9 @@
 #include "output/write_failure_message.h"
 #include "psf/curves_csv.h"
 #include "psf/fits_export.h"
-#include "psf/log_view.h"
 #include "psf/psf_analysis.h"
 #include "psf/psf_numbers.h"
+#include "psfview/log_view.h"
 #include "psfview/log_view_image.h"
 
 namespace voka {

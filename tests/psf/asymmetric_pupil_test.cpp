@@ -7,6 +7,7 @@
 #include "exact_coverage.h"
 #include "psf/psf_analysis.h"
 #include "psf/zoomed_image.h"
+#include "threads/thread_budget.h"
 
 namespace voka::psf {
 namespace {
@@ -83,6 +84,23 @@ TEST(AsymmetricPupil, TinyGridsMatchTheDirectSumEverywhere) {
       }
     }
   }
+}
+
+TEST(AsymmetricPupil, ImageAndTotalAreTheSameBitsOnAnyThreadBudget) {
+  const PupilAmplitude pupil = LopsidedPupil(72);
+  PsfSettings settings;
+  settings.padFactor = 7;  // many blocks, so workers interleave
+  const int before = threads::ThreadBudget();
+  threads::SetThreadBudget(1);
+  const StarImage alone = *ComputeStarImage(pupil, settings);
+  for (const int budget : {2, 3}) {
+    threads::SetThreadBudget(budget);
+    const StarImage shared = *ComputeStarImage(pupil, settings);
+    EXPECT_TRUE(shared.intensity == alone.intensity) << "budget=" << budget;
+    EXPECT_EQ(shared.totalIntensity, alone.totalIntensity) << "budget=" << budget;
+    EXPECT_EQ(shared.peakIntensity, alone.peakIntensity) << "budget=" << budget;
+  }
+  threads::SetThreadBudget(before);
 }
 
 TEST(AsymmetricPupil, ZoomMatchesTheFftWhereTheyShareSamples) {

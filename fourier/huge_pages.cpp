@@ -1,4 +1,4 @@
-#include "psf/huge_pages.h"
+#include "fourier/huge_pages.h"
 
 #include <cstdint>
 
@@ -7,7 +7,7 @@
 #include <unistd.h>
 #endif
 
-namespace voka::psf {
+namespace voka::fourier {
 
 void AdviseHugePages(void* block, std::size_t bytes) {
 #if defined(__linux__) && defined(MADV_HUGEPAGE)
@@ -21,4 +21,4 @@ void AdviseHugePages(void* block, std::size_t bytes) {
 #endif
 }
 
-}  // namespace voka::psf
+}  // namespace voka::fourier

@@ -1,14 +1,12 @@
-#include "psf/fftw_plans.h"
+#include "fourier/fftw_plans.h"
 
 #include <mutex>
 
-namespace voka::psf {
+#include "threads/thread_budget.h"
+
+namespace voka::fourier {
 
 namespace {
-
-// Two cores is what the machines this runs on have; more threads than cores
-// only adds synchronisation.
-constexpr int kTransformThreads = 2;
 
 std::mutex& PlannerMutex() {
   static std::mutex mutex;
@@ -30,7 +28,7 @@ void PlanDeleter::operator()(fftw_plan plan) const {
 
 PlanHandle PlanComplexToRealInPlace(int side, fftw_complex* data) {
   const std::lock_guard lock(PlannerMutex());
-  PlanOnThreads(kTransformThreads);
+  PlanOnThreads(threads::ThreadBudget());
   return PlanHandle(
       fftw_plan_dft_c2r_2d(side, side, data, reinterpret_cast<double*>(data), FFTW_ESTIMATE));
 }
@@ -48,4 +46,4 @@ PlanHandle PlanColumnBlock(int side, int count, int stride, fftw_complex* data) 
                                        stride, FFTW_FORWARD, FFTW_ESTIMATE));
 }
 
-}  // namespace voka::psf
+}  // namespace voka::fourier

@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-namespace voka::psf {
+namespace voka::fourier {
 
 // Asks the system to back a large, not yet touched block with huge pages
 // where it offers them only on request. A 4096² image is 32768 ordinary
@@ -10,4 +10,4 @@ namespace voka::psf {
 // the transform. Harmless where unsupported.
 void AdviseHugePages(void* block, std::size_t bytes);
 
-}  // namespace voka::psf
+}  // namespace voka::fourier

@@ -1,4 +1,4 @@
-#include "psf/log_view.h"
+#include "psfview/log_view.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,16 +1,18 @@
-#include "psf/padded_transform.h"
+#include "fourier/padded_transform.h"
 
 #include <algorithm>
 #include <atomic>
 #include <cstddef>
 #include <cstring>
 #include <new>
-#include <thread>
+#include <vector>
 
-#include "psf/fftw_plans.h"
-#include "psf/huge_pages.h"
+#include "fourier/fftw_plans.h"
+#include "fourier/huge_pages.h"
+#include "threads/thread_budget.h"
+#include "threads/worker_team.h"
 
-namespace voka::psf {
+namespace voka::fourier {
 
 namespace {
 
@@ -31,16 +33,18 @@ struct Layout {
   int rowStride = 0;     // complex values from one transformed row to the next
   int columnStride = 0;  // the same for a column of a block
   int blockCount = 0;
+  int workers = 0;
 };
 
-Layout LayoutFor(int pupilSide, int paddedSide) {
+Layout LayoutFor(int pupilSide, int paddedSide, int workers) {
   Layout layout;
+  layout.workers = std::clamp(workers, 1, std::min(pupilSide, threads::kMaximumThreadBudget));
   layout.pupilSide = pupilSide;
   layout.paddedSide = paddedSide;
   layout.halfWidth = paddedSide / 2 + 1;
   layout.rowStride = AlignedCount(layout.halfWidth);
   layout.columnStride = AlignedCount(paddedSide);
-  layout.blockCount = (layout.halfWidth + kSpectrumBlockColumns - 1) / kSpectrumBlockColumns;
+  layout.blockCount = SpectrumBlockCount(paddedSide);
   return layout;
 }
 
@@ -64,22 +68,13 @@ Scratch MakeScratch(const Layout& layout) {
                                        layout.columnStride)};
 }
 
-// Runs work(worker) on the calling thread as worker 0 and on a second thread
-// as worker 1, and waits for both.
-static_assert(kSpectrumWorkers == 2, "OnBothWorkers starts exactly one helper thread");
-template <typename Work>
-void OnBothWorkers(Work work) {
-  std::thread helper([&] { work(1); });
-  work(0);
-  helper.join();
-}
-
 class PaddedTransform {
  public:
-  PaddedTransform(const PupilAmplitude& pupil, const Layout& layout,
-                  const SpectrumColumnsSink& sink, const PsfProgress& progress)
+  PaddedTransform(const PupilSamples& pupil, const Layout& layout, const SpectrumColumnsSink& sink,
+                  const TransformProgress& progress)
       : pupil_(pupil), layout_(layout), sink_(sink), progress_(progress) {
     rows_ = AllocateRows();
+    scratch_.resize(static_cast<std::size_t>(layout_.workers));
     for (Scratch& scratch : scratch_) scratch = MakeScratch(layout_);
     rowPlan_ = PlanSingleRow(layout_.paddedSide, scratch_[0].row.get(), rows_.get());
     columnPlan_ = PlanColumnBlock(layout_.paddedSide, kSpectrumBlockColumns, layout_.columnStride,
@@ -88,9 +83,9 @@ class PaddedTransform {
   }
 
   bool Run() {
-    OnBothWorkers([this](int worker) { TransformRows(worker); });
+    threads::OnWorkers(layout_.workers, [this](int worker) { TransformRows(worker); });
     if (ShouldStop()) return false;
-    OnBothWorkers([this](int worker) { TransformColumns(worker); });
+    threads::OnWorkers(layout_.workers, [this](int worker) { TransformColumns(worker); });
     return !ShouldStop();
   }
 
@@ -114,16 +109,16 @@ class PaddedTransform {
     if (worker == 0 && progress_.progress) progress_.progress(position);
   }
 
-  // Each worker takes every other row; the padding past the pupil's side
+  // Each worker takes every workers-th row; the padding past the pupil's side
   // stays zero in its row scratch.
   void TransformRows(int worker) {
     double* padded = scratch_[worker].row.get();
-    for (int row = worker; row < layout_.pupilSide; row += kSpectrumWorkers) {
-      std::copy_n(pupil_.amplitude.data() + static_cast<std::size_t>(row) * layout_.pupilSide,
+    for (int row = worker; row < layout_.pupilSide; row += layout_.workers) {
+      std::copy_n(pupil_.values + static_cast<std::size_t>(row) * layout_.pupilSide,
                   layout_.pupilSide, padded);
       fftw_execute_dft_r2c(rowPlan_.get(), padded,
                            rows_.get() + static_cast<std::size_t>(row) * layout_.rowStride);
-      if (row % 64 == 0) {
+      if ((row / layout_.workers) % 32 == 0) {
         if (ShouldStop(worker)) return;
         Report(worker, row * kRowPassPercent / layout_.pupilSide);
       }
@@ -140,7 +135,7 @@ class PaddedTransform {
       const int count = std::min(kSpectrumBlockColumns, layout_.halfWidth - firstColumn);
       GatherColumns(firstColumn, count, block);
       fftw_execute_dft(columnPlan_.get(), block, block);
-      sink_(worker, {firstColumn, count, layout_.columnStride, block});
+      sink_(worker, {index, firstColumn, count, layout_.columnStride, block});
       Report(worker, kRowPassPercent + (100 - kRowPassPercent) * index / layout_.blockCount);
     }
   }
@@ -162,12 +157,12 @@ class PaddedTransform {
     }
   }
 
-  const PupilAmplitude& pupil_;
+  const PupilSamples pupil_;
   const Layout layout_;
   const SpectrumColumnsSink& sink_;
-  const PsfProgress& progress_;
+  const TransformProgress& progress_;
   FftwArray<fftw_complex> rows_;
-  Scratch scratch_[kSpectrumWorkers];
+  std::vector<Scratch> scratch_;
   PlanHandle rowPlan_;
   PlanHandle columnPlan_;
   std::atomic<int> nextBlock_{0};
@@ -176,14 +171,15 @@ class PaddedTransform {
 
 }  // namespace
 
-bool TransformPaddedPupil(const PupilAmplitude& pupil, int paddedSide,
-                          const SpectrumColumnsSink& sink, const PsfProgress& progress) {
-  if (pupil.side <= 0 || paddedSide < pupil.side ||
-      pupil.amplitude.size() != static_cast<std::size_t>(pupil.side) * pupil.side) {
-    return false;
-  }
-  PaddedTransform transform(pupil, LayoutFor(pupil.side, paddedSide), sink, progress);
+int SpectrumBlockCount(int paddedSide) {
+  return (paddedSide / 2 + kSpectrumBlockColumns) / kSpectrumBlockColumns;
+}
+
+bool TransformPaddedPupil(const PupilSamples& pupil, int paddedSide, int workers,
+                          const SpectrumColumnsSink& sink, const TransformProgress& progress) {
+  if (pupil.side <= 0 || paddedSide < pupil.side || pupil.values == nullptr) return false;
+  PaddedTransform transform(pupil, LayoutFor(pupil.side, paddedSide, workers), sink, progress);
   return transform.Run();
 }
 
-}  // namespace voka::psf
+}  // namespace voka::fourier

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <memory>
 
-namespace voka::psf {
+namespace voka::fourier {
 
 // FFTW's planner keeps global state and is not thread-safe; every plan is
 // made and destroyed through these, under one lock. Execution needs no lock.
@@ -17,7 +17,8 @@ struct PlanDeleter {
 };
 using PlanHandle = std::unique_ptr<std::remove_pointer_t<fftw_plan>, PlanDeleter>;
 
-// A two-dimensional complex-to-real transform, on two threads, in place:
+// A two-dimensional complex-to-real transform, on the thread budget's
+// threads, in place:
 // side x (side/2 + 1) complex values in, side x side real values out, each
 // row of the output 2 (side/2 + 1) doubles apart. The input is lost.
 PlanHandle PlanComplexToRealInPlace(int side, fftw_complex* data);
@@ -45,4 +46,4 @@ FftwArray<Value> AllocateFftw(std::size_t count) {
   return FftwArray<Value>(static_cast<Value*>(fftw_malloc(count * sizeof(Value))));
 }
 
-}  // namespace voka::psf
+}  // namespace voka::fourier
