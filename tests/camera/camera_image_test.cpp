@@ -8,6 +8,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "camera/camera_numbers.h"
 #include "psf/exact_coverage.h"
 #include "psf/psf_analysis.h"
 
@@ -116,6 +117,20 @@ TEST(CameraImage, WhiteLightIsTheSumOfScaledAiryPatterns) {
   EXPECT_NEAR(pixels, fine, 1e-12);
   EXPECT_LT(pixels, 1.0);
   EXPECT_GT(pixels, 0.9) << "most of the light falls in the field";
+  // A pixel is 1/2 λ/D at 550 nm; the Airy pattern holds 1 − J₀²(πr) − J₁²(πr)
+  // of its light within r λ/D (Rayleigh). Counting a rim pixel by its area
+  // inside the circle, as if its light were even, costs a little accuracy.
+  const CameraNumbers numbers = ComputeCameraNumbers(image, settings);
+  double expected = 0.0;
+  for (std::size_t i = 0; i < image.channels.wavelengthsNm.size(); ++i) {
+    const double x = std::numbers::pi * 1.5 * 550.0 / image.channels.wavelengthsNm[i];
+    expected += image.channels.Weight(i, 0) * (1.0 - std::pow(std::cyl_bessel_j(0.0, x), 2) -
+                                               std::pow(std::cyl_bessel_j(1.0, x), 2));
+  }
+  EXPECT_NEAR(numbers.encircledEnergy3Pixels, expected * area / transmitted, 0.01);
+  EXPECT_LT(numbers.encircledEnergy1Pixel, numbers.encircledEnergy2Pixels);
+  EXPECT_NEAR(numbers.samplingQ, 0.55 * 1000.0 / (1.375 * 200.0), 1e-12);
+  EXPECT_FALSE(numbers.UnderSampled());
 }
 
 TEST(CameraImage, RefusesWhatCannotBeRecorded) {
