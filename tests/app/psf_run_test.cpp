@@ -4,7 +4,11 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
+#include <numbers>
 #include <sstream>
 
 #include "reference/pupil_images.h"
@@ -59,12 +63,60 @@ TEST_F(PsfRun, WritesEveryFileAskedForAndPrintsTheNumbers) {
   EXPECT_LT(numbers["peak_ratio"].toDouble(), 0.95);
   EXPECT_GT(numbers["spike_fraction"].toDouble(), 0.005);
   EXPECT_GT(numbers["ee_5"].toDouble(), numbers["ee_1_22"].toDouble());
-  // 550 nm over 200 mm is 0.567 arcsec; the Airy radius 1.22 times that.
-  EXPECT_NEAR(numbers["airy_radius_arcsec"].toDouble(), 1.22 * 0.5672, 1e-3);
-
-  EXPECT_EQ(test::ReadFileBytes(options_.fitsPath).substr(0, 9), "SIMPLE  =");
   EXPECT_EQ(test::ReadFileBytes(options_.pngPath).substr(1, 3), "PNG");
   EXPECT_EQ(test::ReadFileBytes(options_.csvPath).rfind("radius [lambda/D]", 0), 0u);
+}
+
+TEST_F(PsfRun, EveryOutputCarriesTheLawsNumbers) {
+  options_.fitsPath = Path("star.fits");
+  options_.csvPath = Path("curves.csv");
+  options_.jsonPath = Path("numbers.json");
+  ASSERT_EQ(Execute(), 0) << err_.str();
+  // 550 nm, D = 200 mm, f = 1000 mm, Q = 4: λ/D on the sky and λF/D = 2.75 µm.
+  const double lambdaOverDArcsec = 550e-9 / 0.2 * 180.0 / std::numbers::pi * 3600.0;
+  const double lambdaOverDMicrometres = 2.75;
+  // The peak over a clear aperture's is (Σ amplitude)² over (π N²/4)².
+  const auto image = pupil_shapes::DrawPupil(pupil_shapes::PupilShape::kFourVanes, 128);
+  double amplitudeSum = 0.0;
+  for (const auto colour : image.pixels) amplitudeSum += (colour & 0xFF) / 255.0;
+  const double clearSum = std::numbers::pi / 4 * 128 * 128;
+  const double peakRatio = amplitudeSum * amplitudeSum / (clearSum * clearSum);
+
+  // stdout, digit for digit at its printed precision.
+  char lines[512];
+  std::snprintf(lines, sizeof lines,
+                "λ/D=%.4f 秒角 (焦点で %.3f µm)\n画素=%.5f 秒角 (焦点で %.4f µm)\n"
+                "エアリー半径 1.22 λ/D=%.4f 秒角 (焦点で %.3f µm)\nピーク比=%.5f\n",
+                lambdaOverDArcsec, lambdaOverDMicrometres, lambdaOverDArcsec / 4,
+                lambdaOverDMicrometres / 4, 1.22 * lambdaOverDArcsec, 1.22 * lambdaOverDMicrometres,
+                peakRatio);
+  EXPECT_NE(out_.str().find(lines), std::string::npos) << out_.str() << "expected\n" << lines;
+
+  const QJsonObject numbers =
+      QJsonDocument::fromJson(QByteArray::fromStdString(test::ReadFileBytes(options_.jsonPath)))
+          .object();
+  EXPECT_NEAR(numbers["pixel_scale_arcsec"].toDouble(), lambdaOverDArcsec / 4, 1e-9);
+  EXPECT_NEAR(numbers["airy_radius_arcsec"].toDouble(), 1.22 * lambdaOverDArcsec, 1e-9);
+  EXPECT_NEAR(numbers["peak_ratio"].toDouble(), peakRatio, 1e-9);
+
+  // The MTF row at half the cut-off: its clear-aperture column is
+  // (2/π)(acos ν - ν√(1 - ν²)).
+  const std::string csv = test::ReadFileBytes(options_.csvPath);
+  const std::size_t row = csv.find("\n0.5000,", csv.find("\nfrequency [D/lambda]"));
+  ASSERT_NE(row, std::string::npos);
+  const std::size_t lastComma = csv.find('\n', row + 1);
+  const double clear = std::strtod(csv.c_str() + csv.rfind(',', lastComma) + 1, nullptr);
+  EXPECT_NEAR(clear, 2.0 / std::numbers::pi * (std::acos(0.5) - 0.5 * std::sqrt(0.75)), 1e-6);
+
+  // FITS cards: the focal length in metres, the pixel in arcseconds.
+  const std::string fits = test::ReadFileBytes(options_.fitsPath);
+  const auto card = [&](const char* key) {
+    const std::size_t at = fits.find(key);
+    return at == std::string::npos ? NAN : std::strtod(fits.c_str() + at + 10, nullptr);
+  };
+  EXPECT_EQ(fits.substr(0, 9), "SIMPLE  =");
+  EXPECT_NEAR(card("FOCAL   ="), 1.0, 1e-12);
+  EXPECT_NEAR(card("PIXELSCL="), lambdaOverDArcsec / 4, 1e-9);
 }
 
 TEST_F(PsfRun, RefusesBadArgumentsAndUnreadableInputWithoutTouchingOutputs) {

@@ -93,8 +93,10 @@ TEST_F(ClearAperture, FirstDarkRingIsAt1_22LambdaOverD) {
   EXPECT_LT(zoom.intensity[middleRow * zoom.side + darkest], 1e-5);
 }
 
-TEST_F(ClearAperture, EncircledEnergyAndMtfFollowTheory) {
-  const PsfNumbers& numbers = analysis_->numbers;
+// The encircled energy 1 - J0²(πr) - J1²(πr) and the MTF
+// (2/π)(acos ν - ν√(1 - ν²)) of a clear aperture (Born & Wolf, 8.5 and 9.5).
+void ExpectClearApertureTheory(const PsfAnalysis& analysis) {
+  const PsfNumbers& numbers = analysis.numbers;
   ASSERT_GE(numbers.encircledEnergy.back().radiusLambdaOverD, 20.0);
   for (double r = 0.5; r <= 20.0; r += 0.5) {
     const double x = std::numbers::pi * r;
@@ -107,7 +109,7 @@ TEST_F(ClearAperture, EncircledEnergyAndMtfFollowTheory) {
   EXPECT_NEAR(numbers.encircledEnergyAt2_23, 0.910, 2e-3);
   EXPECT_LT(numbers.spikeFraction, 1e-3);
 
-  const MtfCurves& mtf = analysis_->mtf;
+  const MtfCurves& mtf = analysis.mtf;
   for (std::size_t i = 0; i < mtf.frequencyOfCutoff.size(); ++i) {
     const double nu = mtf.frequencyOfCutoff[i];
     const double expected = 2.0 / std::numbers::pi * (std::acos(nu) - nu * std::sqrt(1 - nu * nu));
@@ -115,6 +117,18 @@ TEST_F(ClearAperture, EncircledEnergyAndMtfFollowTheory) {
     EXPECT_NEAR(mtf.alongVanes[i], expected, 2e-3) << "nu=" << nu;
     EXPECT_NEAR(mtf.betweenVanes[i], expected, 2e-3) << "nu=" << nu;
   }
+}
+
+TEST_F(ClearAperture, EncircledEnergyAndMtfFollowTheory) {
+  ExpectClearApertureTheory(*analysis_);
+}
+
+TEST(ClearApertureOddPad, EncircledEnergyAndMtfFollowTheory) {
+  // An odd pad factor samples the autocorrelation at every image pixel, not
+  // every (pad/2)-th.
+  PsfSettings settings;
+  settings.padFactor = 3;
+  ExpectClearApertureTheory(*AnalysePupil(test::AnnularPupil(512, 0.0), settings));
 }
 
 TEST(ObstructedAperture, ImageAndPeakRatioFollowTheAnnularPattern) {

@@ -142,5 +142,35 @@ TEST(DesignFile, SavedDesignsReadBackUnchanged) {
   EXPECT_EQ(*LoadDesignOrPreset("preset:4-vanes").design, *PresetDesign("4-vanes"));
 }
 
+TEST(DesignFile, EveryRangeAcceptsItsBoundaryAndTheVaneLimitRoundTrips) {
+  // No obstruction (0), the designer's smallest vane width and the tightest
+  // curved vanes, |R| = aperture / 4 bending either way, are all usable.
+  PupilDesign edge;
+  edge.apertureDiameterMm = 200;
+  edge.obstruction = Obstruction{0.0, 0.0, 0.0};
+  edge.vanes = {Vane{VaneShape::kStraight, 0, 0.001, 0, 100},
+                Vane{VaneShape::kCurved, 90, 1, 0, 50}, Vane{VaneShape::kCurved, 180, 1, 0, -50}};
+  const DesignParse parsed = ParseDesignJson(DesignToJson(edge));
+  ASSERT_TRUE(parsed.design) << parsed.problem.field << ": " << parsed.problem.reason;
+  EXPECT_EQ(*parsed.design, edge);
+
+  // As many vanes as the designer lets one add are saved and opened again;
+  // one more is refused by name.
+  test::ScratchFolder folder("vane-limit");
+  PupilDesign full;
+  for (int i = 0; i < kMaxVanes; ++i)
+    full.vanes.push_back(Vane{VaneShape::kStraight, i * 5.0, 0.5, 0, 100});
+  const std::filesystem::path path = folder.path() / "full.json";
+  const QByteArray bytes = DesignToJson(full);
+  std::ofstream(path, std::ios::binary).write(bytes.constData(), bytes.size());
+  const DesignLoad load = LoadDesignFile(path);
+  ASSERT_TRUE(load.design) << load.message;
+  EXPECT_EQ(*load.design, full);
+  full.vanes.push_back(full.vanes.back());
+  EXPECT_EQ(ParseDesignJson(DesignToJson(full)).problem.field, "vanes");
+  ASSERT_TRUE(FindDesignProblem(full));
+  EXPECT_EQ(FindDesignProblem(full)->field, "vanes");
+}
+
 }  // namespace
 }  // namespace voka::pupils
