@@ -7,7 +7,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "psf/padded_transform.h"
+#include "fourier/padded_transform.h"
 #include "psf/psf_analysis.h"
 
 namespace voka::psf {
@@ -110,18 +110,20 @@ TEST(StarImageRun, ProgressRisesToTheWholeAndACancelStopsWithinABlock) {
 
   // Cancelled once two blocks of columns are done: at most the block another
   // worker has begun follows, and nothing is returned.
+  constexpr int kWorkers = 2;
   std::atomic<int> blocks{0};
   int blocksAtCancel = -1;
-  PsfProgress cancel;
+  fourier::TransformProgress cancel;
   cancel.cancelled = [&] {
     if (blocksAtCancel < 0 && blocks >= 2) blocksAtCancel = blocks;
     return blocksAtCancel >= 0;
   };
-  const bool finished = TransformPaddedPupil(
-      pupil, 256, [&](int, const SpectrumColumns&) { ++blocks; }, cancel);
+  const bool finished = fourier::TransformPaddedPupil(
+      {pupil.side, pupil.amplitude.data()}, 256, kWorkers,
+      [&](int, const fourier::SpectrumColumns&) { ++blocks; }, cancel);
   EXPECT_FALSE(finished);
   ASSERT_GE(blocksAtCancel, 2);
-  EXPECT_LE(blocks - blocksAtCancel, kSpectrumWorkers - 1);
+  EXPECT_LE(blocks - blocksAtCancel, kWorkers - 1);
 
   // Cancelled after the rows' first poll.
   PsfProgress cancelMidway;
