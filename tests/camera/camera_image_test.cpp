@@ -133,6 +133,42 @@ TEST(CameraImage, WhiteLightIsTheSumOfScaledAiryPatterns) {
   EXPECT_FALSE(numbers.UnderSampled());
 }
 
+// Defocus is an optical path: 2πW/λ differs per wavelength, so a defocused
+// image in white light is the sum of each wavelength's own image, not one
+// image scaled by λ.
+TEST(CameraImage, DefocusedWhiteLightSumsEachWavelengthsOwnImage) {
+  psf::PupilField pupil = psf::test::AnnularPupil(64, 0.3);
+  pupil.opdNm.assign(pupil.amplitude.size(), 0.0);
+  for (int row = 0; row < 64; ++row) {
+    for (int column = 0; column < 64; ++column) {
+      const double x = (column + 0.5 - 32) / 32;
+      const double y = (32 - row - 0.5) / 32;
+      pupil.opdNm[row * 64 + column] = 1500.0 * (x * x + y * y);  // about 3 waves
+    }
+  }
+  CameraSettings white = QuarterLambdaGrid(450.0, 650.0, 2);
+  const CameraImage both = *ComputeCameraImage(pupil, white).image;
+  std::vector<double> sum(both.subsampled.values.size(), 0.0);
+  for (std::size_t i = 0; i < 2; ++i) {
+    const double centre = both.channels.wavelengthsNm[i];
+    CameraSettings one = white;
+    one.spectrum.fromNm = centre - 0.5;
+    one.spectrum.toNm = centre + 0.5;
+    one.wavelengthCount = 1;
+    const CameraImage alone = *ComputeCameraImage(pupil, one).image;
+    ASSERT_EQ(alone.subsamples, both.subsamples);
+    for (std::size_t p = 0; p < sum.size(); ++p)
+      sum[p] += both.channels.Weight(i, 0) * alone.subsampled.values[p];
+  }
+  double worst = 0.0;
+  double peak = 0.0;
+  for (std::size_t p = 0; p < sum.size(); ++p) {
+    worst = std::max(worst, std::abs(both.subsampled.values[p] - sum[p]));
+    peak = std::max(peak, sum[p]);
+  }
+  EXPECT_LT(worst, 1e-5 * peak);
+}
+
 TEST(CameraImage, RefusesWhatCannotBeRecorded) {
   const psf::PupilField pupil = psf::test::AnnularPupil(32, 0.0);
   CameraSettings settings;
