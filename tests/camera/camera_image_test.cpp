@@ -169,6 +169,46 @@ TEST(CameraImage, DefocusedWhiteLightSumsEachWavelengthsOwnImage) {
   EXPECT_LT(worst, 1e-5 * peak);
 }
 
+// A vane of width w spreads each wavelength along its spike under an
+// envelope sinc²(wθ/λ), wider for red light: from 0.2 λ/w to λ/w, λ the
+// shortest wavelength (before blue light's envelope passes its first zero),
+// the spike grows redder outward.
+TEST(CameraImage, WhiteLightSpikeReddensOutward) {
+  constexpr int kSide = 256;
+  const double vaneWidthPixels = 0.04 * kSide;
+  // One straight vane across the aperture, along x: its spike runs along y.
+  const psf::PupilField pupil = psf::test::VanedPupil(kSide, 0.0, vaneWidthPixels, {0.0, 180.0});
+  CameraSettings settings;
+  settings.pixelPitchUm = 2.75;  // one λ/D at 550 nm
+  settings.spectrum.kind = SpectrumKind::kFlat;
+  settings.wavelengthCount = 12;
+  settings.colour = ColourMode::kCamera;
+  settings.fieldPixels = 64;
+  const CameraImage image = *ComputeCameraImage(pupil, settings).image;
+  const int side = image.pixels.side;
+  const int starColumn = side / 2;
+  const int starRow = side - 1 - side / 2;
+  // λ/w at 400 nm in pixels (one pixel is λ/D at 550 nm).
+  const double envelopePixels = 400.0 / 550.0 * kSide / vaneWidthPixels;
+  double previous = 0.0;
+  for (const double share : {0.2, 0.4, 0.6, 0.8, 1.0}) {
+    const int up = static_cast<int>(std::lround(share * envelopePixels));
+    double red = 0.0;
+    double blue = 0.0;
+    // Both halves of the spike, a few pixels along it.
+    for (const int sign : {1, -1}) {
+      for (int along = -1; along <= 1; ++along) {
+        const std::size_t at =
+            static_cast<std::size_t>(starRow - sign * (up + along)) * side + starColumn;
+        red += image.pixels.At(0, at);
+        blue += image.pixels.At(2, at);
+      }
+    }
+    EXPECT_GT(red / blue, previous) << "at " << share << " λ/w";
+    previous = red / blue;
+  }
+}
+
 TEST(CameraImage, RefusesWhatCannotBeRecorded) {
   const psf::PupilField pupil = psf::test::AnnularPupil(32, 0.0);
   CameraSettings settings;
