@@ -35,10 +35,10 @@ std::optional<StarImageDifference> DifferenceOf(const StarImage& a, const StarIm
     for (int column = a.centreIndex - half; column <= a.centreIndex + half; ++column) {
       const double shareA = a.At(row, column) / a.totalIntensity;
       const double shareB = b.At(row, column) / b.totalIntensity;
-      difference.values.push_back(
-          scale == DifferenceScale::kLinear
-              ? shareB - shareA
-              : std::log10(std::max(shareB, floor) / std::max(shareA, floor)));
+      difference.values.push_back(scale == DifferenceScale::kLinear
+                                      ? shareB - shareA
+                                      : std::log10(std::max(shareB, floor)) -
+                                            std::log10(std::max(shareA, floor)));
     }
   }
   return difference;
