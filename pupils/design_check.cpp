@@ -63,7 +63,7 @@ std::optional<DesignProblem> FindDesignProblem(const PupilDesign& design) {
     if (auto problem = CheckVane(design.vanes[index], index, design.apertureDiameterMm))
       return problem;
   }
-  return std::nullopt;
+  return FindOpticsProblem(design);
 }
 
 }  // namespace voka::pupils

@@ -23,6 +23,12 @@ struct DesignProblem {
 // than kMaxVanes vanes.
 std::optional<DesignProblem> FindDesignProblem(const PupilDesign& design);
 
+// The first problem of the design's optics (focal length and wavefront), or
+// nothing: a positive focal length, finite coefficients of Noll index 1 to
+// kMaximumNollIndex within ±kMaximumZernikeRmsNm, a defocus within
+// ±kMaximumDefocusMm.
+std::optional<DesignProblem> FindOpticsProblem(const PupilDesign& design);
+
 // "vanes[2].width_mm"
 std::string VaneField(std::size_t index, const char* key);
 

@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <cmath>
 
+#include "wavefront/zernike.h"
+
 namespace voka::pupils {
 
 namespace {
@@ -48,6 +50,11 @@ double Number(const QJsonObject& object, const std::string& prefix, const QStrin
   return number;
 }
 
+// A number that a person writing a design by hand may leave out.
+double OptionalNumber(const QJsonObject& object, const std::string& prefix, const QString& key) {
+  return object.contains(key) ? Number(object, prefix, key) : 0.0;
+}
+
 QJsonObject Object(const QJsonValue& value, const std::string& field) {
   if (!value.isObject()) Refuse(field, "{ } で囲んだ項目の集まりにしてください。");
   return value.toObject();
@@ -55,12 +62,11 @@ QJsonObject Object(const QJsonValue& value, const std::string& field) {
 
 Obstruction ReadObstruction(const QJsonObject& object) {
   const std::string prefix = "obstruction";
-  CheckKeys(object, prefix,
-            {QStringLiteral("diameter_mm"), QStringLiteral("offset_x_mm"),
-             QStringLiteral("offset_y_mm")});
+  CheckKeys(object, prefix, {QStringLiteral("diameter_mm")},
+            {QStringLiteral("offset_x_mm"), QStringLiteral("offset_y_mm")});
   return Obstruction{Number(object, prefix, QStringLiteral("diameter_mm")),
-                     Number(object, prefix, QStringLiteral("offset_x_mm")),
-                     Number(object, prefix, QStringLiteral("offset_y_mm"))};
+                     OptionalNumber(object, prefix, QStringLiteral("offset_x_mm")),
+                     OptionalNumber(object, prefix, QStringLiteral("offset_y_mm"))};
 }
 
 Vane ReadVane(const QJsonObject& object, std::size_t index) {
@@ -81,32 +87,73 @@ Vane ReadVane(const QJsonObject& object, std::size_t index) {
   } else {
     Refuse(prefix + ".shape", "\"straight\"（直線）か \"curved\"（曲線）にしてください。");
   }
-  CheckKeys(object, prefix,
-            {QStringLiteral("shape"), QStringLiteral("angle_deg"), QStringLiteral("width_mm"),
-             lengthKey});
+  // A straight vane through the centre needs no offset; a curved one always
+  // needs its radius.
+  const bool straight = vane.shape == VaneShape::kStraight;
+  QStringList required{QStringLiteral("shape"), QStringLiteral("angle_deg"),
+                       QStringLiteral("width_mm")};
+  if (!straight) required.append(lengthKey);
+  CheckKeys(object, prefix, required, straight ? QStringList{lengthKey} : QStringList{});
   vane.angleDeg = Number(object, prefix, QStringLiteral("angle_deg"));
   vane.widthMm = Number(object, prefix, QStringLiteral("width_mm"));
-  if (vane.shape == VaneShape::kStraight)
-    vane.offsetMm = Number(object, prefix, lengthKey);
+  if (straight)
+    vane.offsetMm = OptionalNumber(object, prefix, lengthKey);
   else
     vane.radiusMm = Number(object, prefix, lengthKey);
   return vane;
 }
 
-void CheckVersion(const QJsonObject& root) {
+int CheckVersion(const QJsonObject& root) {
   if (!root.contains(kVersionKey))
     Refuse("voka_pupil", "ありません。瞳の設計ファイルではないようです。");
   const QJsonValue version = root.value(kVersionKey);
-  if (!version.isDouble() || version.toDouble() != kDesignFileVersion)
-    Refuse("voka_pupil", "1 ではありません。この版で読める設計ファイルは 1 だけです。");
+  if (!version.isDouble() ||
+      (version.toDouble() != kDesignFileVersion && version.toDouble() != kWavefrontFileVersion))
+    Refuse("voka_pupil", "1 か 2 ではありません。この版で読める設計ファイルは 1 と 2 です。");
+  return static_cast<int>(version.toDouble());
+}
+
+// Noll indices are written as plain decimal strings, "1" to "37".
+int NollIndexOfKey(const QString& key, const std::string& field) {
+  bool isNumber = false;
+  const int index = key.toInt(&isNumber);
+  if (!isNumber || QString::number(index) != key || index < 1 ||
+      index > wavefront::kMaximumNollIndex)
+    Refuse(field, "Zernike 項の番号 (Noll) は \"1\" から \"" +
+                      std::to_string(wavefront::kMaximumNollIndex) + "\" の文字列にしてください。");
+  return index;
+}
+
+wavefront::WavefrontTerms ReadWavefront(const QJsonObject& object) {
+  const std::string prefix = "wavefront";
+  CheckKeys(object, prefix, {}, {QStringLiteral("zernike_nm_rms"), QStringLiteral("defocus_mm")});
+  wavefront::WavefrontTerms terms;
+  if (object.contains(QStringLiteral("zernike_nm_rms"))) {
+    const std::string field = prefix + ".zernike_nm_rms";
+    const QJsonObject zernike = Object(object.value(QStringLiteral("zernike_nm_rms")), field);
+    for (const QString& key : zernike.keys()) {
+      const int nollIndex = NollIndexOfKey(key, Joined(field, key));
+      terms.zernikeRmsNm[nollIndex] = Number(zernike, field, key);
+    }
+  }
+  if (object.contains(QStringLiteral("defocus_mm")))
+    terms.defocusMm = Number(object, prefix, QStringLiteral("defocus_mm"));
+  return terms;
 }
 
 PupilDesign ReadDesign(const QJsonObject& root) {
-  CheckVersion(root);
+  const int version = CheckVersion(root);
+  QStringList optional{QStringLiteral("obstruction")};
+  if (version == kWavefrontFileVersion)
+    optional << QStringLiteral("focal_mm") << QStringLiteral("wavefront");
   CheckKeys(root, "", {kVersionKey, QStringLiteral("aperture_mm"), QStringLiteral("vanes")},
-            {QStringLiteral("obstruction")});
+            optional);
   PupilDesign design;
   design.apertureDiameterMm = Number(root, "", QStringLiteral("aperture_mm"));
+  if (root.contains(QStringLiteral("focal_mm")))
+    design.focalLengthMm = Number(root, "", QStringLiteral("focal_mm"));
+  if (root.contains(QStringLiteral("wavefront")))
+    design.wavefront = ReadWavefront(Object(root.value(QStringLiteral("wavefront")), "wavefront"));
   if (root.contains(QStringLiteral("obstruction")))
     design.obstruction =
         ReadObstruction(Object(root.value(QStringLiteral("obstruction")), "obstruction"));
@@ -123,12 +170,29 @@ PupilDesign ReadDesign(const QJsonObject& root) {
   return design;
 }
 
+QJsonObject WavefrontToJson(const wavefront::WavefrontTerms& terms) {
+  QJsonObject object;
+  if (!terms.zernikeRmsNm.empty()) {
+    QJsonObject zernike;
+    for (const auto& [nollIndex, coefficient] : terms.zernikeRmsNm)
+      zernike.insert(QString::number(nollIndex), coefficient);
+    object.insert(QStringLiteral("zernike_nm_rms"), zernike);
+  }
+  if (terms.defocusMm) object.insert(QStringLiteral("defocus_mm"), *terms.defocusMm);
+  return object;
+}
+
 }  // namespace
 
 QByteArray DesignToJson(const PupilDesign& design) {
+  // A design without optics stays readable by the first version.
+  const bool needsVersion2 = design.focalLengthMm || !design.wavefront.Empty();
   QJsonObject root;
-  root.insert(kVersionKey, kDesignFileVersion);
+  root.insert(kVersionKey, needsVersion2 ? kWavefrontFileVersion : kDesignFileVersion);
   root.insert(QStringLiteral("aperture_mm"), design.apertureDiameterMm);
+  if (design.focalLengthMm) root.insert(QStringLiteral("focal_mm"), *design.focalLengthMm);
+  if (!design.wavefront.Empty())
+    root.insert(QStringLiteral("wavefront"), WavefrontToJson(design.wavefront));
   if (design.obstruction) {
     QJsonObject obstruction;
     obstruction.insert(QStringLiteral("diameter_mm"), design.obstruction->diameterMm);

@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+#include "wavefront/wavefront_terms.h"
+
 namespace voka::pupils {
 
 enum class VaneShape {
@@ -43,6 +45,11 @@ struct PupilDesign {
   double apertureDiameterMm = 200.0;
   std::optional<Obstruction> obstruction;
   std::vector<Vane> vanes;
+  // The telescope's focal length, when the design states it; the star image
+  // then uses it unless told otherwise.
+  std::optional<double> focalLengthMm;
+  // The mirror's wavefront error; empty for perfect optics.
+  wavefront::WavefrontTerms wavefront;
 
   bool operator==(const PupilDesign&) const = default;
 };

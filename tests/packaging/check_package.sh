@@ -93,7 +93,16 @@ documents_are_in_place() {
   done
   # The page of voka-batch is its help: its options are in it.
   man -l "$root/usr/share/man/man1/voka-batch.1.gz" 2>/dev/null | grep -q -- "--raytrace" &&
-    [[ -s $root/usr/share/doc/voka/copyright ]] && gzip -t "$root/usr/share/doc/voka/changelog.gz"
+    gzip -t "$root/usr/share/doc/voka/changelog.gz"
+}
+
+# The licence, as Debian packages state it: named, with the system's copy of
+# its text.
+copyright_names_the_licence() {
+  local copyright=$root/usr/share/doc/voka/copyright
+  grep -q '^License: GPL-3.0-or-later$' "$copyright" &&
+    grep -q '/usr/share/common-licenses/GPL-3' "$copyright" &&
+    grep -q '<project_license>GPL-3.0-or-later</project_license>' "$metainfo"
 }
 
 programs_use_system_libraries() {
@@ -140,7 +149,8 @@ check "metainfo release is the package version" metainfo_release_is_the_package_
 check "lintian: no errors" lintian_has_no_errors 3>&1
 check "menu entry: Exec, Icon at every size, launchable" menu_entry_resolves
 check "sample pupils at ../share/voka/pupils from bin/" pupils_lie_beside_the_program
-check "manual pages, copyright, changelog" documents_are_in_place
+check "manual pages, changelog" documents_are_in_place
+check "copyright: GPL-3.0-or-later, pointing to common-licenses" copyright_names_the_licence
 check "programs use the system's libraries" programs_use_system_libraries
 check "installed voka-batch --fft on an installed pupil" installed_batch_analyses_an_installed_pupil
 check "installed voka starts offscreen" installed_window_starts

@@ -34,7 +34,7 @@ TEST(DesignFile, RefusesEachKindOfBadDesignNamingTheField) {
   const Case cases[] = {
       {"{\"voka_pupil\": 1, ", ""},
       {"[1, 2]", ""},
-      {R"({"voka_pupil": 2, "aperture_mm": 200, "vanes": []})", "voka_pupil"},
+      {R"({"voka_pupil": 3, "aperture_mm": 200, "vanes": []})", "voka_pupil"},
       {R"({"aperture_mm": 200, "vanes": []})", "voka_pupil"},
       {R"({"voka_pupil": 1, "vanes": []})", "aperture_mm"},
       {R"({"voka_pupil": 1, "aperture_mm": 200, "vanes": [], "colour": 1})", "colour"},
@@ -45,9 +45,26 @@ TEST(DesignFile, RefusesEachKindOfBadDesignNamingTheField) {
       {R"({"voka_pupil": 1, "aperture_mm": 200, "obstruction": {"diameter_mm": 200,
            "offset_x_mm": 0, "offset_y_mm": 0}, "vanes": []})",
        "obstruction.diameter_mm"},
-      {R"({"voka_pupil": 1, "aperture_mm": 200, "obstruction": {"diameter_mm": 20,
-           "offset_x_mm": 0}, "vanes": []})",
-       "obstruction.offset_y_mm"},
+      {R"({"voka_pupil": 1, "aperture_mm": 200, "obstruction": {"offset_x_mm": 0},
+           "vanes": []})",
+       "obstruction.diameter_mm"},
+      // The optics belong to version 2 only.
+      {R"({"voka_pupil": 1, "aperture_mm": 200, "vanes": [], "wavefront": {}})", "wavefront"},
+      {R"({"voka_pupil": 1, "aperture_mm": 200, "vanes": [], "focal_mm": 800})", "focal_mm"},
+      {R"({"voka_pupil": 2, "aperture_mm": 200, "vanes": [], "focal_mm": 0})", "focal_mm"},
+      {R"({"voka_pupil": 2, "aperture_mm": 200, "vanes": [],
+           "wavefront": {"zernike_nm_rms": {"38": 5}}})",
+       "wavefront.zernike_nm_rms.38"},
+      {R"({"voka_pupil": 2, "aperture_mm": 200, "vanes": [],
+           "wavefront": {"zernike_nm_rms": {"04": 5}}})",
+       "wavefront.zernike_nm_rms.04"},
+      {R"({"voka_pupil": 2, "aperture_mm": 200, "vanes": [],
+           "wavefront": {"zernike_nm_rms": {"4": "5"}}})",
+       "wavefront.zernike_nm_rms.4"},
+      {R"({"voka_pupil": 2, "aperture_mm": 200, "vanes": [], "wavefront": {"defocus_mm": 1e3}})",
+       "wavefront.defocus_mm"},
+      {R"({"voka_pupil": 2, "aperture_mm": 200, "vanes": [], "wavefront": {"tilt": 1}})",
+       "wavefront.tilt"},
       {Valid(straight +
              R"(, {"shape": "straight", "angle_deg": 0, "width_mm": 0, "offset_mm": 0})"),
        "vanes[1].width_mm"},
@@ -67,6 +84,16 @@ TEST(DesignFile, RefusesEachKindOfBadDesignNamingTheField) {
     EXPECT_FALSE(parse.problem.reason.empty()) << c.text;
   }
   EXPECT_TRUE(ParseDesignJson(QByteArray::fromStdString(Valid(straight))).design);
+}
+
+// Offsets of 0 are what a person writing by hand leaves out.
+TEST(DesignFile, OmittedOffsetsMeanZero) {
+  const DesignParse parse = ParseDesignJson(R"({"voka_pupil": 1, "aperture_mm": 200,
+      "obstruction": {"diameter_mm": 50},
+      "vanes": [{"shape": "straight", "angle_deg": 30, "width_mm": 2}]})");
+  ASSERT_TRUE(parse.design) << parse.problem.field << ": " << parse.problem.reason;
+  EXPECT_EQ(*parse.design->obstruction, (Obstruction{50, 0, 0}));
+  EXPECT_EQ(parse.design->vanes.at(0).offsetMm, 0.0);
 }
 
 TEST(DesignFile, MessagesNameTheFileAndTheField) {
@@ -97,10 +124,19 @@ TEST(DesignFile, SavedDesignsReadBackUnchanged) {
   odd.vanes.push_back(Vane{VaneShape::kStraight, -123.456, 1e-3, -2.5, 100});
   odd.vanes.push_back(Vane{VaneShape::kCurved, 400, 0.5, 0, -0.1});
   designs.push_back(odd);
+  PupilDesign optics = odd;
+  optics.focalLengthMm = 812.5;
+  optics.wavefront.zernikeRmsNm = {{4, 30.0}, {9, -12.5}, {37, 1e-3}};
+  optics.wavefront.defocusMm = -0.25;
+  designs.push_back(optics);
   for (const PupilDesign& design : designs) {
-    const DesignParse parse = ParseDesignJson(DesignToJson(design));
+    const QByteArray text = DesignToJson(design);
+    const DesignParse parse = ParseDesignJson(text);
     ASSERT_TRUE(parse.design) << parse.problem.field << ": " << parse.problem.reason;
     EXPECT_EQ(*parse.design, design);
+    // Only a design with optics needs the second version.
+    const bool hasOptics = design.focalLengthMm || !design.wavefront.Empty();
+    EXPECT_EQ(text.contains("\"voka_pupil\": 2"), hasOptics) << text.toStdString();
   }
   ASSERT_TRUE(LoadDesignOrPreset("preset:4-vanes").design);
   EXPECT_EQ(*LoadDesignOrPreset("preset:4-vanes").design, *PresetDesign("4-vanes"));
