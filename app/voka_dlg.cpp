@@ -14,7 +14,6 @@
 #include "analysis/ray_trace_analysis.h"
 #include "app/about_dlg.h"
 #include "app/app_icon.h"
-#include "app/batch/psf_design_pupil.h"
 #include "app/designer_dlg.h"
 #include "app/module_dir.h"
 #include "app/sample_pupil_dir.h"
@@ -26,6 +25,7 @@
 #include "output/result_table.h"
 #include "output/shown_text.h"
 #include "pupils/pupil_bitmap.h"
+#include "pupils/star_pupil.h"
 #include "resources/resource_ids.h"
 #include "resources/strings.h"
 #include "ui_IDD_MAIN.h"
@@ -51,7 +51,7 @@ const std::filesystem::path kResultTablePath{std::string(kResultTableName)};
 
 // A designed pupil is analysed at the side the FFT samples, like a file of
 // that size.
-constexpr int kDesignedPupilSidePixels = 512;
+constexpr int kDesignedPupilSidePixels = static_cast<int>(limits::AnalysedPupilSide().defaultValue);
 
 // Shows the wait cursor while a command computes.
 class WaitCursor {
@@ -281,8 +281,9 @@ void CVokaDlg::OnDesignStarImage() {
 // The design is copied into the renderer, which runs on the window's
 // computing thread at the side the window chooses.
 void CVokaDlg::ShowDesignStarImage(const pupils::PupilDesign& design) {
-  starImage_->ShowRenderedPupil([design](int side) { return StarPupilOfDesign(design, side); },
-                                design.apertureDiameterMm);
+  starImage_->ShowRenderedPupil(
+      [design](int side) { return pupils::StarPupilOfDesign(design, side); },
+      design.apertureDiameterMm);
 }
 
 }  // namespace voka

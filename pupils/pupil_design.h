@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+#include "limits/limits.h"
+
 namespace voka::pupils {
 
 enum class VaneShape {
@@ -40,15 +42,15 @@ struct Obstruction {
 };
 
 struct PupilDesign {
-  double apertureDiameterMm = 200.0;
+  double apertureDiameterMm = limits::ApertureMm().defaultValue;
   std::optional<Obstruction> obstruction;
   std::vector<Vane> vanes;
 
   bool operator==(const PupilDesign&) const = default;
 };
 
-// Untrusted designs with more vanes than this are refused: no spider has so
-// many, and each vane costs rendering time on every edge pixel.
-inline constexpr int kMaxVanes = 64;
+// Untrusted designs with more vanes than the table allows are refused: no
+// spider has so many, and each vane costs rendering time on every edge pixel.
+inline constexpr int kMaxVanes = static_cast<int>(limits::VaneCount().maximum);
 
 }  // namespace voka::pupils

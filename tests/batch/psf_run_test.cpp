@@ -1,4 +1,4 @@
-#include "app/batch/psf_run.h"
+#include "batch/psf_run.h"
 
 #include <gtest/gtest.h>
 
@@ -96,6 +96,31 @@ TEST_F(PsfRun, RefusesBadArgumentsAndUnreadableInputWithoutTouchingOutputs) {
   options_.pupilPath.clear();
   options_.designPath = Path("design.json");  // no such design file
   expectRefused(1);
+}
+
+// A design side the engine takes is drawn; one whose grid is too large is
+// refused as a size naming the limit, before any drawing, never as a pupil
+// that lets no light through.
+TEST_F(PsfRun, ADesignTooLargeForTheGridIsRefusedAsASize) {
+  options_.pupilPath.clear();
+  options_.designPath = "preset:4-vanes";
+  options_.sidePixels = 5000;  // 5000 x 4 is past the 16384-pixel grid
+  EXPECT_EQ(Execute(), 2);
+  EXPECT_NE(err_.str().find("16384"), std::string::npos) << err_.str();
+  EXPECT_EQ(err_.str().find("光を通しません"), std::string::npos) << err_.str();
+}
+
+// A design's own aperture is checked against the same range as --aperture-mm,
+// and a refusal is said, not a silent failure.
+TEST_F(PsfRun, ADesignsApertureOutsideTheRangeIsNamed) {
+  options_.pupilPath.clear();
+  options_.designPath = Path("huge.json");
+  options_.sidePixels = 16;
+  std::ofstream(options_.designPath) << R"({"voka_pupil": 1, "aperture_mm": 60000, "vanes": []})";
+  EXPECT_EQ(Execute(), 1);
+  EXPECT_NE(err_.str().find("口径は 1〜50000 mm"), std::string::npos) << err_.str();
+  options_.apertureMm = 300.0;  // the user's aperture replaces the design's
+  EXPECT_EQ(Execute(), 0) << err_.str();
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "limits/limits.h"
+
 namespace voka {
 
 // kNone: nothing is analysed; only the pupil is written (--save-pupil).
@@ -22,11 +24,13 @@ struct BatchOptions {
   std::optional<int> sidePixels;  // --size: the pupil's side; default depends on the use
 
   // The star image (--psf).
-  int padFactor = 4;  // the padded grid is padFactor times the pupil's side
-  double wavelengthNm = 550.0;
-  std::optional<double> apertureMm;  // default: the design's, else 200 mm
-  double focalLengthMm = 1000.0;
-  double fieldOfViewLambdaOverD = 32.0;  // half-width of the exported PSF
+  // The padded grid is padFactor times the pupil's side.
+  int padFactor = static_cast<int>(limits::PadFactor().defaultValue);
+  double wavelengthNm = limits::WavelengthNm().defaultValue;
+  std::optional<double> apertureMm;  // default: the design's, else the table's
+  double focalLengthMm = limits::FocalLengthMm().defaultValue;
+  // Half-width of the exported PSF.
+  double fieldOfViewLambdaOverD = limits::ExportFieldLambdaOverD().defaultValue;
   std::string fitsPath;
   std::string csvPath;
   std::string jsonPath;

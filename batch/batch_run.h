@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <ostream>
 
-#include "app/batch/batch_options.h"
+#include "batch/batch_options.h"
 
 namespace voka {
 
