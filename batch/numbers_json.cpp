@@ -4,6 +4,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <iterator>
+
+#include "psf/result_record.h"
 
 namespace voka {
 
@@ -21,19 +24,14 @@ std::string NumbersJson(const psf::PsfAnalysis& analysis) {
     curve.append(QJsonArray{point.radiusLambdaOverD, point.fraction});
   }
   QJsonObject object;
-  object["peak_ratio"] = numbers.peakRatio;
+  for (const psf::Quantity& quantity : psf::ResultRecord(analysis)) {
+    const QString key = QString::fromUtf8(quantity.key.data(), std::ssize(quantity.key));
+    // Counts are written as integers: "n": 128, not 128.0.
+    const bool count =
+        quantity.unit == psf::QuantityUnit::kPixels || quantity.unit == psf::QuantityUnit::kFactor;
+    object[key] = count ? QJsonValue(static_cast<qint64>(quantity.value)) : quantity.value;
+  }
   object["encircled_energy"] = curve;
-  object["ee_1_22"] = numbers.encircledEnergyAt1_22;
-  object["ee_2_23"] = numbers.encircledEnergyAt2_23;
-  object["ee_5"] = numbers.encircledEnergyAt5;
-  object["spike_fraction"] = numbers.spikeFraction;
-  object["pixel_scale_arcsec"] = analysis.image.scale.pixelArcsec;
-  object["airy_radius_arcsec"] = analysis.image.scale.airyRadiusArcsec;
-  object["n"] = analysis.image.pupilSide;
-  object["pad"] = analysis.image.padFactor;
-  object["wavelength_nm"] = analysis.image.settings.wavelengthNm;
-  object["aperture_mm"] = analysis.image.settings.apertureDiameterMm;
-  object["focal_length_mm"] = analysis.image.settings.focalLengthMm;
   const QByteArray bytes = QJsonDocument(object).toJson(QJsonDocument::Indented);
   return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }

@@ -7,9 +7,10 @@
 
 namespace voka {
 
-// The star image's numbers and the conditions they hold for (wavelength,
-// aperture, focal length, pupil side N and padding Q) as an indented JSON
-// object; --json writes it.
+// The star image's result record (the numbers, their scales and the
+// conditions they hold for: wavelength, aperture, focal length, pupil side N
+// and padding Q) and the encircled-energy curve as an indented JSON object;
+// --json writes it.
 std::string NumbersJson(const psf::PsfAnalysis& analysis);
 
 // Whether `bytes` are a file NumbersJson wrote (a JSON object with its

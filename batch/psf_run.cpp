@@ -24,6 +24,7 @@
 #include "psf/log_view.h"
 #include "psf/psf_analysis.h"
 #include "psf/psf_numbers.h"
+#include "psf/result_record.h"
 #include "psfview/log_view_image.h"
 #include "pupils/open_fraction_render.h"
 
@@ -102,9 +103,11 @@ std::optional<psf::PupilAmplitude> LoadBitmapPupil(const std::string& pathText, 
   return pupil;
 }
 
+// The record's quantities in the lines scripts already read.
 void PrintNumbers(const psf::PsfAnalysis& analysis, std::ostream& out) {
-  const psf::ImageScale& scale = analysis.image.scale;
-  const psf::PsfNumbers& numbers = analysis.numbers;
+  const std::vector<psf::Quantity> record = psf::ResultRecord(analysis);
+  const auto value = [&record](std::string_view key) { return psf::ValueOf(record, key); };
+  const auto count = [&value](std::string_view key) { return static_cast<int>(value(key)); };
   char text[1024];
   std::snprintf(text, sizeof text,
                 "瞳=%d ピクセル 拡大率=%d (格子 %d)\n"
@@ -114,11 +117,10 @@ void PrintNumbers(const psf::PsfAnalysis& analysis, std::ostream& out) {
                 "ピーク比=%.5f\n"
                 "集中度 1.22 λ/D=%.5f 2.23 λ/D=%.5f 5 λ/D=%.5f\n"
                 "スパイク光量=%.5f\n",
-                analysis.image.pupilSide, analysis.image.padFactor, analysis.image.paddedSide,
-                scale.lambdaOverDArcsec, scale.lambdaOverDMicrometres, scale.pixelArcsec,
-                scale.pixelMicrometres, scale.airyRadiusArcsec, scale.airyRadiusMicrometres,
-                numbers.peakRatio, numbers.encircledEnergyAt1_22, numbers.encircledEnergyAt2_23,
-                numbers.encircledEnergyAt5, numbers.spikeFraction);
+                count("n"), count("pad"), count("padded_side"), value("lambda_over_d_arcsec"),
+                value("lambda_over_d_um"), value("pixel_scale_arcsec"), value("pixel_scale_um"),
+                value("airy_radius_arcsec"), value("airy_radius_um"), value("peak_ratio"),
+                value("ee_1_22"), value("ee_2_23"), value("ee_5"), value("spike_fraction"));
   out << text;
 }
 

@@ -123,5 +123,30 @@ TEST_F(PsfRun, ADesignsApertureOutsideTheRangeIsNamed) {
   EXPECT_EQ(Execute(), 0) << err_.str();
 }
 
+// Standard output and the JSON walk one record: the conditions given come
+// back, and the printed numbers are the file's, rounded.
+TEST_F(PsfRun, JsonHoldsTheConditionsAndTheNumbersPrinted) {
+  options_.wavelengthNm = 656;
+  options_.apertureMm = 250;
+  options_.focalLengthMm = 1200;
+  options_.jsonPath = Path("numbers.json");
+  ASSERT_EQ(Execute(), 0) << err_.str();
+  const QJsonObject json =
+      QJsonDocument::fromJson(QByteArray::fromStdString(test::ReadFileBytes(options_.jsonPath)))
+          .object();
+  EXPECT_EQ(json["wavelength_nm"].toDouble(), 656);
+  EXPECT_EQ(json["aperture_mm"].toDouble(), 250);
+  EXPECT_EQ(json["focal_length_mm"].toDouble(), 1200);
+  const std::string printed = out_.str();
+  for (const auto& [label, key] :
+       {std::pair{"ピーク比=", "peak_ratio"}, std::pair{"スパイク光量=", "spike_fraction"},
+        std::pair{"5 λ/D=", "ee_5"}}) {
+    const std::size_t at = printed.find(label);
+    ASSERT_NE(at, std::string::npos) << label;
+    const double shown = std::stod(printed.substr(at + std::string(label).size()));
+    EXPECT_NEAR(shown, json[key].toDouble(), 5e-6) << key;
+  }
+}
+
 }  // namespace
 }  // namespace voka
