@@ -62,7 +62,7 @@ bool Choose(BatchOptions& options, std::string_view, std::string_view, std::stri
   return true;
 }
 
-template <std::string BatchOptions::*kField>
+template <auto kField>
 bool Text(BatchOptions& options, std::string_view, std::string_view value, std::string&) {
   options.*kField = std::string(value);
   return true;
