@@ -37,11 +37,14 @@ enum class LimitId {
   kCount,
 };
 
+// The largest pupil side: 8192² doubles are 512 MiB before the padding
+// multiplies them. A pupil drawn from a design may be as large.
+inline constexpr double kLargestPupilSide = 8192;
+
 // In the order of LimitId.
 inline constexpr Limit kTable[] = {
-    // Below 16 pixels a pupil carries no vanes; 8192² doubles are 512 MiB
-    // before the padding multiplies them.
-    {"瞳の一辺", "ピクセル", 16, 8192, 1024, "描く瞳の一辺"},
+    // Below 16 pixels a pupil carries no vanes.
+    {"瞳の一辺", "ピクセル", 16, kLargestPupilSide, 1024, "描く瞳の一辺"},
     // 16384² doubles are 2 GiB for the image alone.
     {"計算する格子の一辺", "ピクセル", 32, 16384, 4096, "瞳の一辺と拡大率の積"},
     // Below 2 the image is undersampled (the image's spectrum reaches D/λ,
@@ -62,8 +65,8 @@ inline constexpr Limit kTable[] = {
     {"拡大表示の一辺", "ピクセル", 1, 2001, 2001, "拡大表示の一辺"},
     // No spider has so many, and each vane costs rendering time on every edge pixel.
     {"支持板の数", "本", 0, 64, 4, "支持板の数"},
-    // A saved pupil: any size the engine takes.
-    {"保存する瞳の一辺", "ピクセル", 1, 8192, 512, "保存する瞳の一辺"},
+    // A saved pupil: any side the engine takes.
+    {"保存する瞳の一辺", "ピクセル", 1, kLargestPupilSide, 512, "保存する瞳の一辺"},
     // The FFT command samples 512x512, and the ray trace takes its 128x128
     // from the same image.
     {"解析する瞳の一辺", "ピクセル", 512, 512, 512, "解析する瞳の一辺"},
