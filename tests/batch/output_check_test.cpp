@@ -65,6 +65,24 @@ TEST_F(OutputCheck, NoOutputReplacesAnInput) {
   ExpectRefused(save, designFile, "--save-pupil over its design");
 }
 
+TEST_F(OutputCheck, NoOutputReplacesThePupilBitmap) {
+  BatchOptions save;
+  save.analysis = BatchAnalysis::kNone;
+  save.designPath = "preset:4-vanes";
+  save.sidePixels = 64;
+  save.savePupilPath = (folder_.path() / "pupil.bmp").string();
+  ASSERT_EQ(Execute(save), kBatchSuccess) << err_.str();
+  const fs::path pupil = save.savePupilPath;
+  for (std::string OutputOptions::*output :
+       {&OutputOptions::fitsPath, &OutputOptions::csvPath, &OutputOptions::jsonPath}) {
+    BatchOptions options;
+    options.analysis = BatchAnalysis::kPsf;
+    options.pupilPath = pupil.string();
+    options.*output = pupil.string();
+    ExpectRefused(options, pupil, "--psf pupil.bmp with an output onto it");
+  }
+}
+
 TEST_F(OutputCheck, TwoOutputsNeverNameOneFile) {
   BatchOptions options = StarImage();
   options.fitsPath = (folder_.path() / "star").string();
