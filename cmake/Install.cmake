@@ -14,15 +14,17 @@ if(NOT CMAKE_INSTALL_BINDIR STREQUAL "bin" OR NOT CMAKE_INSTALL_DATADIR STREQUAL
                   "the open dialog will not start among them.")
 endif()
 
-# Every program the app folder builds is a program of the product; new ones
-# are installed without a change here.
-get_property(app_targets DIRECTORY ${PROJECT_SOURCE_DIR}/app PROPERTY BUILDSYSTEM_TARGETS)
+# Every program the app and batch folders build is a program of the product;
+# new ones are installed without a change here.
 set(voka_programs)
-foreach(target IN LISTS app_targets)
-  get_target_property(type ${target} TYPE)
-  if(type STREQUAL "EXECUTABLE")
-    list(APPEND voka_programs ${target})
-  endif()
+foreach(folder app batch)
+  get_property(folder_targets DIRECTORY ${PROJECT_SOURCE_DIR}/${folder} PROPERTY BUILDSYSTEM_TARGETS)
+  foreach(target IN LISTS folder_targets)
+    get_target_property(type ${target} TYPE)
+    if(type STREQUAL "EXECUTABLE")
+      list(APPEND voka_programs ${target})
+    endif()
+  endforeach()
 endforeach()
 # They link only the system's shared libraries, so the installed copies need
 # no run path of their own (Qt's project setup would give them $ORIGIN).

@@ -15,7 +15,7 @@ void AppendLine(std::string& text, const char* format, double a, double b, doubl
 }  // namespace
 
 std::string CurvesCsv(const PsfNumbers& numbers, const MtfCurves& mtf, const ImageScale& scale) {
-  std::string text = "radius [lambda/D],radius [arcsec],encircled energy [fraction]\n";
+  std::string text(kCurvesCsvFirstLine);
   for (const EncircledEnergyPoint& point : numbers.encircledEnergy) {
     AppendLine(text, "%.4f,%.6g,%.9f\n", point.radiusLambdaOverD,
                point.radiusLambdaOverD * scale.lambdaOverDArcsec, point.fraction);

@@ -36,7 +36,32 @@ std::vector<double> CroppedRowsBottomFirst(const StarImage& image, int side) {
   return values;
 }
 
+// A linear world coordinate system (Greisen & Calabretta 2002, A&A 395,
+// 1061): offsets from the star in arcseconds, x to the right and y up, so
+// that a viewer's axes read as the window's. The star is the middle pixel of
+// the odd side; FITS counts pixels from 1 at the first stored (bottom) row.
+void WriteWorldCoordinates(fitsfile* file, const StarImage& image, int side, int* status) {
+  char xType[] = "XOFFSET";
+  char yType[] = "YOFFSET";
+  char unit[] = "arcsec";
+  double starPixel = side / 2 + 1;
+  double starOffset = 0.0;
+  double pixelArcsec = image.scale.pixelArcsec;
+  fits_update_key(file, TSTRING, "CTYPE1", xType, "offset from the star, right", status);
+  fits_update_key(file, TSTRING, "CTYPE2", yType, "offset from the star, up", status);
+  fits_update_key(file, TSTRING, "CUNIT1", unit, "", status);
+  fits_update_key(file, TSTRING, "CUNIT2", unit, "", status);
+  fits_update_key(file, TDOUBLE, "CRPIX1", &starPixel, "the star's column", status);
+  fits_update_key(file, TDOUBLE, "CRPIX2", &starPixel, "the star's row", status);
+  fits_update_key(file, TDOUBLE, "CRVAL1", &starOffset, "", status);
+  fits_update_key(file, TDOUBLE, "CRVAL2", &starOffset, "", status);
+  fits_update_key(file, TDOUBLE, "CDELT1", &pixelArcsec, "arcsec per pixel", status);
+  fits_update_key(file, TDOUBLE, "CDELT2", &pixelArcsec, "arcsec per pixel", status);
+}
+
 void WriteKeywords(fitsfile* file, const StarImage& image, int* status) {
+  char creator[] = "voka " VOKA_PROGRAM_VERSION;
+  fits_update_key(file, TSTRING, "CREATOR", creator, "the program that wrote this file", status);
   double wavelengthM = image.settings.wavelengthNm * 1e-9;
   double pixelArcsec = image.scale.pixelArcsec;
   int oversampling = image.padFactor;
@@ -80,6 +105,7 @@ std::string StarImageFitsBytes(const StarImage& image, double fieldOfViewLambdaO
                       &status);
   fits_create_img(file, DOUBLE_IMG, 2, axes, &status);
   WriteKeywords(file, image, &status);
+  WriteWorldCoordinates(file, image, side, &status);
   fits_write_img(file, TDOUBLE, 1, static_cast<LONGLONG>(values.size()), values.data(), &status);
   fits_get_hduaddrll(file, &headerStart, &dataStart, &dataEnd, &status);
   int closeStatus = 0;

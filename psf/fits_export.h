@@ -1,16 +1,22 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "psf/star_image.h"
 
 namespace voka::psf {
 
+// Every FITS file begins with this card name.
+inline constexpr std::string_view kFitsSignature = "SIMPLE  =";
+
 // The bytes of a FITS file holding the star image: float64, normalised to a
 // sum of 1 over the whole padded grid, cropped to (2·fov·padFactor + 1)²
 // pixels centred on the zero frequency (less if the grid is smaller). The
 // first stored row is the bottom of the image, x to the right, y up. Header:
-// WAVELEN (m), PIXELSCL (arcsec/pixel), OVERSAMP, DIAM (m), FOCAL (m).
+// CREATOR (program and version), WAVELEN (m), PIXELSCL (arcsec/pixel),
+// OVERSAMP, DIAM (m), FOCAL (m), and a linear world coordinate system in
+// arcseconds from the star (CTYPE 'XOFFSET'/'YOFFSET', CRPIX on the star).
 // Empty with `error` set (Japanese) if the library fails.
 std::string StarImageFitsBytes(const StarImage& image, double fieldOfViewLambdaOverD,
                                std::string& error);

@@ -1,19 +1,21 @@
 #pragma once
 
+#include <optional>
+
+#include "limits/refusal.h"
+
 namespace voka::psf {
 
-// The padded grid is padFactor times the pupil's side. Below 2 the image is
-// undersampled (the PSF's spectrum reaches D/λ, so Nyquist needs 2 samples
-// per λ/D); above 8 the grid grows faster than it gains.
-constexpr int kMinimumPadFactor = 2;
-constexpr int kMaximumPadFactor = 8;
-constexpr int kDefaultPadFactor = 4;
+// The padded grid is padFactor times the pupil's side.
+constexpr int kMinimumPadFactor = static_cast<int>(limits::PadFactor().minimum);
+constexpr int kMaximumPadFactor = static_cast<int>(limits::PadFactor().maximum);
+constexpr int kDefaultPadFactor = static_cast<int>(limits::PadFactor().defaultValue);
 
-constexpr double kDefaultWavelengthNm = 550.0;
-constexpr double kDefaultApertureDiameterMm = 200.0;
-constexpr double kDefaultFocalLengthMm = 1000.0;
+constexpr double kDefaultWavelengthNm = limits::WavelengthNm().defaultValue;
+constexpr double kDefaultApertureDiameterMm = limits::ApertureMm().defaultValue;
+constexpr double kDefaultFocalLengthMm = limits::FocalLengthMm().defaultValue;
 // Half-width of the exported star image, in λ/D.
-constexpr double kDefaultFieldOfViewLambdaOverD = 32.0;
+constexpr double kDefaultFieldOfViewLambdaOverD = limits::ExportFieldLambdaOverD().defaultValue;
 
 // The physical setting of one star image. The pupil grid's side spans the
 // aperture diameter.
@@ -24,8 +26,8 @@ struct PsfSettings {
   double focalLengthMm = kDefaultFocalLengthMm;
 };
 
-// Empty when the settings can be used; otherwise a Japanese message saying
-// which value is out of range and what range is allowed.
-const char* CheckPsfSettings(const PsfSettings& settings);
+// Nothing when the settings can be used; otherwise which value is out of
+// its range (limits::RefusalMessage says it in words).
+std::optional<limits::Refusal> CheckPsfSettings(const PsfSettings& settings);
 
 }  // namespace voka::psf

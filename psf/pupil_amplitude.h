@@ -3,14 +3,14 @@
 #include <cstdint>
 #include <vector>
 
+#include "limits/limits.h"
+
 namespace voka::psf {
 
-// The largest pupil side accepted: a 8192-pixel pupil padded 8 times would
-// need a 65536² transform, far beyond memory.
-constexpr int kMaximumPupilSide = 8192;
-// The largest padded grid (pupil side times pad factor) accepted: 16384²
-// doubles are 2 GiB for the image alone.
-constexpr int kMaximumPaddedSide = 16384;
+// The largest pupil side and padded grid (pupil side times pad factor)
+// accepted; the table says why.
+constexpr int kMaximumPupilSide = static_cast<int>(limits::PupilSide().maximum);
+constexpr int kMaximumPaddedSide = static_cast<int>(limits::PaddedSide().maximum);
 
 // The light field leaving the pupil on a square grid whose side spans the
 // aperture diameter: row-major, top row first, x to the right. The amplitude

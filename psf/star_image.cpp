@@ -91,7 +91,7 @@ double ClearAperturePeak(int pupilSide) {
 
 std::optional<StarImage> ComputeStarImage(const PupilAmplitude& pupil, const PsfSettings& settings,
                                           const PsfProgress& progress) {
-  if (!PupilLetsLightThrough(pupil) || *CheckPsfSettings(settings) != '\0' ||
+  if (!PupilLetsLightThrough(pupil) || CheckPsfSettings(settings) ||
       static_cast<long long>(pupil.side) * settings.padFactor > kMaximumPaddedSide) {
     return std::nullopt;
   }

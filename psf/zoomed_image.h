@@ -6,9 +6,8 @@
 
 namespace voka::psf {
 
-// The largest zoomed view: its cost grows with the pupil side times its
-// pixel count.
-constexpr int kMaximumZoomSide = 2001;
+// The largest zoomed view (the table says why).
+constexpr int kMaximumZoomSide = static_cast<int>(limits::ZoomSide().maximum);
 
 // What part of the image to zoom into, in λ/D from the zero frequency
 // (+x right, +y up as in the star image).

@@ -5,12 +5,14 @@
 
 #include <vector>
 
+#include "limits/limits.h"
 #include "pupils/pupil_design.h"
 
 namespace voka::pupils {
 
-// The largest side accepted: its fractions take 128 MiB.
-inline constexpr int kMaxRenderSidePixels = 4096;
+// The largest side accepted is the largest pupil the star image takes, so
+// that every design the engine can compute can be drawn (512 MiB of fractions).
+inline constexpr int kMaxRenderSidePixels = static_cast<int>(limits::PupilSide().maximum);
 
 // Each pixel's open fraction in [0, 1], row-major, top row first. The
 // aperture's diameter spans the image: pixel (i, j), column i from the left

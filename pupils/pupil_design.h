@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "limits/limits.h"
 #include "wavefront/wavefront_terms.h"
 
 namespace voka::pupils {
@@ -42,7 +43,7 @@ struct Obstruction {
 };
 
 struct PupilDesign {
-  double apertureDiameterMm = 200.0;
+  double apertureDiameterMm = limits::ApertureMm().defaultValue;
   std::optional<Obstruction> obstruction;
   std::vector<Vane> vanes;
   // The telescope's focal length, when the design states it; the star image
@@ -54,8 +55,8 @@ struct PupilDesign {
   bool operator==(const PupilDesign&) const = default;
 };
 
-// Untrusted designs with more vanes than this are refused: no spider has so
-// many, and each vane costs rendering time on every edge pixel.
-inline constexpr int kMaxVanes = 64;
+// Untrusted designs with more vanes than the table allows are refused: no
+// spider has so many, and each vane costs rendering time on every edge pixel.
+inline constexpr int kMaxVanes = static_cast<int>(limits::VaneCount().maximum);
 
 }  // namespace voka::pupils

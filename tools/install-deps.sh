@@ -10,6 +10,7 @@ packages=(
   fonts-ipafont-gothic                    # a Japanese face for the captions
   qt6-charts-dev libqt6opengl6-dev        # the star image's plots (Charts needs the OpenGL module's CMake files)
   libfftw3-dev libopenblas-dev libcfitsio-dev  # star-image transforms, matrix products, FITS
+  fitsverify                              # the FITS files checked against the standard
   libgtest-dev libbenchmark-dev           # tests and benchmarks
   clang libclang-rt-14-dev                # the fuzzer and its runtime
   help2man dpkg-dev fakeroot file         # the manual page and the Debian package

@@ -19,6 +19,6 @@ fi
 out="$root/build/run"
 mkdir -p "$out"
 echo "No display found, so the window cannot open; running the headless analysis instead."
-(cd "$out" && "$root/build/release/app/voka-batch" --fft --png fft.png)
+(cd "$out" && "$root/build/release/batch/voka-batch" --fft --png fft.png)
 echo "The table is in $out/VOKA.TXT and the picture in $out/fft.png."
-echo "With a display, this command opens the window; '$root/build/release/app/voka-batch --help' tells more."
+echo "With a display, this command opens the window; '$root/build/release/batch/voka-batch --help' tells more."

@@ -37,11 +37,10 @@ namespace {
 // Small enough to render within a frame while a slider is dragged (about a
 // millisecond), large enough to show a vane of a fifth of a millimetre.
 constexpr int kPreviewSidePixels = 320;
-constexpr int kDefaultBitmapSidePixels = 512;
-// Limits of the controls, in millimetres: far beyond any amateur telescope,
-// but finite, so that every value typed can be drawn.
-constexpr double kMaxLengthMm = 10000.0;
-constexpr double kMaxRadiusMm = 1.0e6;
+constexpr int kDefaultBitmapSidePixels = static_cast<int>(limits::SavedPupilSide().defaultValue);
+// Limits of the controls, in millimetres (the table says why).
+constexpr double kMaxLengthMm = limits::DesignLengthMm().maximum;
+constexpr double kMaxRadiusMm = limits::CurvedVaneRadiusMm().maximum;
 // The angle slider moves in tenths of a degree.
 constexpr int kSliderStepsPerDegree = 10;
 
@@ -201,7 +200,8 @@ QHBoxLayout* CDesignerDlg::BuildCommandRow() {
   savePupil_->setObjectName(QStringLiteral("savePupil"));
   bitmapSide_ = new QSpinBox;
   bitmapSide_->setObjectName(QStringLiteral("bitmapSide"));
-  bitmapSide_->setRange(1, pupils::kMaxRenderSidePixels);
+  bitmapSide_->setRange(static_cast<int>(limits::SavedPupilSide().minimum),
+                        static_cast<int>(limits::SavedPupilSide().maximum));
   bitmapSide_->setValue(kDefaultBitmapSidePixels);
   bitmapSide_->setSuffix(QStringLiteral(" px"));
   // Drawing a large bitmap gives no percentages: the bar only shows that it runs.

@@ -12,7 +12,6 @@
 #include "analysis/fft_analysis.h"
 #include "analysis/pupil_sampling.h"
 #include "analysis/ray_trace_analysis.h"
-#include "app/batch/psf_design_pupil.h"
 #include "app/common/module_dir.h"
 #include "app/designer/designer_dlg.h"
 #include "app/main_dialog/about_dlg.h"
@@ -29,6 +28,7 @@
 #include "output/shown_text.h"
 #include "pupils/open_fraction_render.h"
 #include "pupils/pupil_bitmap.h"
+#include "pupils/star_pupil.h"
 #include "resources/resource_ids.h"
 #include "resources/strings.h"
 #include "ui_IDD_MAIN.h"
@@ -54,7 +54,7 @@ const std::filesystem::path kResultTablePath{std::string(kResultTableName)};
 
 // A designed pupil is analysed at the side the FFT samples, like a file of
 // that size.
-constexpr int kDesignedPupilSidePixels = 512;
+constexpr int kDesignedPupilSidePixels = static_cast<int>(limits::AnalysedPupilSide().defaultValue);
 
 // Shows the wait cursor while a command computes.
 class WaitCursor {
@@ -308,8 +308,9 @@ void CVokaDlg::OnDesignStarImage() {
 // The design is copied into the renderer, which runs on the window's
 // computing thread at the side the window chooses.
 void CVokaDlg::ShowDesignStarImage(const pupils::PupilDesign& design) {
-  starImage_->ShowRenderedPupil([design](int side) { return StarPupilOfDesign(design, side); },
-                                design.apertureDiameterMm, pupils::kMaxRenderSidePixels);
+  starImage_->ShowRenderedPupil(
+      [design](int side) { return pupils::StarPupilOfDesign(design, side); },
+      design.apertureDiameterMm, pupils::kMaxRenderSidePixels);
 }
 
 }  // namespace voka

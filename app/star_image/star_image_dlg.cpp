@@ -40,16 +40,7 @@ namespace voka {
 
 namespace {
 
-// A design is sampled this finely unless the user asks otherwise.
-constexpr int kDefaultRenderedSide = 1024;
-constexpr int kSmallestSide = 16;
-constexpr double kDefaultFieldLambdaOverD = 20.0;
-constexpr double kSmallestFieldLambdaOverD = 0.5;
 constexpr int kFieldSliderLargest = 200;  // λ/D; wider fields are typed
-constexpr double kLargestWavelengthNm = 20000.0;
-constexpr double kSmallestWavelengthNm = 100.0;
-constexpr double kLargestLengthMm = 1.0e6;
-constexpr double kSmallestLengthMm = 1.0;
 constexpr int kProgressMaximum = 100;
 // Room for the view, the numbers and both charts with their legends.
 constexpr int kInitialWidth = 1200;
@@ -166,24 +157,25 @@ void CStarImageDlg::BuildControls(QGridLayout* layout) {
   auto* panel = new QVBoxLayout();
   auto* settings = new QGroupBox(QStringLiteral("条件"));
   auto* form = new QFormLayout(settings);
-  sideN_ = CountBox(kSmallestSide, psf::kMaximumPupilSide, kDefaultRenderedSide,
-                    QStringLiteral(" 画素"));
-  padQ_ = CountBox(psf::kMinimumPadFactor, psf::kMaximumPadFactor, psf::kDefaultPadFactor,
-                   QStringLiteral(" 倍"));
-  wavelengthNm_ = LengthBox(kSmallestWavelengthNm, kLargestWavelengthNm, psf::kDefaultWavelengthNm,
-                            QStringLiteral(" nm"));
-  apertureMm_ = LengthBox(kSmallestLengthMm, kLargestLengthMm, psf::kDefaultApertureDiameterMm,
-                          QStringLiteral(" mm"));
-  focalMm_ = LengthBox(kSmallestLengthMm, kLargestLengthMm, psf::kDefaultFocalLengthMm,
-                       QStringLiteral(" mm"));
-  decades_ = CountBox(psf::kMinimumDecades, psf::kMaximumDecades, psf::kDefaultDecades,
-                      QStringLiteral(" 桁"));
-  fieldLambdaOverD_ = LengthBox(kSmallestFieldLambdaOverD, psf::kMaximumPupilSide / 2.0,
-                                kDefaultFieldLambdaOverD, QStringLiteral(" λ/D"));
+  // Every range and default from the one table the command line reads too.
+  const auto count = [](const limits::Limit& limit, const QString& suffix) {
+    return CountBox(static_cast<int>(limit.minimum), static_cast<int>(limit.maximum),
+                    static_cast<int>(limit.defaultValue), suffix);
+  };
+  const auto length = [](const limits::Limit& limit, const QString& suffix) {
+    return LengthBox(limit.minimum, limit.maximum, limit.defaultValue, suffix);
+  };
+  sideN_ = count(limits::PupilSide(), QStringLiteral(" 画素"));
+  padQ_ = count(limits::PadFactor(), QStringLiteral(" 倍"));
+  wavelengthNm_ = length(limits::WavelengthNm(), QStringLiteral(" nm"));
+  apertureMm_ = length(limits::ApertureMm(), QStringLiteral(" mm"));
+  focalMm_ = length(limits::FocalLengthMm(), QStringLiteral(" mm"));
+  decades_ = count(limits::Decades(), QStringLiteral(" 桁"));
+  fieldLambdaOverD_ = length(limits::ViewFieldLambdaOverD(), QStringLiteral(" λ/D"));
   fieldLambdaOverD_->setPrefix(QStringLiteral("±"));
   fieldSlider_ = new QSlider(Qt::Horizontal);
   fieldSlider_->setRange(1, kFieldSliderLargest);
-  fieldSlider_->setValue(static_cast<int>(kDefaultFieldLambdaOverD));
+  fieldSlider_->setValue(static_cast<int>(limits::ViewFieldLambdaOverD().defaultValue));
   sideN_->setObjectName(QStringLiteral("sideN"));
   padQ_->setObjectName(QStringLiteral("padQ"));
   decades_->setObjectName(QStringLiteral("decades"));

@@ -88,8 +88,8 @@ bool SamePhysicalSettings(const psf::PsfSettings& a, const psf::PsfSettings& b) 
 }
 
 QString CheckStarImageRequest(const StarImageRequest& request) {
-  const char* settingsProblem = psf::CheckPsfSettings(request.settings);
-  if (settingsProblem[0] != '\0') return FromUtf8(settingsProblem);
+  if (const auto refusal = psf::CheckPsfSettings(request.settings))
+    return FromUtf8(limits::RefusalMessage(*refusal).c_str());
   const int side = request.pupil ? request.pupil->side : request.renderSide;
   if (!request.pupil && !request.renderPupil) return QStringLiteral("瞳がありません。");
   if (side <= 0 || side > psf::kMaximumPupilSide)

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <string_view>
+
+#include "psf/result_record.h"
 
 namespace voka {
 
@@ -31,6 +34,33 @@ std::vector<QPointF> Points(const std::vector<double>& x, const std::vector<doub
   points.reserve(count);
   for (std::size_t i = 0; i < count; ++i) points.emplace_back(x[i], y[i]);
   return points;
+}
+
+QString FromUtf8View(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A quantity as the table shows it: fractions in percent, ratios to four
+// places, lengths and angles to four significant digits with their unit.
+QString ShownValue(const psf::Quantity& quantity) {
+  const QString unit = FromUtf8View(psf::UnitSymbol(quantity.unit));
+  switch (quantity.unit) {
+    case psf::QuantityUnit::kFraction:
+      return Percent(quantity.value);
+    case psf::QuantityUnit::kRatio:
+      return QString::number(quantity.value, 'f', 4);
+    case psf::QuantityUnit::kPixels:
+    case psf::QuantityUnit::kFactor:
+      return QStringLiteral("%1 %2").arg(static_cast<qint64>(quantity.value)).arg(unit);
+    case psf::QuantityUnit::kArcsec:
+    case psf::QuantityUnit::kMicrometres:
+    case psf::QuantityUnit::kArcsecPerPixel:
+    case psf::QuantityUnit::kMicrometresPerPixel:
+    case psf::QuantityUnit::kNanometres:
+    case psf::QuantityUnit::kMillimetres:
+      break;
+  }
+  return QStringLiteral("%1 %2").arg(quantity.value, 0, 'g', 4).arg(unit);
 }
 
 }  // namespace
@@ -85,28 +115,29 @@ QString MtfTitle(const psf::ImageScale& scale, const psf::PsfSettings& settings)
 }
 
 std::vector<NumberRow> NumberRows(const StarImageComputation& computation) {
-  const psf::PsfAnalysis& analysis = *computation.analysis;
-  const psf::PsfNumbers& numbers = analysis.numbers;
-  const psf::ImageScale& scale = analysis.image.scale;
-  return {
-      {QStringLiteral("ピーク比 (無遮蔽開口比)"), QString::number(numbers.peakRatio, 'f', 4)},
-      {QStringLiteral("包囲エネルギー 1.22 λ/D"), Percent(numbers.encircledEnergyAt1_22)},
-      {QStringLiteral("包囲エネルギー 2.23 λ/D"), Percent(numbers.encircledEnergyAt2_23)},
-      {QStringLiteral("包囲エネルギー 5 λ/D"), Percent(numbers.encircledEnergyAt5)},
-      {QStringLiteral("スパイクの光量"), Percent(numbers.spikeFraction)},
-      {QStringLiteral("画素スケール (空)"),
-       QStringLiteral("%1 秒角/画素").arg(scale.pixelArcsec, 0, 'g', 4)},
-      {QStringLiteral("画素スケール (焦点)"),
-       QStringLiteral("%1 µm/画素").arg(scale.pixelMicrometres, 0, 'g', 4)},
-      {QStringLiteral("エアリー半径 1.22 λ/D"), QStringLiteral("%1 秒角 (%2 µm)")
-                                                    .arg(scale.airyRadiusArcsec, 0, 'g', 4)
-                                                    .arg(scale.airyRadiusMicrometres, 0, 'g', 4)},
-      {QStringLiteral("格子 N × Q"), QStringLiteral("%1 × %2 = %3 画素")
-                                         .arg(analysis.image.pupilSide)
-                                         .arg(analysis.image.padFactor)
-                                         .arg(analysis.image.paddedSide)},
-      {QStringLiteral("計算時間"), QStringLiteral("%1 秒").arg(computation.seconds, 0, 'f', 2)},
-  };
+  // The conditions are in the window's boxes; the numbers first, then scales.
+  const std::vector<psf::Quantity> record = psf::ResultRecord(*computation.analysis);
+  std::vector<NumberRow> rows;
+  for (const psf::QuantityGroup group : {psf::QuantityGroup::kNumber, psf::QuantityGroup::kScale}) {
+    for (std::size_t i = 0; i < record.size(); ++i) {
+      const psf::Quantity& quantity = record[i];
+      if (quantity.group != group) continue;
+      // An angle on the sky followed by its length at the focus is one row.
+      const bool pair = quantity.unit == psf::QuantityUnit::kArcsec && i + 1 < record.size() &&
+                        record[i + 1].unit == psf::QuantityUnit::kMicrometres;
+      if (!pair) {
+        rows.push_back({FromUtf8View(quantity.label), ShownValue(quantity)});
+        continue;
+      }
+      QString label = FromUtf8View(quantity.label);
+      label.remove(QStringLiteral(" (空)"));
+      rows.push_back(
+          {label, QStringLiteral("%1 (%2)").arg(ShownValue(quantity), ShownValue(record[++i]))});
+    }
+  }
+  rows.push_back(
+      {QStringLiteral("計算時間"), QStringLiteral("%1 秒").arg(computation.seconds, 0, 'f', 2)});
+  return rows;
 }
 
 }  // namespace voka

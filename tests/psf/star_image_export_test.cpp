@@ -16,6 +16,9 @@ struct FitsReadBack {
   std::vector<double> values;
   double wavelength = 0, pixelScale = 0, diameter = 0, focal = 0;
   int oversampling = 0;
+  // The world coordinates: offsets from the star in arcseconds.
+  double starPixel[2] = {0, 0}, step[2] = {0, 0}, starOffset[2] = {1, 1};
+  char type[2][FLEN_VALUE] = {}, unit[2][FLEN_VALUE] = {}, creator[FLEN_VALUE] = {};
 };
 
 FitsReadBack ReadFits(std::string bytes) {
@@ -36,6 +39,15 @@ FitsReadBack ReadFits(std::string bytes) {
   fits_read_key(file, TDOUBLE, "DIAM", &read.diameter, nullptr, &status);
   fits_read_key(file, TDOUBLE, "FOCAL", &read.focal, nullptr, &status);
   fits_read_key(file, TINT, "OVERSAMP", &read.oversampling, nullptr, &status);
+  fits_read_key(file, TSTRING, "CREATOR", read.creator, nullptr, &status);
+  for (int axis = 0; axis < 2; ++axis) {
+    const std::string n = std::to_string(axis + 1);
+    fits_read_key(file, TDOUBLE, ("CRPIX" + n).c_str(), &read.starPixel[axis], nullptr, &status);
+    fits_read_key(file, TDOUBLE, ("CDELT" + n).c_str(), &read.step[axis], nullptr, &status);
+    fits_read_key(file, TDOUBLE, ("CRVAL" + n).c_str(), &read.starOffset[axis], nullptr, &status);
+    fits_read_key(file, TSTRING, ("CTYPE" + n).c_str(), read.type[axis], nullptr, &status);
+    fits_read_key(file, TSTRING, ("CUNIT" + n).c_str(), read.unit[axis], nullptr, &status);
+  }
   fits_close_file(file, &status);
   EXPECT_EQ(status, 0);
   EXPECT_EQ(axes, 2);
@@ -70,10 +82,22 @@ TEST(StarImageExport, FitsHoldsTheCroppedImageBottomRowFirstWithItsScales) {
   EXPECT_EQ(cropped.oversampling, 3);
   // 600 nm over 150 mm is 0.825 arcsec, a third of it per pixel.
   EXPECT_NEAR(cropped.pixelScale, 600e-9 / 0.15 * 180 / std::numbers::pi * 3600 / 3, 1e-12);
+  // The star is stored row 15, column 15: FITS pixel 16 on both axes, and
+  // one pixel right or up is one pixel scale more on the sky.
+  EXPECT_EQ(std::string(cropped.creator).rfind("voka ", 0), 0u) << cropped.creator;
+  for (int axis = 0; axis < 2; ++axis) {
+    EXPECT_EQ(cropped.starPixel[axis], 16.0);
+    EXPECT_EQ(cropped.starOffset[axis], 0.0);
+    EXPECT_EQ(cropped.step[axis], cropped.pixelScale);
+    EXPECT_STREQ(cropped.unit[axis], "arcsec");
+  }
+  EXPECT_STREQ(cropped.type[0], "XOFFSET");
+  EXPECT_STREQ(cropped.type[1], "YOFFSET");
 
   // A field wider than the grid gives the whole grid, which sums to 1.
   const FitsReadBack whole = ReadFits(StarImageFitsBytes(image, 1000.0, error));
   EXPECT_EQ(whole.side[0], image.paddedSide - 1 + image.paddedSide % 2);
+  EXPECT_EQ(whole.starPixel[0], (whole.side[0] + 1) / 2);
   double sum = 0.0;
   for (double v : whole.values) sum += v;
   EXPECT_LE(sum, 1.0 + 1e-12);

@@ -77,7 +77,7 @@ TEST(ImageScale, DefaultTelescopeGivesItsMicrometresAndArcseconds) {
   // The pad factor's range includes both its ends.
   for (const int padFactor : {kMinimumPadFactor, kMaximumPadFactor}) {
     settings.padFactor = padFactor;
-    EXPECT_STREQ(CheckPsfSettings(settings), "") << padFactor;
+    EXPECT_FALSE(CheckPsfSettings(settings)) << padFactor;
   }
 }
 

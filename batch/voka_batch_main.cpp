@@ -20,8 +20,8 @@
 #define VOKA_FILENO fileno
 #endif
 
-#include "app/batch/batch_options.h"
-#include "app/batch/batch_run.h"
+#include "batch/batch_options.h"
+#include "batch/batch_run.h"
 #include "output/result_table.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <sstream>
 
-#include "app/batch/batch_run.h"
+#include "batch/batch_run.h"
 #include "support/scratch_files.h"
 
 namespace voka::test {

@@ -1,4 +1,4 @@
-#include "app/batch/batch_run.h"
+#include "batch/batch_run.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -7,23 +7,21 @@
 
 #include "analysis/fft_analysis.h"
 #include "analysis/ray_trace_analysis.h"
-#include "app/batch/builtin_pupil.h"
-#include "app/batch/design_run.h"
-#include "app/batch/psf_run.h"
+#include "batch/builtin_pupil.h"
+#include "batch/design_run.h"
+#include "batch/output_check.h"
+#include "batch/psf_run.h"
 #include "canvas/canvas_view.h"
 #include "dib/dib_draw.h"
 #include "dib/dib_read.h"
-#include "output/existing_content.h"
 #include "output/file_replace.h"
 #include "output/shown_text.h"
 #include "output/write_failure_message.h"
+#include "pupils/design_file.h"
 
 namespace voka {
 
 namespace {
-
-// Every PNG file begins with these eight bytes.
-constexpr std::string_view kPngSignature = "\x89PNG\r\n\x1a\n";
 
 // Reads the pupil the user named, or the built-in one; a null handle after
 // telling why.
@@ -47,44 +45,38 @@ ProgressFn TerminalProgress(std::ostream& err, bool show) {
   return [&err](int position) { err << "\r解析中 " << position << "%" << std::flush; };
 }
 
-bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
-  // Links resolved and "." or ".." gone, whether or not the files exist yet.
-  const auto resolved = [](const std::filesystem::path& path, std::error_code& error) {
-    const auto absolute = std::filesystem::absolute(path, error);
-    return error ? absolute : std::filesystem::weakly_canonical(absolute, error);
+// Everything the run would write, in the order it is checked.
+std::vector<RunOutput> OutputsOf(const BatchOptions& options,
+                                 const std::filesystem::path& tablePath) {
+  std::vector<RunOutput> outputs;
+  const auto add = [&outputs](const char* option, const std::string& typed, OutputKind kind) {
+    if (!typed.empty()) outputs.push_back({option, PathFromArgument(typed), kind});
   };
-  std::error_code error;
-  const auto first = resolved(a, error);
-  if (error) return false;
-  const auto second = resolved(b, error);
-  return !error && first == second;
+  switch (options.analysis) {
+    case BatchAnalysis::kFft:
+    case BatchAnalysis::kRayTrace:
+      outputs.push_back({"VOKA.TXT", tablePath, OutputKind::kTable});
+      break;
+    case BatchAnalysis::kPsf:
+      add("--fits", options.fitsPath, OutputKind::kFits);
+      add("--csv", options.csvPath, OutputKind::kCurvesCsv);
+      add("--json", options.jsonPath, OutputKind::kNumbersJson);
+      break;
+    case BatchAnalysis::kNone:
+      break;
+  }
+  add("--png", options.pngPath, OutputKind::kPng);
+  add("--save-pupil", options.savePupilPath, OutputKind::kPupilBitmap);
+  return outputs;
 }
 
-// A file the user keeps under the PNG's name must not be lost to a slip of
-// the command line (the pupil given as --png's value, say): only a PNG, an
-// empty file or no file at all is replaced, and never the table this run writes.
-bool MayReplaceWithPng(const std::filesystem::path& path, const std::filesystem::path& tablePath,
-                       std::ostream& err) {
-  if (SameFile(path, tablePath)) {
-    err << ShownPath(path) << " には表を書くので、--png の保存先にはできません。"
-        << "別の名前を指定してください。\n";
-    return false;
-  }
-  switch (ExistingContentOf(path, kPngSignature)) {
-    case ExistingContent::kNothingToLose:
-    case ExistingContent::kSameKind:
-      return true;
-    case ExistingContent::kOtherKind:
-      err << ShownPath(path) << " は PNG ではないファイルなので、--png で上書きしません"
-          << "（PNG の印で始まっていません）。別の名前を指定してください。\n";
-      return false;
-    case ExistingContent::kUnreadable:
-      err << ShownPath(path)
-          << " の中身を読めず PNG かどうか確かめられないので、--png で上書きしません。"
-             "別の名前を指定してください。\n";
-      return false;
-  }
-  return false;
+std::vector<RunInput> InputsOf(const BatchOptions& options) {
+  std::vector<RunInput> inputs;
+  if (!options.pupilPath.empty())
+    inputs.push_back({PathFromArgument(options.pupilPath), "瞳の画像"});
+  if (!options.designPath.empty() && !options.designPath.starts_with(pupils::kPresetPrefix))
+    inputs.push_back({PathFromArgument(options.designPath), "瞳の設計"});
+  return inputs;
 }
 
 // The picture is encoded in memory and then written whole, like every output.
@@ -125,9 +117,15 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
     out << (options.help ? BatchUsage() : std::string(kBatchVersionLine));
     return kBatchSuccess;
   }
-  const std::filesystem::path pngPath = PathFromArgument(options.pngPath);
-  if (!options.pngPath.empty() && !MayReplaceWithPng(pngPath, tablePath, err))
+  // Nothing is computed for a run that could not keep its outputs apart
+  // from its inputs, from each other and from the user's other files.
+  const std::optional<OutputRefusal> refusal =
+      FindOutputRefusal(OutputsOf(options, tablePath), InputsOf(options));
+  if (refusal) {
+    err << OutputRefusalMessage(*refusal) << '\n';
     return kBatchUsageError;
+  }
+  const std::filesystem::path pngPath = PathFromArgument(options.pngPath);
   if (options.analysis == BatchAnalysis::kPsf) return RunPsf(options, out, err, showProgress);
   if (!options.savePupilPath.empty()) {
     const int status = SaveDesignPupil(options, err);

@@ -1,6 +1,6 @@
-#include "app/batch/design_run.h"
+#include "batch/design_run.h"
 
-#include "app/batch/batch_run.h"
+#include "batch/batch_run.h"
 #include "dib/dib_read.h"
 #include "output/file_replace.h"
 #include "output/shown_text.h"
@@ -9,6 +9,7 @@
 #include "pupils/design_presets.h"
 #include "pupils/open_fraction_render.h"
 #include "pupils/pupil_bitmap.h"
+#include "pupils/star_pupil.h"
 
 namespace voka {
 
@@ -40,6 +41,13 @@ DibHandle DesignPupil(const pupils::PupilDesign& design, int sidePixels) {
 DibHandle LoadDesignPupil(const std::string& designPath, std::ostream& err) {
   const std::optional<pupils::PupilDesign> design = LoadBatchDesign(designPath, err);
   return design ? DesignPupil(*design) : DibHandle();
+}
+
+std::optional<StarPupil> LoadDesignStarPupil(const std::string& designPath, int side,
+                                             std::ostream& err) {
+  const std::optional<pupils::PupilDesign> design = LoadBatchDesign(designPath, err);
+  if (!design) return std::nullopt;
+  return StarPupil{pupils::StarPupilOfDesign(*design, side), design->apertureDiameterMm};
 }
 
 int SaveDesignPupil(const BatchOptions& options, std::ostream& err) {

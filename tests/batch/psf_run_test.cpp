@@ -1,4 +1,4 @@
-#include "app/batch/psf_run.h"
+#include "batch/psf_run.h"
 
 #include <gtest/gtest.h>
 
@@ -148,6 +148,56 @@ TEST_F(PsfRun, RefusesBadArgumentsAndUnreadableInputWithoutTouchingOutputs) {
   options_.pupilPath.clear();
   options_.designPath = Path("design.json");  // no such design file
   expectRefused(1);
+}
+
+// A design side the engine takes is drawn; one whose grid is too large is
+// refused as a size naming the limit, before any drawing, never as a pupil
+// that lets no light through.
+TEST_F(PsfRun, ADesignTooLargeForTheGridIsRefusedAsASize) {
+  options_.pupilPath.clear();
+  options_.designPath = "preset:4-vanes";
+  options_.sidePixels = 5000;  // 5000 x 4 is past the 16384-pixel grid
+  EXPECT_EQ(Execute(), 2);
+  EXPECT_NE(err_.str().find("16384"), std::string::npos) << err_.str();
+  EXPECT_EQ(err_.str().find("光を通しません"), std::string::npos) << err_.str();
+}
+
+// A design's own aperture is checked against the same range as --aperture-mm,
+// and a refusal is said, not a silent failure.
+TEST_F(PsfRun, ADesignsApertureOutsideTheRangeIsNamed) {
+  options_.pupilPath.clear();
+  options_.designPath = Path("huge.json");
+  options_.sidePixels = 16;
+  std::ofstream(options_.designPath) << R"({"voka_pupil": 1, "aperture_mm": 60000, "vanes": []})";
+  EXPECT_EQ(Execute(), 1);
+  EXPECT_NE(err_.str().find("口径は 1〜50000 mm"), std::string::npos) << err_.str();
+  options_.apertureMm = 300.0;  // the user's aperture replaces the design's
+  EXPECT_EQ(Execute(), 0) << err_.str();
+}
+
+// Standard output and the JSON walk one record: the conditions given come
+// back, and the printed numbers are the file's, rounded.
+TEST_F(PsfRun, JsonHoldsTheConditionsAndTheNumbersPrinted) {
+  options_.wavelengthNm = 656;
+  options_.apertureMm = 250;
+  options_.focalLengthMm = 1200;
+  options_.jsonPath = Path("numbers.json");
+  ASSERT_EQ(Execute(), 0) << err_.str();
+  const QJsonObject json =
+      QJsonDocument::fromJson(QByteArray::fromStdString(test::ReadFileBytes(options_.jsonPath)))
+          .object();
+  EXPECT_EQ(json["wavelength_nm"].toDouble(), 656);
+  EXPECT_EQ(json["aperture_mm"].toDouble(), 250);
+  EXPECT_EQ(json["focal_length_mm"].toDouble(), 1200);
+  const std::string printed = out_.str();
+  for (const auto& [label, key] :
+       {std::pair{"ピーク比=", "peak_ratio"}, std::pair{"スパイク光量=", "spike_fraction"},
+        std::pair{"5 λ/D=", "ee_5"}}) {
+    const std::size_t at = printed.find(label);
+    ASSERT_NE(at, std::string::npos) << label;
+    const double shown = std::stod(printed.substr(at + std::string(label).size()));
+    EXPECT_NEAR(shown, json[key].toDouble(), 5e-6) << key;
+  }
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/batch/batch_options.h"
+#include "batch/batch_options.h"
+#include "limits/refusal.h"
 #include "psf/psf_numbers.h"
 #include "pupils/design_presets.h"
 
@@ -34,18 +35,12 @@ constexpr std::string_view kPupil =
     "                      組み込みの見本（25% の中央遮蔽と 4 本のスパイダー）を解析します\n"
     "  --design 設計       瞳の設計ファイル（JSON）、または preset:名前 で組み込みの設計\n";
 
-constexpr std::string_view kPupilRest =
-    "  --save-pupil 瞳.bmp 設計から描いた瞳を BMP で保存します（解析はしません）\n"
-    "  --size N            描く瞳の一辺（16〜8192 ピクセル）\n"
-    "\n";
+constexpr std::string_view kSavePupil =
+    "  --save-pupil 瞳.bmp 設計から描いた瞳を BMP で保存します（解析はしません）\n";
 
-constexpr std::string_view kStarImage =
-    "星像（--psf のとき）:\n"
-    "  --pad Q             瞳の一辺の何倍の格子で計算するか（2〜8 倍、既定 4 倍）\n"
-    "  --wavelength-nm L   波長（100〜20000 nm、既定 550 nm）\n"
-    "  --aperture-mm D     口径（1〜50000 mm、既定は設計の口径、なければ 200 mm）\n"
-    "  --focal-mm F        焦点距離（1〜1000000 mm、既定 1000 mm）\n"
-    "  --fov R             書き出す星像の半幅（1〜1024 λ/D、既定 32 λ/D）\n"
+constexpr std::string_view kStarImageTitle = "星像（--psf のとき）:\n";
+
+constexpr std::string_view kStarImageFiles =
     "  --fits F            星像を FITS で保存します\n"
     "  --csv F             星像を CSV で保存します\n"
     "  --json F            星像の数値と条件を JSON で保存します\n"
@@ -65,6 +60,62 @@ constexpr std::string_view kRest =
     "           1 画像を読めない・VOKA.TXT や PNG などを書けない・標準出力に書けない、\n"
     "           2 使い方の誤り（PNG でないファイルを --png で上書きしようとしたときも）\n";
 
+// How a number's default is told in its help line.
+enum class DefaultShown {
+  kNone,             // it depends on the use
+  kPlain,            // 既定 550 nm
+  kDesignsOrTables,  // the design's, else the table's
+};
+
+// One numeric option's help line, from its row of the table of limits.
+struct NumberHelp {
+  std::string_view usage;  // "--pad Q"
+  limits::LimitId limit;
+  DefaultShown shown;
+};
+
+constexpr NumberHelp kPupilNumbers[] = {
+    {"--size N", limits::LimitId::kPupilSide, DefaultShown::kNone},
+};
+
+constexpr NumberHelp kStarImageNumbers[] = {
+    {"--pad Q", limits::LimitId::kPadFactor, DefaultShown::kPlain},
+    {"--wavelength-nm L", limits::LimitId::kWavelengthNm, DefaultShown::kPlain},
+    {"--aperture-mm D", limits::LimitId::kApertureMm, DefaultShown::kDesignsOrTables},
+    {"--focal-mm F", limits::LimitId::kFocalLengthMm, DefaultShown::kPlain},
+    {"--fov R", limits::LimitId::kExportFieldLambdaOverD, DefaultShown::kPlain},
+};
+
+// Options and their help start in these columns.
+constexpr std::size_t kHelpColumn = 20;
+
+std::string HelpLine(const NumberHelp& help) {
+  const limits::Limit& limit = limits::Of(help.limit);
+  std::string line = "  " + std::string(help.usage);
+  line.append(kHelpColumn > help.usage.size() ? kHelpColumn - help.usage.size() : 1, ' ');
+  line += std::string(limit.help) + "（" + limits::RangeText(limit);
+  const std::string defaultValue =
+      limits::NumberText(limit.defaultValue) + " " + std::string(limit.unit);
+  switch (help.shown) {
+    case DefaultShown::kNone:
+      break;
+    case DefaultShown::kPlain:
+      line += "、既定 " + defaultValue;
+      break;
+    case DefaultShown::kDesignsOrTables:
+      line += "、既定は設計の" + std::string(limit.name) + "、なければ " + defaultValue;
+      break;
+  }
+  return line + "）\n";
+}
+
+template <std::size_t kCount>
+std::string HelpLines(const NumberHelp (&helps)[kCount]) {
+  std::string lines;
+  for (const NumberHelp& help : helps) lines += HelpLine(help);
+  return lines;
+}
+
 }  // namespace
 
 std::string BatchUsage() {
@@ -73,9 +124,12 @@ std::string BatchUsage() {
   // The definition the window shows too, so that the number can be checked.
   const std::string spikeFraction = std::string(psf::SpikeFractionDefinitionText()) + "\n\n";
   std::string usage;
+  const std::string pupilNumbers = HelpLines(kPupilNumbers) + "\n";
+  const std::string starImageNumbers = HelpLines(kStarImageNumbers);
   for (const std::string_view part :
-       {kForms, kAnalyses, kPupil, std::string_view(presets), kPupilRest, kStarImage,
-        std::string_view(spikeFraction), kRest}) {
+       {kForms, kAnalyses, kPupil, std::string_view(presets), kSavePupil,
+        std::string_view(pupilNumbers), kStarImageTitle, std::string_view(starImageNumbers),
+        kStarImageFiles, std::string_view(spikeFraction), kRest}) {
     usage += part;
   }
   return usage;

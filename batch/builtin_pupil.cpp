@@ -1,6 +1,6 @@
-#include "app/batch/builtin_pupil.h"
+#include "batch/builtin_pupil.h"
 
-#include "app/batch/design_run.h"
+#include "batch/design_run.h"
 #include "pupils/design_presets.h"
 
 namespace voka {

@@ -5,32 +5,47 @@
 #include <string>
 #include <vector>
 
+#include "limits/limits.h"
+
 namespace voka {
 
 // kNone: nothing is analysed; only the pupil is written (--save-pupil).
 enum class BatchAnalysis { kFft, kRayTrace, kPsf, kNone };
 
-// What the headless program was asked to do. Paths hold the bytes the user
+// The option groups that commands share. Paths hold the bytes the user
 // typed (UTF-8 on Windows); turn them into paths with PathFromArgument.
 // Empty means "not asked for".
-struct BatchOptions {
-  BatchAnalysis analysis = BatchAnalysis::kFft;
+
+// Where the pupil comes from: every command.
+struct PupilSourceOptions {
   std::string pupilPath;          // empty: the design, else the built-in sample pupil
   std::string designPath;         // a design file, or "preset:NAME"
-  std::string pngPath;            // the view as PNG
-  std::string savePupilPath;      // the rendered pupil as .bmp
   std::optional<int> sidePixels;  // --size: the pupil's side; default depends on the use
+};
 
-  // The star image (--psf).
-  int padFactor = 4;  // the padded grid is padFactor times the pupil's side
-  double wavelengthNm = 550.0;
-  std::optional<double> apertureMm;  // default: the design's, else 200 mm
-  double focalLengthMm = 1000.0;
-  double fieldOfViewLambdaOverD = 32.0;  // half-width of the exported PSF
-  std::string fitsPath;
-  std::string csvPath;
-  std::string jsonPath;
+// The optics of the star image (--psf); defaults from the table of limits.
+struct OpticsOptions {
+  // The padded grid is padFactor times the pupil's side.
+  int padFactor = static_cast<int>(limits::PadFactor().defaultValue);
+  double wavelengthNm = limits::WavelengthNm().defaultValue;
+  std::optional<double> apertureMm;  // default: the design's, else the table's
+  double focalLengthMm = limits::FocalLengthMm().defaultValue;
+  // Half-width of the exported PSF.
+  double fieldOfViewLambdaOverD = limits::ExportFieldLambdaOverD().defaultValue;
+};
 
+// The files a run writes besides VOKA.TXT.
+struct OutputOptions {
+  std::string pngPath;        // the view as PNG
+  std::string savePupilPath;  // the rendered pupil as .bmp
+  std::string fitsPath;       // the star image's pixels
+  std::string csvPath;        // its curves
+  std::string jsonPath;       // its numbers and conditions
+};
+
+// What the headless program was asked to do: the command and its groups.
+struct BatchOptions : PupilSourceOptions, OpticsOptions, OutputOptions {
+  BatchAnalysis analysis = BatchAnalysis::kFft;
   bool help = false;
   bool version = false;
 };

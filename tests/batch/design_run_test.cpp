@@ -6,8 +6,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/batch/batch_options.h"
-#include "app/batch/batch_run.h"
+#include "batch/batch_options.h"
+#include "batch/batch_run.h"
 #include "batch_fixture.h"
 #include "dib/dib_read.h"
 #include "pupils/design_presets.h"

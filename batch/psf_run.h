@@ -2,12 +2,13 @@
 
 #include <ostream>
 
-#include "app/batch/batch_options.h"
+#include "batch/batch_options.h"
+#include "limits/limits.h"
 
 namespace voka {
 
 // The default pupil side for a design (a bitmap keeps its own size).
-inline constexpr int kDefaultDesignSidePixels = 1024;
+inline constexpr int kDefaultDesignSidePixels = static_cast<int>(limits::PupilSide().defaultValue);
 
 // The headless star image: reads the pupil (a .bmp or a design), computes
 // the image, its numbers and MTF, prints the numbers with units on `out`,

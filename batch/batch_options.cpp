@@ -1,41 +1,26 @@
-#include "app/batch/batch_options.h"
+#include "batch/batch_options.h"
 
 #include <charconv>
 #include <cmath>
 #include <set>
 #include <string_view>
 
+#include "limits/refusal.h"
 #include "output/shown_text.h"
 
 namespace voka {
 
 namespace {
 
-// A number's accepted range and unit, as the message states it.
-struct NumberRange {
-  double lowest;
-  double highest;
-  const char* unit;
-};
-
-// Pupils below 16 pixels carry no vanes; 8192 squared doubles take 512 MiB
-// before the padding multiplies them.
-constexpr NumberRange kSidePixels{16, 8192, "ピクセル"};
-constexpr NumberRange kPadFactor{2, 8, "倍"};
-// From the near ultraviolet to the thermal infrared that telescopes observe.
-constexpr NumberRange kWavelengthNm{100, 20000, "nm"};
-constexpr NumberRange kApertureMm{1, 50000, "mm"};
-constexpr NumberRange kFocalLengthMm{1, 1000000, "mm"};
-constexpr NumberRange kFieldOfViewLambdaOverD{1, 1024, "λ/D"};
+using limits::LimitId;
 
 std::string Quoted(std::string_view text) {
   return "「" + EscapedForDisplay(text) + "」";
 }
 
-std::string RangeText(std::string_view option, const NumberRange& range, bool whole) {
-  const auto number = [](double value) { return std::to_string(static_cast<long long>(value)); };
-  return std::string(option) + " には " + number(range.lowest) + "〜" + number(range.highest) +
-         " " + range.unit + " の" + (whole ? "整数" : "数") + "を指定してください";
+std::string RangeText(std::string_view option, const limits::Limit& range, bool whole) {
+  return std::string(option) + " には " + limits::RangeText(range) + " の" +
+         (whole ? "整数" : "数") + "を指定してください";
 }
 
 // The whole text must be the number: no "+", spaces, hex prefix or trailing text.
@@ -49,10 +34,10 @@ std::optional<double> ParseNumber(std::string_view text, bool whole) {
   return value;
 }
 
-bool ReadNumber(std::string_view option, std::string_view text, const NumberRange& range,
+bool ReadNumber(std::string_view option, std::string_view text, const limits::Limit& range,
                 bool whole, double& value, std::string& error) {
   const std::optional<double> number = ParseNumber(text, whole);
-  if (!number || *number < range.lowest || *number > range.highest) {
+  if (!number || *number < range.minimum || *number > range.maximum) {
     error = RangeText(option, range, whole) + "（" + Quoted(text) + "は使えません）。";
     return false;
   }
@@ -77,17 +62,17 @@ bool Choose(BatchOptions& options, std::string_view, std::string_view, std::stri
   return true;
 }
 
-template <std::string BatchOptions::*kField>
+template <auto kField>
 bool Text(BatchOptions& options, std::string_view, std::string_view value, std::string&) {
   options.*kField = std::string(value);
   return true;
 }
 
-template <auto kField, const NumberRange& kRange, bool kWhole>
+template <auto kField, LimitId kLimit, bool kWhole>
 bool Number(BatchOptions& options, std::string_view option, std::string_view value,
             std::string& error) {
   double number = 0;
-  if (!ReadNumber(option, value, kRange, kWhole, number, error)) return false;
+  if (!ReadNumber(option, value, limits::Of(kLimit), kWhole, number, error)) return false;
   if constexpr (kWhole) {
     options.*kField = static_cast<int>(number);  // in range, so it fits
   } else {
@@ -106,12 +91,13 @@ constexpr OptionEntry kOptions[] = {
     {"--psf", false, Choose<BatchAnalysis::kPsf>},
     {"--design", true, Text<&BatchOptions::designPath>},
     {"--save-pupil", true, Text<&BatchOptions::savePupilPath>},
-    {"--size", true, Number<&BatchOptions::sidePixels, kSidePixels, true>},
-    {"--pad", true, Number<&BatchOptions::padFactor, kPadFactor, true>},
-    {"--wavelength-nm", true, Number<&BatchOptions::wavelengthNm, kWavelengthNm, false>},
-    {"--aperture-mm", true, Number<&BatchOptions::apertureMm, kApertureMm, false>},
-    {"--focal-mm", true, Number<&BatchOptions::focalLengthMm, kFocalLengthMm, false>},
-    {"--fov", true, Number<&BatchOptions::fieldOfViewLambdaOverD, kFieldOfViewLambdaOverD, false>},
+    {"--size", true, Number<&BatchOptions::sidePixels, LimitId::kPupilSide, true>},
+    {"--pad", true, Number<&BatchOptions::padFactor, LimitId::kPadFactor, true>},
+    {"--wavelength-nm", true, Number<&BatchOptions::wavelengthNm, LimitId::kWavelengthNm, false>},
+    {"--aperture-mm", true, Number<&BatchOptions::apertureMm, LimitId::kApertureMm, false>},
+    {"--focal-mm", true, Number<&BatchOptions::focalLengthMm, LimitId::kFocalLengthMm, false>},
+    {"--fov", true,
+     Number<&BatchOptions::fieldOfViewLambdaOverD, LimitId::kExportFieldLambdaOverD, false>},
     {"--png", true, Text<&BatchOptions::pngPath>},
     {"--fits", true, Text<&BatchOptions::fitsPath>},
     {"--csv", true, Text<&BatchOptions::csvPath>},

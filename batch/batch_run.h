@@ -3,14 +3,14 @@
 #include <filesystem>
 #include <ostream>
 
-#include "app/batch/batch_options.h"
+#include "batch/batch_options.h"
 
 namespace voka {
 
 // Exit statuses of the headless program.
 inline constexpr int kBatchSuccess = 0;
 inline constexpr int kBatchFailure = 1;  // pupil refused, an output or standard output not written
-inline constexpr int kBatchUsageError = 2;  // also: --png names a file that is not a PNG
+inline constexpr int kBatchUsageError = 2;  // also: an output refused before any work
 
 // Runs one analysis on a canvas of its own: reads the pupil (or takes the
 // built-in one), analyses it, writes the table to tablePath, prints the FFT's

@@ -1,9 +1,5 @@
-#include "app/batch/psf_run.h"
+#include "batch/psf_run.h"
 
-#include <QByteArray>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -13,8 +9,9 @@
 #include <system_error>
 #include <vector>
 
-#include "app/batch/batch_run.h"
-#include "app/batch/psf_design_pupil.h"
+#include "batch/batch_run.h"
+#include "batch/design_run.h"
+#include "batch/numbers_json.h"
 #include "dib/dib_draw.h"
 #include "dib/dib_read.h"
 #include "dib/dib_red_channel.h"
@@ -26,16 +23,18 @@
 #include "psf/fits_export.h"
 #include "psf/psf_analysis.h"
 #include "psf/psf_numbers.h"
+#include "psf/result_record.h"
 #include "psfview/log_view.h"
 #include "psfview/log_view_image.h"
+#include "pupils/open_fraction_render.h"
 
 namespace voka {
 
 namespace {
 
-// The PNG shows the same field as the FITS file, at most this wide, so that
-// the core stays visible.
-constexpr double kPngHalfWidthLambdaOverD = 32.0;
+// The PNG shows the same field as the FITS file, at most as wide as the
+// export's default, so that the core stays visible.
+constexpr double kPngHalfWidthLambdaOverD = limits::ExportFieldLambdaOverD().defaultValue;
 
 // A file name as typed, quoted and escaped for the terminal.
 std::string ShownName(const std::string& name) {
@@ -43,7 +42,7 @@ std::string ShownName(const std::string& name) {
 }
 
 // The command line's smallest --size: below it a pupil shows no vanes.
-constexpr int kSmallestDesignSidePixels = 16;
+constexpr int kSmallestDesignSidePixels = static_cast<int>(limits::PupilSide().minimum);
 
 // Why the arguments cannot be used, or empty.
 std::string ArgumentProblem(const BatchOptions& options) {
@@ -55,7 +54,8 @@ std::string ArgumentProblem(const BatchOptions& options) {
   }
   if (options.sidePixels && (*options.sidePixels < kSmallestDesignSidePixels ||
                              *options.sidePixels > psf::kMaximumPupilSide)) {
-    return "--size は 16 から 8192 の整数で指定してください。";
+    return "--size は " + std::to_string(kSmallestDesignSidePixels) + " から " +
+           std::to_string(psf::kMaximumPupilSide) + " の整数で指定してください。";
   }
   if (options.apertureMm && !(std::isfinite(*options.apertureMm) && *options.apertureMm > 0.0)) {
     return "口径 (--aperture-mm) は正の数で指定してください。";
@@ -89,7 +89,8 @@ std::optional<psf::PupilAmplitude> LoadBitmapPupil(const std::string& pathText, 
   }
   const RedChannel channel = DibRedChannel(dib, psf::kMaximumPupilSide);
   if (channel.red.empty()) {
-    err << "ファイル" << ShownName(pathText) << "は大きすぎます (一辺 8192 ピクセルまで)。"
+    err << "ファイル" << ShownName(pathText) << "は大きすぎます (一辺 " << psf::kMaximumPupilSide
+        << " ピクセルまで)。"
         << "縮小して保存し直してください。\n";
     return std::nullopt;
   }
@@ -102,9 +103,11 @@ std::optional<psf::PupilAmplitude> LoadBitmapPupil(const std::string& pathText, 
   return pupil;
 }
 
+// The record's quantities in the lines scripts already read.
 void PrintNumbers(const psf::PsfAnalysis& analysis, std::ostream& out) {
-  const psf::ImageScale& scale = analysis.image.scale;
-  const psf::PsfNumbers& numbers = analysis.numbers;
+  const std::vector<psf::Quantity> record = psf::ResultRecord(analysis);
+  const auto value = [&record](std::string_view key) { return psf::ValueOf(record, key); };
+  const auto count = [&value](std::string_view key) { return static_cast<int>(value(key)); };
   char text[1024];
   std::snprintf(text, sizeof text,
                 "瞳=%d ピクセル 拡大率=%d (格子 %d)\n"
@@ -114,33 +117,11 @@ void PrintNumbers(const psf::PsfAnalysis& analysis, std::ostream& out) {
                 "ピーク比=%.5f\n"
                 "集中度 1.22 λ/D=%.5f 2.23 λ/D=%.5f 5 λ/D=%.5f\n"
                 "スパイク光量=%.5f\n",
-                analysis.image.pupilSide, analysis.image.padFactor, analysis.image.paddedSide,
-                scale.lambdaOverDArcsec, scale.lambdaOverDMicrometres, scale.pixelArcsec,
-                scale.pixelMicrometres, scale.airyRadiusArcsec, scale.airyRadiusMicrometres,
-                numbers.peakRatio, numbers.encircledEnergyAt1_22, numbers.encircledEnergyAt2_23,
-                numbers.encircledEnergyAt5, numbers.spikeFraction);
+                count("n"), count("pad"), count("padded_side"), value("lambda_over_d_arcsec"),
+                value("lambda_over_d_um"), value("pixel_scale_arcsec"), value("pixel_scale_um"),
+                value("airy_radius_arcsec"), value("airy_radius_um"), value("peak_ratio"),
+                value("ee_1_22"), value("ee_2_23"), value("ee_5"), value("spike_fraction"));
   out << text;
-}
-
-std::string NumbersJson(const psf::PsfAnalysis& analysis) {
-  const psf::PsfNumbers& numbers = analysis.numbers;
-  QJsonArray curve;
-  for (const psf::EncircledEnergyPoint& point : numbers.encircledEnergy) {
-    curve.append(QJsonArray{point.radiusLambdaOverD, point.fraction});
-  }
-  QJsonObject object;
-  object["peak_ratio"] = numbers.peakRatio;
-  object["encircled_energy"] = curve;
-  object["ee_1_22"] = numbers.encircledEnergyAt1_22;
-  object["ee_2_23"] = numbers.encircledEnergyAt2_23;
-  object["ee_5"] = numbers.encircledEnergyAt5;
-  object["spike_fraction"] = numbers.spikeFraction;
-  object["pixel_scale_arcsec"] = analysis.image.scale.pixelArcsec;
-  object["airy_radius_arcsec"] = analysis.image.scale.airyRadiusArcsec;
-  object["n"] = analysis.image.pupilSide;
-  object["pad"] = analysis.image.padFactor;
-  const QByteArray bytes = QJsonDocument(object).toJson(QJsonDocument::Indented);
-  return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
 struct PendingFile {
@@ -203,6 +184,13 @@ std::optional<StarPupil> LoadPupil(const BatchOptions& options, std::ostream& er
   std::optional<StarPupil> design = LoadDesignStarPupil(
       options.designPath, options.sidePixels.value_or(kDefaultDesignSidePixels), err);
   if (!design) return std::nullopt;
+  if (design->pupil.side == 0) {
+    err << "設計ファイル" << ShownName(options.designPath) << "を一辺 "
+        << options.sidePixels.value_or(kDefaultDesignSidePixels)
+        << " ピクセルで描けませんでした (一辺 " << pupils::kMaxRenderSidePixels
+        << " ピクセルまで)。--size を小さくしてください。\n";
+    return std::nullopt;
+  }
   if (!psf::PupilLetsLightThrough(design->pupil)) {
     err << "設計ファイル" << ShownName(options.designPath) << "の瞳はどこも光を通しません。"
         << "開口を設計し直してください。\n";
@@ -212,25 +200,44 @@ std::optional<StarPupil> LoadPupil(const BatchOptions& options, std::ostream& er
   return design;
 }
 
+// Whether the padded grid is within the table's limit; says why not on `err`.
+bool PaddedGridFits(int pupilSide, int padFactor, std::ostream& err) {
+  if (static_cast<long long>(pupilSide) * padFactor <= psf::kMaximumPaddedSide) return true;
+  err << "瞳 " << pupilSide << " ピクセルを " << padFactor << " 倍に広げた格子は大きすぎます (一辺 "
+      << psf::kMaximumPaddedSide << " まで)。--pad を小さくするか、小さな瞳を使ってください。\n";
+  return false;
+}
+
 int RunPsfWithinMemory(const BatchOptions& options, std::ostream& out, std::ostream& err,
                        bool showProgress) {
   std::string problem = ArgumentProblem(options);
   if (problem.empty()) {
-    problem = psf::CheckPsfSettings(SettingsOf(options, options.apertureMm.value_or(1.0)));
+    const psf::PsfSettings settings =
+        SettingsOf(options, options.apertureMm.value_or(limits::ApertureMm().defaultValue));
+    if (const auto refusal = psf::CheckPsfSettings(settings))
+      problem = limits::RefusalMessage(*refusal);
   }
   if (!problem.empty()) {
     err << problem << '\n';
     return kBatchUsageError;
   }
+  // A design's side is known before it is drawn: a grid too large is
+  // refused before the drawing's memory and time are spent.
+  if (!options.designPath.empty() &&
+      !PaddedGridFits(options.sidePixels.value_or(kDefaultDesignSidePixels), options.padFactor,
+                      err)) {
+    return kBatchUsageError;
+  }
   const std::optional<StarPupil> design = LoadPupil(options, err);
   if (!design) return kBatchFailure;
   const psf::PsfSettings settings = SettingsOf(options, design->apertureDiameterMm);
-  if (static_cast<long long>(design->pupil.side) * settings.padFactor > psf::kMaximumPaddedSide) {
-    err << "瞳 " << design->pupil.side << " ピクセルを " << settings.padFactor
-        << " 倍に広げた格子は大きすぎます (一辺 " << psf::kMaximumPaddedSide
-        << " まで)。--pad を小さくするか、小さな瞳を使ってください。\n";
-    return kBatchUsageError;
+  // A design's own aperture was not checked with the arguments.
+  if (const auto refusal = psf::CheckPsfSettings(settings)) {
+    err << "設計ファイル" << ShownName(options.designPath) << ": "
+        << limits::RefusalMessage(*refusal) << "--aperture-mm で口径を指定してください。\n";
+    return kBatchFailure;
   }
+  if (!PaddedGridFits(design->pupil.side, settings.padFactor, err)) return kBatchUsageError;
 
   psf::PsfProgress progress;
   if (showProgress) {

@@ -4,8 +4,8 @@
 #include <QProcess>
 #include <sstream>
 
-#include "app/batch/batch_options.h"
-#include "app/batch/batch_run.h"
+#include "batch/batch_options.h"
+#include "batch/batch_run.h"
 #include "batch_fixture.h"
 #include "reference/pupil_images.h"
 #include "support/scratch_files.h"

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Every kind of FITS file voka-batch writes passes fitsverify (the FITS
+# standard's own checker, from HEASARC) with no error and no warning: a
+# cropped star image, and one whose field is wider than the grid.
+# Usage: fits_verify.sh VOKA-BATCH FITSVERIFY
+set -euo pipefail
+batch=$1
+fitsverify=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+"$batch" --psf --design preset:4-vanes --size 64 --fits cropped.fits >/dev/null
+"$batch" --psf --design preset:3-curved-vanes --size 48 --pad 3 --fov 1000 --fits whole.fits >/dev/null
+status=0
+for file in cropped.fits whole.fits; do
+  report=$("$fitsverify" "$file")
+  if ! grep -q "Verification found 0 warning(s) and 0 error(s)" <<<"$report"; then
+    echo "$file:"; echo "$report"; status=1
+  fi
+done
+exit $status
