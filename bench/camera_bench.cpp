@@ -65,7 +65,8 @@ void Baseline(benchmark::State& state, const Case& c) {
   fftw_complex* output = fftw_alloc_complex(count);
   fftw_init_threads();
   fftw_plan_with_nthreads(threads::ThreadBudget());
-  const fftw_plan plan = fftw_plan_dft_2d(padded, padded, input, output, FFTW_FORWARD, FFTW_MEASURE);
+  const fftw_plan plan =
+      fftw_plan_dft_2d(padded, padded, input, output, FFTW_FORWARD, FFTW_MEASURE);
   std::fill_n(&input[0][0], 2 * count, 0.0);
   const psf::PupilField pupil = RenderPupil(n);
   for (int row = 0; row < n; ++row) {
@@ -119,15 +120,15 @@ std::string Name(const char* what, const Case& c) {
 }
 
 void Register(const Case& c) {
-  benchmark::RegisterBenchmark(Name("BM_FftBaseline", c).c_str(),
-                               [c](benchmark::State& state) { Baseline(state, c); })
-      ->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark(Name("BM_Camera", c).c_str(),
-                               [c](benchmark::State& state) { Camera(state, c, false); })
-      ->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark(Name("BM_CameraDefocused", c).c_str(),
-                               [c](benchmark::State& state) { Camera(state, c, true); })
-      ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark(Name("BM_FftBaseline", c).c_str(), [c](benchmark::State& state) {
+    Baseline(state, c);
+  })->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark(Name("BM_Camera", c).c_str(), [c](benchmark::State& state) {
+    Camera(state, c, false);
+  })->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark(Name("BM_CameraDefocused", c).c_str(), [c](benchmark::State& state) {
+    Camera(state, c, true);
+  })->Unit(benchmark::kMillisecond);
 }
 
 void PrintGoals(const bench::MedianReporter& reporter, const Case& c) {
@@ -139,10 +140,11 @@ void PrintGoals(const bench::MedianReporter& reporter, const Case& c) {
               baseline / camera);
   std::printf("  goal: <= %.0f ms and >= %.1fx the baseline: %s\n", c.goalMs, c.goalRatio,
               camera <= c.goalMs && baseline / camera >= c.goalRatio ? "met" : "NOT met");
-  std::printf("  with a defocus: %.1f ms, %.2fx the time without, ratio %.2fx the baseline;"
-              " goal <= 1.60x: %s\n",
-              defocused, defocused / camera, baseline / defocused,
-              defocused <= 1.6 * camera ? "met" : "NOT met");
+  std::printf(
+      "  with a defocus: %.1f ms, %.2fx the time without, ratio %.2fx the baseline;"
+      " goal <= 1.60x: %s\n",
+      defocused, defocused / camera, baseline / defocused,
+      defocused <= 1.6 * camera ? "met" : "NOT met");
 }
 
 }  // namespace
