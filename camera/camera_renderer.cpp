@@ -3,6 +3,7 @@
 #include <cblas.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <complex>
 #include <numbers>
@@ -10,6 +11,8 @@
 #include "camera/sensor_sampling.h"
 #include "camera/unit_phasor.h"
 #include "fourier/blas_threads.h"
+#include "threads/thread_budget.h"
+#include "threads/worker_team.h"
 
 namespace voka::camera {
 
@@ -53,6 +56,27 @@ void Product(bool transposeA, int m, int n, int k, const float* a, int lda, cons
   cblas_sgemm(CblasRowMajor, transposeA ? CblasTrans : CblasNoTrans, CblasNoTrans, m, n, k, 1.0f, a,
               lda, b, n, 0.0f, c, n);
 }
+
+// OpenBLAS keeps one thread count for the process. While the workers run,
+// each product stays on its worker's thread, the documented way to call the
+// library from threads of one's own: a one-thread call runs where it is made
+// and takes its buffers under the library's lock. The count is put back after.
+class SingleThreadedBlas {
+ public:
+  explicit SingleThreadedBlas(bool active)
+      : active_(active), before_(active ? openblas_get_num_threads() : 0) {
+    if (active_) openblas_set_num_threads(1);
+  }
+  ~SingleThreadedBlas() {
+    if (active_) openblas_set_num_threads(before_);
+  }
+  SingleThreadedBlas(const SingleThreadedBlas&) = delete;
+  SingleThreadedBlas& operator=(const SingleThreadedBlas&) = delete;
+
+ private:
+  bool active_;
+  int before_;
+};
 
 }  // namespace
 
@@ -118,18 +142,32 @@ void CameraRenderer::PrepareKernels(const KernelKey& key) {
 // their mirrors), the field at (low row, low column) is CA − SB − i(CB + SA)
 // and at (low, mirrored) CA + SB + i(CB − SA); the mirrored row gives the
 // conjugates of the other column's.
-void CameraRenderer::RealProducts(const float* kernel) {
+void CameraRenderer::PrepareWorkAreas(int workers, int pupilSide) {
+  const std::size_t n = static_cast<std::size_t>(pupilSide);
+  const std::size_t half = static_cast<std::size_t>(key_.grid.half);
+  workAreas_.resize(static_cast<std::size_t>(workers));
+  for (WorkArea& work : workAreas_) {
+    work.field.resize(2 * n * n);
+    work.waves.resize(n * n);
+    work.partial.resize(2 * n * 2 * half);
+    work.mirrored.resize(n * 4 * half);
+    work.product.resize(2 * half * 4 * half);
+    work.quadrants.resize(4 * half * half);
+  }
+}
+
+void CameraRenderer::RealProducts(WorkArea& work, const float* kernel) const {
   const int n = key_.pupilSide;
   const int twoHalf = 2 * key_.grid.half;
-  Product(false, n, twoHalf, n, pupilReal_.data(), n, kernel, partial_.data());
-  Product(true, twoHalf, twoHalf, n, kernel, twoHalf, partial_.data(), product_.data());
+  Product(false, n, twoHalf, n, amplitude_.data(), n, kernel, work.partial.data());
+  Product(true, twoHalf, twoHalf, n, kernel, twoHalf, work.partial.data(), work.product.data());
   const int half = key_.grid.half;
   const std::size_t quadrant = static_cast<std::size_t>(half) * half;
-  float* same = quadrants_.data();
+  float* same = work.quadrants.data();
   float* crossed = same + quadrant;
   for (int i = 0; i < half; ++i) {
-    const float* cosineRow = product_.data() + static_cast<std::size_t>(i) * twoHalf;
-    const float* sineRow = product_.data() + static_cast<std::size_t>(half + i) * twoHalf;
+    const float* cosineRow = work.product.data() + static_cast<std::size_t>(i) * twoHalf;
+    const float* sineRow = work.product.data() + static_cast<std::size_t>(half + i) * twoHalf;
     for (int j = 0; j < half; ++j) {
       const float ca = cosineRow[j], cb = cosineRow[half + j];
       const float sa = sineRow[j], sb = sineRow[half + j];
@@ -144,8 +182,9 @@ void CameraRenderer::RealProducts(const float* kernel) {
 // partial field at a low column is X + iY = (Ar + Bi) + i(Ai − Br) and at its
 // mirror (Ar − Bi) + i(Ai + Br). Then [C | S]ᵀ · [Xlow Xhigh Ylow Yhigh]: a
 // low row's field is CX + SY + i(CY − SX), a mirrored row's CX − SY + i(CY + SX).
-void CameraRenderer::ComplexProducts(const float* kernel, const psf::PupilField& pupil,
-                                     double wavelengthNm, double step) {
+void CameraRenderer::ComplexProducts(WorkArea& work, const float* kernel,
+                                     const psf::PupilField& pupil, double wavelengthNm,
+                                     double step) const {
   const int n = key_.pupilSide;
   const int half = key_.grid.half;
   const int twoHalf = 2 * half;
@@ -156,7 +195,7 @@ void CameraRenderer::ComplexProducts(const float* kernel, const psf::PupilField&
   const double rowTurns = -key_.grid.tiltRowSubsamples * step / n;
   for (int row = 0; row < n; ++row) {
     const double rowPart = rowTurns * CentredCoordinate(row, n);
-    double* waves = waves_.data() + static_cast<std::size_t>(row) * n;
+    double* waves = work.waves.data() + static_cast<std::size_t>(row) * n;
     const double* path =
         pupil.HasPhase() ? pupil.opdNm.data() + static_cast<std::size_t>(row) * n : nullptr;
     for (int column = 0; column < n; ++column) {
@@ -164,20 +203,20 @@ void CameraRenderer::ComplexProducts(const float* kernel, const psf::PupilField&
                       (path ? path[column] / wavelengthNm : 0.0);
     }
   }
-  float* real = pupilReal_.data() + samples;  // the field, real then imaginary
+  float* real = work.field.data();
   float* imaginary = real + samples;
-  UnitPhasors(waves_.data(), samples, real, imaginary);
+  UnitPhasors(work.waves.data(), samples, real, imaginary);
   for (std::size_t i = 0; i < samples; ++i) {
     const auto amplitude = static_cast<float>(pupil.amplitude[i]);
     real[i] *= amplitude;
     imaginary[i] *= amplitude;
   }
-  Product(false, 2 * n, twoHalf, n, real, n, kernel, partial_.data());
+  Product(false, 2 * n, twoHalf, n, real, n, kernel, work.partial.data());
   const int fourHalf = 4 * half;
   for (int q = 0; q < n; ++q) {
-    const float* realRow = partial_.data() + static_cast<std::size_t>(q) * twoHalf;
-    const float* imaginaryRow = partial_.data() + static_cast<std::size_t>(n + q) * twoHalf;
-    float* out = mirrored_.data() + static_cast<std::size_t>(q) * fourHalf;
+    const float* realRow = work.partial.data() + static_cast<std::size_t>(q) * twoHalf;
+    const float* imaginaryRow = work.partial.data() + static_cast<std::size_t>(n + q) * twoHalf;
+    float* out = work.mirrored.data() + static_cast<std::size_t>(q) * fourHalf;
     for (int j = 0; j < half; ++j) {
       const float ar = realRow[j], br = realRow[half + j];
       const float ai = imaginaryRow[j], bi = imaginaryRow[half + j];
@@ -187,19 +226,19 @@ void CameraRenderer::ComplexProducts(const float* kernel, const psf::PupilField&
       out[3 * half + j] = ai + br;
     }
   }
-  Product(true, twoHalf, fourHalf, n, kernel, twoHalf, mirrored_.data(), product_.data());
+  Product(true, twoHalf, fourHalf, n, kernel, twoHalf, work.mirrored.data(), work.product.data());
   const std::size_t quadrant = static_cast<std::size_t>(half) * half;
   for (int i = 0; i < half; ++i) {
-    const float* c = product_.data() + static_cast<std::size_t>(i) * fourHalf;
-    const float* s = product_.data() + static_cast<std::size_t>(half + i) * fourHalf;
+    const float* c = work.product.data() + static_cast<std::size_t>(i) * fourHalf;
+    const float* s = work.product.data() + static_cast<std::size_t>(half + i) * fourHalf;
     for (int j = 0; j < half; ++j) {
       const std::size_t at = static_cast<std::size_t>(i) * half + j;
       for (int high = 0; high < 2; ++high) {
         const float cx = c[high * half + j], cy = c[(2 + high) * half + j];
         const float sx = s[high * half + j], sy = s[(2 + high) * half + j];
         // quadrants_: [low row][low column], [low][high], [high][low], [high][high].
-        quadrants_[high * quadrant + at] = (cx + sy) * (cx + sy) + (cy - sx) * (cy - sx);
-        quadrants_[(2 + high) * quadrant + at] = (cx - sy) * (cx - sy) + (cy + sx) * (cy + sx);
+        work.quadrants[high * quadrant + at] = (cx + sy) * (cx + sy) + (cy - sx) * (cy - sx);
+        work.quadrants[(2 + high) * quadrant + at] = (cx - sy) * (cx - sy) + (cy + sx) * (cy + sx);
       }
     }
   }
@@ -225,19 +264,20 @@ void CameraRenderer::GatherWindow(const float* quadrants[2][2], float* intensity
   }
 }
 
-void CameraRenderer::FieldIntensity(std::size_t wavelength, const psf::PupilField& pupil,
-                                    double wavelengthNm, float* intensity) {
+void CameraRenderer::FieldIntensity(WorkArea& work, std::size_t wavelength,
+                                    const psf::PupilField& pupil, double wavelengthNm,
+                                    float* intensity) const {
   const float* kernel = kernels_[wavelength].data();
   const std::size_t quadrant = static_cast<std::size_t>(key_.grid.half) * key_.grid.half;
-  const float* q = quadrants_.data();
+  const float* q = work.quadrants.data();
   if (!pupil.HasPhase() && !key_.grid.Tilted()) {
-    RealProducts(kernel);
+    RealProducts(work, kernel);
     // The image of a real field is symmetric through the centre.
     const float* quadrants[2][2] = {{q, q + quadrant}, {q + quadrant, q}};
     GatherWindow(quadrants, intensity);
     return;
   }
-  ComplexProducts(kernel, pupil, wavelengthNm, key_.stepsLambdaOverD[wavelength]);
+  ComplexProducts(work, kernel, pupil, wavelengthNm, key_.stepsLambdaOverD[wavelength]);
   const float* quadrants[2][2] = {{q, q + quadrant}, {q + 2 * quadrant, q + 3 * quadrant}};
   GatherWindow(quadrants, intensity);
 }
@@ -264,29 +304,21 @@ CameraOutcome CameraRenderer::Render(const psf::PupilField& pupil, const CameraS
   PrepareKernels(key);
 
   const int n = pupil.side;
-  const std::size_t samples = static_cast<std::size_t>(n) * n;
-  const int half = key_.grid.half;
   const std::size_t finePixels = static_cast<std::size_t>(fineSide) * fineSide;
   const std::size_t wavelengths = image.channels.wavelengthsNm.size();
   const int channels = image.channels.channelCount;
+  const int workers = static_cast<int>(
+      std::min<std::size_t>(static_cast<std::size_t>(threads::ThreadBudget()), wavelengths));
+  PrepareWorkAreas(workers, n);
   // resize keeps the buffers of the last render when the sizes agree.
-  pupilReal_.resize(3 * samples);
-  waves_.resize(samples);
-  partial_.resize(static_cast<std::size_t>(2 * n) * 2 * half);
-  mirrored_.resize(static_cast<std::size_t>(n) * 4 * half);
-  product_.resize(static_cast<std::size_t>(2 * half) * 4 * half);
-  quadrants_.resize(4 * static_cast<std::size_t>(half) * half);
+  amplitude_.assign(pupil.amplitude.begin(), pupil.amplitude.end());
   intensities_.resize(wavelengths * finePixels);
   channelWeights_.resize(static_cast<std::size_t>(channels) * wavelengths);
   channelPlanes_.resize(static_cast<std::size_t>(channels) * finePixels);
-  std::copy(pupil.amplitude.begin(), pupil.amplitude.end(), pupilReal_.begin());
 
   double transmitted = 0.0;
   for (const double amplitude : pupil.amplitude) transmitted += amplitude * amplitude;
-  fourier::UseThreadBudgetForBlas();
   for (std::size_t i = 0; i < wavelengths; ++i) {
-    if (progress.cancelled && progress.cancelled()) return {};
-    FieldIntensity(i, pupil, image.channels.wavelengthsNm[i], intensities_.data() + i * finePixels);
     // Parseval for the pupil's transform: |E|² integrates to N² · Σ|P|² per
     // (λ/D)², so a sub-sample of step² (λ/D)² holds this share of it.
     const double step = key_.stepsLambdaOverD[i];
@@ -295,8 +327,26 @@ CameraOutcome CameraRenderer::Render(const psf::PupilField& pupil, const CameraS
       channelWeights_[static_cast<std::size_t>(c) * wavelengths + i] =
           static_cast<float>(image.channels.Weight(i, c) * unit);
     }
-    if (progress.progress) progress.progress(static_cast<int>((i + 1) * 100 / wavelengths));
   }
+  std::atomic<bool> stop = false;
+  std::atomic<std::size_t> done = 0;
+  {
+    const SingleThreadedBlas singleThreaded(workers > 1);
+    if (workers == 1) fourier::UseThreadBudgetForBlas();
+    threads::OnWorkers(workers, [&](int worker) {
+      for (std::size_t i = static_cast<std::size_t>(worker); i < wavelengths; i += workers) {
+        // The caller's thread answers for the cancel and reports progress.
+        if (worker == 0 && progress.cancelled && progress.cancelled()) stop = true;
+        if (stop) return;
+        FieldIntensity(workAreas_[static_cast<std::size_t>(worker)], i, pupil,
+                       image.channels.wavelengthsNm[i], intensities_.data() + i * finePixels);
+        const std::size_t finished = ++done;
+        if (worker == 0 && progress.progress)
+          progress.progress(static_cast<int>(finished * 100 / wavelengths));
+      }
+    });
+  }
+  if (stop) return {};
   // Each channel's plane is the weighted sum of the wavelengths' intensities.
   Product(false, channels, static_cast<int>(finePixels), static_cast<int>(wavelengths),
           channelWeights_.data(), static_cast<int>(wavelengths), intensities_.data(),

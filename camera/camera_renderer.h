@@ -37,7 +37,9 @@ MirrorGrid MirrorGridFor(const CameraSettings& settings, int subsamples);
 // image is symmetric through the centre, so its first product is one real
 // product with the cosines and sines and the second gives two intensities
 // per quadrant value; a complex pupil (a phase or a tilt) takes twice the
-// work. One renderer serves one computation at a time.
+// work. The thread budget's workers take alternate wavelengths, each with
+// buffers of its own and single-threaded products. One renderer serves one
+// computation at a time.
 class CameraRenderer {
  public:
   CameraOutcome Render(const psf::PupilField& pupil, const CameraSettings& settings,
@@ -51,24 +53,31 @@ class CameraRenderer {
     bool operator==(const KernelKey&) const = default;
   };
 
+  // One worker's buffers, kept from render to render.
+  struct WorkArea {
+    std::vector<float> field;      // a complex pupil field: real parts, then imaginary
+    std::vector<double> waves;     // its phase, in turns
+    std::vector<float> partial;    // the first product
+    std::vector<float> mirrored;   // a complex field's partial at ± frequency
+    std::vector<float> product;    // the second product
+    std::vector<float> quadrants;  // four half x half intensities
+  };
+
   void PrepareKernels(const KernelKey& key);
+  void PrepareWorkAreas(int workers, int pupilSide);
   // |E|² of one wavelength on the sensor grid, into `intensity` (fineSide²).
-  void FieldIntensity(std::size_t wavelength, const psf::PupilField& pupil, double wavelengthNm,
-                      float* intensity);
-  void RealProducts(const float* kernel);
-  void ComplexProducts(const float* kernel, const psf::PupilField& pupil, double wavelengthNm,
-                       double step);
+  void FieldIntensity(WorkArea& work, std::size_t wavelength, const psf::PupilField& pupil,
+                      double wavelengthNm, float* intensity) const;
+  void RealProducts(WorkArea& work, const float* kernel) const;
+  void ComplexProducts(WorkArea& work, const float* kernel, const psf::PupilField& pupil,
+                       double wavelengthNm, double step) const;
   void GatherWindow(const float* quadrants[2][2], float* intensity) const;
 
   KernelKey key_;
   // Per wavelength, pupilSide x 2·half: the cosines, then the sines.
   std::vector<std::vector<float>> kernels_;
-  std::vector<float> pupilReal_;       // pupilSide², then the imaginary part's
-  std::vector<double> waves_;          // the pupil field's phase, in turns
-  std::vector<float> partial_;         // the first product
-  std::vector<float> mirrored_;        // a complex field's partial at ± frequency
-  std::vector<float> product_;         // the second product
-  std::vector<float> quadrants_;       // four half x half intensities
+  std::vector<float> amplitude_;  // the pupil's, pupilSide²
+  std::vector<WorkArea> workAreas_;
   std::vector<float> intensities_;     // wavelengths x fineSide²
   std::vector<float> channelWeights_;  // channels x wavelengths
   std::vector<float> channelPlanes_;   // channels x fineSide²
