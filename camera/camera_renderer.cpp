@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cmath>
 #include <complex>
+#include <new>
 #include <numbers>
 
 #include "camera/sensor_sampling.h"
@@ -112,29 +113,32 @@ MirrorGrid MirrorGridFor(const CameraSettings& settings, int subsamples) {
 
 void CameraRenderer::PrepareKernels(const KernelKey& key) {
   if (key == key_ && kernels_.size() == key.stepsLambdaOverD.size()) return;
-  kernels_.clear();
-  key_ = KernelKey{};
-  const int n = key.pupilSide;
-  const int half = key.grid.half;
-  const int side = key.grid.side;
-  for (const double step : key.stepsLambdaOverD) {
-    // Row p: cos and sin of 2π f_g x_p / N for g = 0 .. half-1, f_g =
-    // (g − (G−1)/2) step; successive g by one complex rotation, in double.
-    std::vector<float> kernel(static_cast<std::size_t>(n) * 2 * half);
-    for (int p = 0; p < n; ++p) {
-      const double turn = 2.0 * std::numbers::pi * step * CentredCoordinate(p, n) / n;
-      const std::complex<double> rotation = std::polar(1.0, turn);
-      std::complex<double> value = std::polar(1.0, turn * CentredCoordinate(0, side));
-      float* row = kernel.data() + static_cast<std::size_t>(p) * 2 * half;
-      for (int g = 0; g < half; ++g) {
-        row[g] = static_cast<float>(value.real());
-        row[half + g] = static_cast<float>(value.imag());
-        value *= rotation;
-      }
-    }
-    kernels_.push_back(std::move(kernel));
-  }
   key_ = key;
+  // Made again by the worker that first needs each.
+  kernels_.assign(key.stepsLambdaOverD.size(), {});
+}
+
+const float* CameraRenderer::KernelFor(std::size_t wavelength) {
+  std::vector<float>& kernel = kernels_[wavelength];
+  if (!kernel.empty()) return kernel.data();
+  const int n = key_.pupilSide;
+  const int half = key_.grid.half;
+  const double step = key_.stepsLambdaOverD[wavelength];
+  // Row p: cos and sin of 2π f_g x_p / N for g = 0 .. half-1, f_g =
+  // (g − (G−1)/2) step; successive g by one complex rotation, in double.
+  kernel.resize(static_cast<std::size_t>(n) * 2 * half);
+  for (int p = 0; p < n; ++p) {
+    const double turn = 2.0 * std::numbers::pi * step * CentredCoordinate(p, n) / n;
+    const std::complex<double> rotation = std::polar(1.0, turn);
+    std::complex<double> value = std::polar(1.0, turn * CentredCoordinate(0, key_.grid.side));
+    float* row = kernel.data() + static_cast<std::size_t>(p) * 2 * half;
+    for (int g = 0; g < half; ++g) {
+      row[g] = static_cast<float>(value.real());
+      row[half + g] = static_cast<float>(value.imag());
+      value *= rotation;
+    }
+  }
+  return kernel.data();
 }
 
 // A real pupil: [A | B] = P · [C | S], then [C | S]ᵀ · [A | B]. With
@@ -153,6 +157,7 @@ void CameraRenderer::PrepareWorkAreas(int workers, int pupilSide) {
     work.mirrored.resize(n * 4 * half);
     work.product.resize(2 * half * 4 * half);
     work.quadrants.resize(4 * half * half);
+    work.intensity.resize(static_cast<std::size_t>(key_.grid.fineSide) * key_.grid.fineSide);
   }
 }
 
@@ -265,9 +270,9 @@ void CameraRenderer::GatherWindow(const float* quadrants[2][2], float* intensity
 }
 
 void CameraRenderer::FieldIntensity(WorkArea& work, std::size_t wavelength,
-                                    const psf::PupilField& pupil, double wavelengthNm,
-                                    float* intensity) const {
-  const float* kernel = kernels_[wavelength].data();
+                                    const psf::PupilField& pupil, double wavelengthNm) {
+  const float* kernel = KernelFor(wavelength);
+  float* intensity = work.intensity.data();
   const std::size_t quadrant = static_cast<std::size_t>(key_.grid.half) * key_.grid.half;
   const float* q = work.quadrants.data();
   if (!pupil.HasPhase() && !key_.grid.Tilted()) {
@@ -312,9 +317,7 @@ CameraOutcome CameraRenderer::Render(const psf::PupilField& pupil, const CameraS
   PrepareWorkAreas(workers, n);
   // resize keeps the buffers of the last render when the sizes agree.
   amplitude_.assign(pupil.amplitude.begin(), pupil.amplitude.end());
-  intensities_.resize(wavelengths * finePixels);
   channelWeights_.resize(static_cast<std::size_t>(channels) * wavelengths);
-  channelPlanes_.resize(static_cast<std::size_t>(channels) * finePixels);
 
   double transmitted = 0.0;
   for (const double amplitude : pupil.amplitude) transmitted += amplitude * amplitude;
@@ -329,30 +332,45 @@ CameraOutcome CameraRenderer::Render(const psf::PupilField& pupil, const CameraS
     }
   }
   std::atomic<bool> stop = false;
+  std::atomic<bool> outOfMemory = false;
   std::atomic<std::size_t> done = 0;
   {
     const SingleThreadedBlas singleThreaded(workers > 1);
     if (workers == 1) fourier::UseThreadBudgetForBlas();
     threads::OnWorkers(workers, [&](int worker) {
-      for (std::size_t i = static_cast<std::size_t>(worker); i < wavelengths; i += workers) {
-        // The caller's thread answers for the cancel and reports progress.
-        if (worker == 0 && progress.cancelled && progress.cancelled()) stop = true;
-        if (stop) return;
-        FieldIntensity(workAreas_[static_cast<std::size_t>(worker)], i, pupil,
-                       image.channels.wavelengthsNm[i], intensities_.data() + i * finePixels);
-        const std::size_t finished = ++done;
-        if (worker == 0 && progress.progress)
-          progress.progress(static_cast<int>(finished * 100 / wavelengths));
+      WorkArea& work = workAreas_[static_cast<std::size_t>(worker)];
+      try {
+        work.planes.assign(static_cast<std::size_t>(channels) * finePixels, 0.0f);
+        for (std::size_t i = static_cast<std::size_t>(worker); i < wavelengths; i += workers) {
+          // The caller's thread answers for the cancel and reports progress.
+          if (worker == 0 && progress.cancelled && progress.cancelled()) stop = true;
+          if (stop) return;
+          FieldIntensity(work, i, pupil, image.channels.wavelengthsNm[i]);
+          for (int c = 0; c < channels; ++c) {
+            const float weight = channelWeights_[static_cast<std::size_t>(c) * wavelengths + i];
+            float* plane = work.planes.data() + static_cast<std::size_t>(c) * finePixels;
+            for (std::size_t k = 0; k < finePixels; ++k) plane[k] += weight * work.intensity[k];
+          }
+          const std::size_t finished = ++done;
+          if (worker == 0 && progress.progress)
+            progress.progress(static_cast<int>(finished * 100 / wavelengths));
+        }
+      } catch (const std::bad_alloc&) {
+        outOfMemory = true;
+        stop = true;
       }
     });
   }
+  if (outOfMemory) throw std::bad_alloc();
   if (stop) return {};
   // Each channel's plane is the weighted sum of the wavelengths' intensities.
-  Product(false, channels, static_cast<int>(finePixels), static_cast<int>(wavelengths),
-          channelWeights_.data(), static_cast<int>(wavelengths), intensities_.data(),
-          channelPlanes_.data());
   image.subsampled = ChannelPlanes{
-      fineSide, channels, std::vector<double>(channelPlanes_.begin(), channelPlanes_.end())};
+      fineSide, channels,
+      std::vector<double>(workAreas_.front().planes.begin(), workAreas_.front().planes.end())};
+  for (std::size_t worker = 1; worker < workAreas_.size(); ++worker) {
+    const std::vector<float>& planes = workAreas_[worker].planes;
+    for (std::size_t k = 0; k < planes.size(); ++k) image.subsampled.values[k] += planes[k];
+  }
   image.pixels = ChannelPlanes{settings.fieldPixels, channels, {}};
   for (int c = 0; c < channels; ++c) {
     const auto begin =

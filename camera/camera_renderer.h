@@ -61,13 +61,18 @@ class CameraRenderer {
     std::vector<float> mirrored;   // a complex field's partial at ± frequency
     std::vector<float> product;    // the second product
     std::vector<float> quadrants;  // four half x half intensities
+    std::vector<float> intensity;  // one wavelength's on the sensor grid
+    std::vector<float> planes;     // its wavelengths' sum, channels x fineSide²
   };
 
   void PrepareKernels(const KernelKey& key);
   void PrepareWorkAreas(int workers, int pupilSide);
-  // |E|² of one wavelength on the sensor grid, into `intensity` (fineSide²).
+  // The wavelength's kernel, made when first needed; only the worker that
+  // owns the wavelength asks for it.
+  const float* KernelFor(std::size_t wavelength);
+  // |E|² of one wavelength on the sensor grid, into work.intensity.
   void FieldIntensity(WorkArea& work, std::size_t wavelength, const psf::PupilField& pupil,
-                      double wavelengthNm, float* intensity) const;
+                      double wavelengthNm);
   void RealProducts(WorkArea& work, const float* kernel) const;
   void ComplexProducts(WorkArea& work, const float* kernel, const psf::PupilField& pupil,
                        double wavelengthNm, double step) const;
@@ -78,9 +83,7 @@ class CameraRenderer {
   std::vector<std::vector<float>> kernels_;
   std::vector<float> amplitude_;  // the pupil's, pupilSide²
   std::vector<WorkArea> workAreas_;
-  std::vector<float> intensities_;     // wavelengths x fineSide²
   std::vector<float> channelWeights_;  // channels x wavelengths
-  std::vector<float> channelPlanes_;   // channels x fineSide²
 };
 
 }  // namespace voka::camera
