@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cmath>
 #include <complex>
+#include <mutex>
 #include <new>
 #include <numbers>
 
@@ -61,22 +62,42 @@ void Product(bool transposeA, int m, int n, int k, const float* a, int lda, cons
 // OpenBLAS keeps one thread count for the process. While the workers run,
 // each product stays on its worker's thread, the documented way to call the
 // library from threads of one's own: a one-thread call runs where it is made
-// and takes its buffers under the library's lock. The count is put back after.
+// and takes its buffers under the library's lock. The count is put back when
+// the last renderer running leaves, so that renders on several threads at
+// once do not leave it at one.
 class SingleThreadedBlas {
  public:
-  explicit SingleThreadedBlas(bool active)
-      : active_(active), before_(active ? openblas_get_num_threads() : 0) {
-    if (active_) openblas_set_num_threads(1);
+  explicit SingleThreadedBlas(bool active) : active_(active) {
+    if (!active_) return;
+    const std::lock_guard lock(Mutex());
+    if (Users()++ == 0) {
+      Saved() = openblas_get_num_threads();
+      openblas_set_num_threads(1);
+    }
   }
   ~SingleThreadedBlas() {
-    if (active_) openblas_set_num_threads(before_);
+    if (!active_) return;
+    const std::lock_guard lock(Mutex());
+    if (--Users() == 0) openblas_set_num_threads(Saved());
   }
   SingleThreadedBlas(const SingleThreadedBlas&) = delete;
   SingleThreadedBlas& operator=(const SingleThreadedBlas&) = delete;
 
  private:
+  static std::mutex& Mutex() {
+    static std::mutex mutex;
+    return mutex;
+  }
+  static int& Users() {
+    static int users = 0;
+    return users;
+  }
+  static int& Saved() {
+    static int saved = 0;
+    return saved;
+  }
+
   bool active_;
-  int before_;
 };
 
 }  // namespace
