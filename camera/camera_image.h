@@ -62,7 +62,8 @@ struct CameraOutcome {
 // radians whatever the wavelength), its intensity weighted into the
 // channels, then each pixel's sub-samples summed. The pupil's phase is an
 // optical path, so each wavelength gets its own field 2π·W/λ: no image is
-// made by scaling another.
+// made by scaling another. A caller that renders again and again keeps a
+// CameraRenderer (camera/camera_renderer.h) instead, which keeps the kernels.
 CameraOutcome ComputeCameraImage(const psf::PupilField& pupil, const CameraSettings& settings,
                                  const psf::PsfProgress& progress = {});
 
