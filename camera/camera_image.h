@@ -4,6 +4,7 @@
 
 #include "camera/exposure.h"
 #include "camera/spectral_channels.h"
+#include "limits/limits.h"
 #include "psf/psf_progress.h"
 #include "psf/pupil_amplitude.h"
 
@@ -11,19 +12,19 @@ namespace voka::camera {
 
 // The largest field and the largest sub-sampled grid: the grid's planes and
 // each wavelength's kernels grow with its side.
-inline constexpr int kMaximumFieldPixels = 512;
-inline constexpr int kMaximumFineSide = 4096;
+inline constexpr int kMaximumFieldPixels = static_cast<int>(limits::CameraFieldPixels().maximum);
+inline constexpr int kMaximumFineSide = static_cast<int>(limits::SubsampledSide().maximum);
 
 // A telescope, a camera and a star.
 struct CameraSettings {
-  double pixelPitchUm = 3.76;
+  double pixelPitchUm = limits::PixelPitchUm().defaultValue;
   double focalLengthMm = 1000.0;
   double apertureDiameterMm = 200.0;
   Spectrum spectrum;  // a 5800 K blackbody over 400-700 nm
-  int wavelengthCount = 31;
+  int wavelengthCount = static_cast<int>(limits::WavelengthCount().defaultValue);
   ColourMode colour = ColourMode::kVisual;
   ChannelResponse response = FlatBandResponse();
-  int fieldPixels = 64;  // sensor pixels across the field
+  int fieldPixels = static_cast<int>(limits::CameraFieldPixels().defaultValue);  // across the field
   // Where the star sits, in pixels from the centre of pixel
   // (fieldPixels/2, fieldPixels/2) counted from the bottom left: right, up.
   double offsetXPixels = 0.0;

@@ -4,11 +4,13 @@
 #include <cstdint>
 #include <vector>
 
+#include "limits/limits.h"
+
 namespace voka::camera {
 
 // How many times the brightest pixel exceeds full well: 1 just fills it.
-inline constexpr double kMinimumExposure = 1.0;
-inline constexpr double kMaximumExposure = 1e7;
+inline constexpr double kMinimumExposure = limits::Exposure().minimum;
+inline constexpr double kMaximumExposure = limits::Exposure().maximum;
 
 enum class Stretch { kLinear, kLog, kAsinh };
 

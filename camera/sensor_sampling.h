@@ -2,11 +2,13 @@
 
 #include <vector>
 
+#include "limits/limits.h"
+
 namespace voka::camera {
 
 // The most sub-samples per sensor pixel and side: a pixel of 50 λ/D (a long
 // focal ratio's opposite) needs no finer sampling to be integrated well.
-inline constexpr int kMaximumSubsamples = 64;
+inline constexpr int kMaximumSubsamples = static_cast<int>(limits::Subsamples().maximum);
 
 // Sub-samples per pixel side: the smallest s ≥ 2 for which a sub-sample,
 // p / (F·s) radians, is at most λ₁/(2D), Nyquist at the shortest sampled

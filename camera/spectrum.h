@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "limits/limits.h"
+
 namespace voka::camera {
 
 // Spectra are stated in energy units: relative power per nanometre (W/nm).
@@ -18,7 +20,7 @@ struct SpectrumPoint {
 
 struct Spectrum {
   SpectrumKind kind = SpectrumKind::kBlackbody;
-  double temperatureK = 5800.0;  // blackbody only
+  double temperatureK = limits::TemperatureK().defaultValue;  // blackbody only
   // The band the samples cover; a table's band is its first and last
   // wavelength.
   double fromNm = 400.0;

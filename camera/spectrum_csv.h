@@ -6,15 +6,16 @@
 
 #include "camera/spectral_channels.h"
 #include "camera/spectrum.h"
+#include "limits/limits.h"
 
 namespace voka::camera {
 
 // The most rows a spectrum or response file may hold: a 0.01 nm table of
 // the whole band is far below it.
-inline constexpr int kMaximumCsvRows = 100000;
+inline constexpr int kMaximumCsvRows = static_cast<int>(limits::TableRows().maximum);
 // Wavelengths outside this range are no light that a telescope camera sees.
-inline constexpr double kShortestCsvWavelengthNm = 100.0;
-inline constexpr double kLongestCsvWavelengthNm = 5000.0;
+inline constexpr double kShortestCsvWavelengthNm = limits::TableWavelengthNm().minimum;
+inline constexpr double kLongestCsvWavelengthNm = limits::TableWavelengthNm().maximum;
 
 enum class CsvRefusal {
   kNone,

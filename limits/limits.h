@@ -34,6 +34,20 @@ enum class LimitId {
   kAnalysedPupilSide,
   kDesignLengthMm,
   kCurvedVaneRadiusMm,
+  kNollIndex,
+  kZernikeRmsNm,
+  kDefocusMm,
+  kStarTestWaves,
+  kSweepSteps,
+  kPixelPitchUm,
+  kWavelengthCount,
+  kTemperatureK,
+  kCameraFieldPixels,
+  kSubsampledSide,
+  kSubsamples,
+  kExposure,
+  kTableRows,
+  kTableWavelengthNm,
   kCount,
 };
 
@@ -76,6 +90,31 @@ inline constexpr Limit kTable[] = {
     {"設計の長さ", "mm", 0, 10000, 0, "設計の長さ"},
     // A curved vane's radius: nearly straight at the largest.
     {"曲がった支持板の半径", "mm", -1000000, 1000000, 0, "曲がった支持板の半径"},
+    // Zernike terms up to the sixth radial order, in Noll's numbering.
+    {"Zernike 項の番号", "", 1, 37, 4, "Zernike 項の番号 (Noll)"},
+    // Beyond 0.1 mm no star image can be sampled on any grid the engine takes.
+    {"Zernike 係数", "nm RMS", -100000, 100000, 0, "Zernike 係数"},
+    {"焦点のずれ", "mm", -100, 100, 0, "焦点のずれ"},
+    // Each side of focus, in waves peak to valley; 4 is the classic test.
+    {"スターテストの焦点はずし", "波長", 0.5, 50, 4, "スターテストの焦点はずし (PV)"},
+    // Both ends included.
+    {"スイープの点数", "点", 2, 1000, 9, "スイープの点数"},
+    // From the smallest camera pixels made to large-format CCDs.
+    {"画素の大きさ", "µm", 0.5, 100, 3.76, "画素の大きさ"},
+    {"波長の数", "個", 8, 128, 31, "計算する波長の数"},
+    {"色温度", "K", 1000, 50000, 5800, "黒体の温度"},
+    {"視野の画素数", "画素", 1, 512, 64, "カメラ像の一辺の画素数"},
+    // The sub-sampled grid: its planes and each wavelength's kernels grow
+    // with its side.
+    {"細分した格子の一辺", "点", 1, 4096, 512, "画素を細分した格子の一辺"},
+    // A pixel of 50 λ/D (a short focal ratio) needs no finer sampling.
+    {"画素の細分", "", 2, 64, 2, "画素一辺あたりの細分数"},
+    // How many times the brightest pixel exceeds full well.
+    {"露出", "倍", 1, 10000000, 1, "最も明るい画素が飽和の何倍か"},
+    // A 0.01 nm table of the whole band is far below the largest.
+    {"表の行数", "行", 2, 100000, 2, "スペクトルと感度の表の行数"},
+    // Light outside this range is none that a telescope camera sees.
+    {"表の波長", "nm", 100, 5000, 550, "スペクトルと感度の表の波長"},
 };
 
 static_assert(std::size(kTable) == static_cast<std::size_t>(LimitId::kCount),
@@ -130,6 +169,48 @@ constexpr const Limit& DesignLengthMm() {
 }
 constexpr const Limit& CurvedVaneRadiusMm() {
   return Of(LimitId::kCurvedVaneRadiusMm);
+}
+constexpr const Limit& NollIndex() {
+  return Of(LimitId::kNollIndex);
+}
+constexpr const Limit& ZernikeRmsNm() {
+  return Of(LimitId::kZernikeRmsNm);
+}
+constexpr const Limit& DefocusMm() {
+  return Of(LimitId::kDefocusMm);
+}
+constexpr const Limit& StarTestWaves() {
+  return Of(LimitId::kStarTestWaves);
+}
+constexpr const Limit& SweepSteps() {
+  return Of(LimitId::kSweepSteps);
+}
+constexpr const Limit& PixelPitchUm() {
+  return Of(LimitId::kPixelPitchUm);
+}
+constexpr const Limit& WavelengthCount() {
+  return Of(LimitId::kWavelengthCount);
+}
+constexpr const Limit& TemperatureK() {
+  return Of(LimitId::kTemperatureK);
+}
+constexpr const Limit& CameraFieldPixels() {
+  return Of(LimitId::kCameraFieldPixels);
+}
+constexpr const Limit& SubsampledSide() {
+  return Of(LimitId::kSubsampledSide);
+}
+constexpr const Limit& Subsamples() {
+  return Of(LimitId::kSubsamples);
+}
+constexpr const Limit& Exposure() {
+  return Of(LimitId::kExposure);
+}
+constexpr const Limit& TableRows() {
+  return Of(LimitId::kTableRows);
+}
+constexpr const Limit& TableWavelengthNm() {
+  return Of(LimitId::kTableWavelengthNm);
 }
 
 }  // namespace voka::limits

@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 
+#include "limits/limits.h"
 #include "psf/psf_progress.h"
 #include "psf/psf_settings.h"
 #include "psf/pupil_amplitude.h"
@@ -21,7 +22,7 @@ struct StarTestImages {
 };
 
 // The default defocus each side, in waves peak to valley.
-inline constexpr double kDefaultStarTestWaves = 4.0;
+inline constexpr double kDefaultStarTestWaves = limits::StarTestWaves().defaultValue;
 
 // Nothing when cancelled or refused (as ComputeStarImage). Reports 0..100
 // over the three images.

@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "limits/limits.h"
 #include "pupils/pupil_design.h"
 
 namespace voka::pupils {
@@ -60,8 +61,8 @@ PupilDesign WithParameter(PupilDesign design, const DesignParameter& parameter, 
 
 // A sweep: "PATH=FROM:TO:STEPS", FROM and TO values of the parameter itself,
 // STEPS the points with both ends included, at least 2.
-inline constexpr int kMinimumSweepSteps = 2;
-inline constexpr int kMaximumSweepSteps = 1000;
+inline constexpr int kMinimumSweepSteps = static_cast<int>(limits::SweepSteps().minimum);
+inline constexpr int kMaximumSweepSteps = static_cast<int>(limits::SweepSteps().maximum);
 
 struct SweepSpec {
   std::string path;  // as written, for the CSV's first column

@@ -3,11 +3,13 @@
 #include <map>
 #include <optional>
 
+#include "limits/limits.h"
+
 namespace voka::wavefront {
 
 // Beyond these no star image can be sampled on any grid the engine accepts.
-inline constexpr double kMaximumZernikeRmsNm = 100000.0;
-inline constexpr double kMaximumDefocusMm = 100.0;
+inline constexpr double kMaximumZernikeRmsNm = limits::ZernikeRmsNm().maximum;
+inline constexpr double kMaximumDefocusMm = limits::DefocusMm().maximum;
 
 // The wavefront error of a telescope as the user states it.
 struct WavefrontTerms {

@@ -7,10 +7,12 @@
 // astigmatism, 7 and 8 coma, 9 and 10 trefoil, 11 spherical. For m ≠ 0 an
 // even j is the cosine term and an odd j the sine term.
 
+#include "limits/limits.h"
+
 namespace voka::wavefront {
 
 // The largest Noll index offered: up to the sixth radial order.
-inline constexpr int kMaximumNollIndex = 37;
+inline constexpr int kMaximumNollIndex = static_cast<int>(limits::NollIndex().maximum);
 
 // Radial order n and azimuthal frequency m of a Noll index (m ≥ 0; the
 // sine or cosine is told by `cosine`).
