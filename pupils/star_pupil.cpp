@@ -3,7 +3,9 @@
 #include <utility>
 #include <vector>
 
+#include "limits/limits.h"
 #include "pupils/open_fraction_render.h"
+#include "wavefront/opd_map.h"
 
 namespace voka::pupils {
 
@@ -17,7 +19,18 @@ psf::PupilAmplitude StarPupilOfDesign(const PupilDesign& design, int side) {
   }
   std::vector<double> openFraction = RenderOpenFraction(design, side);
   if (openFraction.empty()) return {};
-  return psf::PupilFromOpenFraction(std::move(openFraction), side, std::move(vaneAnglesDeg));
+  psf::PupilField pupil =
+      psf::PupilFromOpenFraction(std::move(openFraction), side, std::move(vaneAnglesDeg));
+  if (pupil.side > 0 && !design.wavefront.Empty()) {
+    // The defocus shift becomes a wavefront through the design's own focal
+    // ratio.
+    const double focalLengthMm =
+        design.focalLengthMm.value_or(limits::FocalLengthMm().defaultValue);
+    pupil.opdNm = wavefront::OpdMapNm(
+        wavefront::CombinedZernikeRmsNm(design.wavefront, focalLengthMm, design.apertureDiameterMm),
+        side);
+  }
+  return pupil;
 }
 
 }  // namespace voka::pupils

@@ -9,8 +9,9 @@
 namespace voka::pupils {
 
 // The design's exact open fractions on side x side pixels, with the
-// directions of its straight vanes (along which the MTF is cut). Empty (side
-// 0) if the design cannot be rendered at that side.
+// directions of its straight vanes (along which the MTF is cut) and, when the
+// design has a wavefront error, its path difference. Empty (side 0) if the
+// design cannot be rendered at that side.
 psf::PupilAmplitude StarPupilOfDesign(const PupilDesign& design, int side);
 
 }  // namespace voka::pupils
