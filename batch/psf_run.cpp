@@ -122,6 +122,11 @@ void PrintNumbers(const psf::PsfAnalysis& analysis, std::ostream& out) {
                 value("airy_radius_arcsec"), value("airy_radius_um"), value("peak_ratio"),
                 value("ee_1_22"), value("ee_2_23"), value("ee_5"), value("spike_fraction"));
   out << text;
+  if (analysis.strehlRatio && analysis.wavefrontRmsNm) {
+    std::snprintf(text, sizeof text, "ストレール比=%.5f\n波面誤差 RMS=%.3f nm\n",
+                  *analysis.strehlRatio, *analysis.wavefrontRmsNm);
+    out << text;
+  }
 }
 
 struct PendingFile {

@@ -1,6 +1,8 @@
 #include "psf/psf_analysis.h"
 
 #include "psf/from_autocorrelation.h"
+#include "psf/strehl_ratio.h"
+#include "wavefront/wavefront_rms.h"
 
 namespace voka::psf {
 
@@ -35,7 +37,12 @@ std::optional<PsfAnalysis> AnalysePupil(const PupilAmplitude& pupil, const PsfSe
   PsfNumbers numbers = ComputePsfNumbers(pupil, *image, correlation);
   MtfCurves mtf = ComputeMtfCurves(pupil, *image, correlation);
   if (progress.progress) progress.progress(100);
-  return PsfAnalysis{std::move(*image), std::move(numbers), std::move(mtf)};
+  PsfAnalysis analysis{std::move(*image), std::move(numbers), std::move(mtf), {}, {}};
+  if (pupil.HasPhase()) {
+    analysis.strehlRatio = StrehlRatio(pupil, analysis.image);
+    analysis.wavefrontRmsNm = wavefront::WavefrontRmsNm(pupil.amplitude, pupil.opdNm);
+  }
+  return analysis;
 }
 
 }  // namespace voka::psf

@@ -13,6 +13,10 @@ struct PsfAnalysis {
   StarImage image;
   PsfNumbers numbers;
   MtfCurves mtf;
+  // For a pupil with a phase only: its Strehl ratio, and the RMS of its
+  // wavefront over the open pupil (piston removed, tilt kept).
+  std::optional<double> strehlRatio;
+  std::optional<double> wavefrontRmsNm;
 };
 
 // The star image, its numbers and its MTF, reporting 0..100 over the whole.

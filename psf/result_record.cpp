@@ -11,7 +11,7 @@ std::vector<Quantity> ResultRecord(const PsfAnalysis& analysis) {
   const PsfNumbers& numbers = analysis.numbers;
   using enum QuantityUnit;
   using enum QuantityGroup;
-  return {
+  std::vector<Quantity> record{
       {"wavelength_nm", "波長", kNanometres, kCondition, image.settings.wavelengthNm},
       {"aperture_mm", "口径", kMillimetres, kCondition, image.settings.apertureDiameterMm},
       {"focal_length_mm", "焦点距離", kMillimetres, kCondition, image.settings.focalLengthMm},
@@ -32,6 +32,14 @@ std::vector<Quantity> ResultRecord(const PsfAnalysis& analysis) {
       {"ee_5", "包囲エネルギー 5 λ/D", kFraction, kNumber, numbers.encircledEnergyAt5},
       {"spike_fraction", "スパイクの光量", kFraction, kNumber, numbers.spikeFraction},
   };
+  // A perfect wavefront has neither, and its files and lines stay as they
+  // were.
+  if (analysis.strehlRatio)
+    record.push_back({"strehl", "ストレール比", kRatio, kNumber, *analysis.strehlRatio});
+  if (analysis.wavefrontRmsNm)
+    record.push_back(
+        {"wavefront_rms_nm", "波面誤差 RMS", kNanometres, kNumber, *analysis.wavefrontRmsNm});
+  return record;
 }
 
 double ValueOf(const std::vector<Quantity>& record, std::string_view key) {

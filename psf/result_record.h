@@ -38,7 +38,8 @@ struct Quantity {
 };
 
 // The conditions, the scales and the numbers of one star image, each once,
-// in the order people read them.
+// in the order people read them; "strehl" and "wavefront_rms_nm" only for a
+// pupil with a phase.
 std::vector<Quantity> ResultRecord(const PsfAnalysis& analysis);
 
 // The value under `key`; every key ResultRecord makes is present (a missing

@@ -200,5 +200,36 @@ TEST_F(PsfRun, JsonHoldsTheConditionsAndTheNumbersPrinted) {
   }
 }
 
+// A version-2 design's defocus is taken over the annulus it opens: its
+// Strehl ratio is sinc²(2√3·π·σ), σ the reported RMS in waves, and both are
+// printed and written; a design without a wavefront reports neither.
+TEST_F(PsfRun, ADesignsWavefrontReportsItsStrehlAndRms) {
+  const std::string design = Path("defocused.json");
+  std::ofstream(design) << R"({"voka_pupil": 2, "aperture_mm": 200, "vanes": [],
+      "obstruction": {"diameter_mm": 66}, "wavefront": {"zernike_nm_rms": {"4": 40}}})";
+  options_.pupilPath.clear();
+  options_.designPath = design;
+  options_.sidePixels = 256;
+  options_.jsonPath = Path("numbers.json");
+  ASSERT_EQ(Execute(), 0) << err_.str();
+  const QJsonObject numbers =
+      QJsonDocument::fromJson(QByteArray::fromStdString(test::ReadFileBytes(options_.jsonPath)))
+          .object();
+  const double sigmaWaves = numbers["wavefront_rms_nm"].toDouble() / 550.0;
+  EXPECT_NEAR(sigmaWaves, 40.0 * (1 - 0.33 * 0.33) / 550.0, 2e-3 * sigmaWaves);
+  const double x = 2.0 * std::sqrt(3.0) * std::numbers::pi * sigmaWaves;
+  EXPECT_NEAR(numbers["strehl"].toDouble(), std::pow(std::sin(x) / x, 2), 5e-4);
+  EXPECT_NE(out_.str().find("ストレール比="), std::string::npos);
+
+  std::ofstream(design) << R"({"voka_pupil": 1, "aperture_mm": 200, "vanes": []})";
+  std::filesystem::remove(options_.jsonPath);
+  ASSERT_EQ(Execute(), 0) << err_.str();
+  EXPECT_FALSE(
+      QJsonDocument::fromJson(QByteArray::fromStdString(test::ReadFileBytes(options_.jsonPath)))
+          .object()
+          .contains("strehl"));
+  EXPECT_EQ(out_.str().find("ストレール比="), std::string::npos);
+}
+
 }  // namespace
 }  // namespace voka
