@@ -66,19 +66,8 @@ void WriteKeywords(fitsfile* file, const CameraImage& image, const CameraSetting
   fits_update_key(file, TDOUBLE, "DIAM", &diameterM, "aperture diameter [m]", status);
   fits_update_key(file, TDOUBLE, "EXPOSURE", &exposure, "brightest pixel over full well", status);
   fits_update_key(file, TSTRING, "CHANNELS", channels.data(), "planes of NAXIS3", status);
-  fits_update_key(file, TSTRING, "CTYPE1", const_cast<char*>("XOFFSET"), "offset from the star",
-                  status);
-  fits_update_key(file, TSTRING, "CTYPE2", const_cast<char*>("YOFFSET"), "offset from the star",
-                  status);
-  fits_update_key(file, TSTRING, "CUNIT1", const_cast<char*>("arcsec"), nullptr, status);
-  fits_update_key(file, TSTRING, "CUNIT2", const_cast<char*>("arcsec"), nullptr, status);
-  fits_update_key(file, TDOUBLE, "CRPIX1", &starX, "the star", status);
-  fits_update_key(file, TDOUBLE, "CRPIX2", &starY, "the star", status);
-  double zero = 0.0;
-  fits_update_key(file, TDOUBLE, "CRVAL1", &zero, nullptr, status);
-  fits_update_key(file, TDOUBLE, "CRVAL2", &zero, nullptr, status);
-  fits_update_key(file, TDOUBLE, "CDELT1", &pixelArcsec, nullptr, status);
-  fits_update_key(file, TDOUBLE, "CDELT2", &pixelArcsec, nullptr, status);
+  psf::WriteCreator(file, status);
+  psf::WriteOffsetCoordinates(file, starX, starY, pixelArcsec, status);
 }
 
 }  // namespace

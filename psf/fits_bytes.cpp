@@ -59,4 +59,27 @@ std::string FitsImageBytes(std::span<const long> axes, const std::vector<double>
   return std::string(static_cast<const char*>(memory.buffer), static_cast<std::size_t>(fileBytes));
 }
 
+void WriteCreator(fitsfile* file, int* status) {
+  char creator[] = "voka " VOKA_PROGRAM_VERSION;
+  fits_update_key(file, TSTRING, "CREATOR", creator, "the program that wrote this file", status);
+}
+
+void WriteOffsetCoordinates(fitsfile* file, double starPixelX, double starPixelY,
+                            double pixelArcsec, int* status) {
+  char xType[] = "XOFFSET";
+  char yType[] = "YOFFSET";
+  char unit[] = "arcsec";
+  double starOffset = 0.0;
+  fits_update_key(file, TSTRING, "CTYPE1", xType, "offset from the star, right", status);
+  fits_update_key(file, TSTRING, "CTYPE2", yType, "offset from the star, up", status);
+  fits_update_key(file, TSTRING, "CUNIT1", unit, "", status);
+  fits_update_key(file, TSTRING, "CUNIT2", unit, "", status);
+  fits_update_key(file, TDOUBLE, "CRPIX1", &starPixelX, "the star's column", status);
+  fits_update_key(file, TDOUBLE, "CRPIX2", &starPixelY, "the star's row", status);
+  fits_update_key(file, TDOUBLE, "CRVAL1", &starOffset, "", status);
+  fits_update_key(file, TDOUBLE, "CRVAL2", &starOffset, "", status);
+  fits_update_key(file, TDOUBLE, "CDELT1", &pixelArcsec, "arcsec per pixel", status);
+  fits_update_key(file, TDOUBLE, "CDELT2", &pixelArcsec, "arcsec per pixel", status);
+}
+
 }  // namespace voka::psf

@@ -17,4 +17,14 @@ std::string FitsImageBytes(std::span<const long> axes, const std::vector<double>
                            const std::function<void(fitsfile*, int*)>& keywords,
                            std::string& error);
 
+// CREATOR: the program and its version, as every file it writes names them.
+void WriteCreator(fitsfile* file, int* status);
+
+// A linear world coordinate system (Greisen & Calabretta 2002, A&A 395,
+// 1061): offsets from the star in arcseconds, x to the right and y up, so
+// that a viewer's axes read as the window's. The star's pixel is counted as
+// FITS counts, from 1 at the centre of the first stored (bottom-left) pixel.
+void WriteOffsetCoordinates(fitsfile* file, double starPixelX, double starPixelY,
+                            double pixelArcsec, int* status);
+
 }  // namespace voka::psf

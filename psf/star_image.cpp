@@ -7,6 +7,7 @@
 
 #include "fourier/huge_pages.h"
 #include "fourier/padded_transform.h"
+#include "psf/intensity_run.h"
 #include "psf/whole_star_image.h"
 #include "threads/thread_budget.h"
 
@@ -14,10 +15,7 @@ namespace voka::psf {
 
 namespace {
 
-struct Sums {
-  double total = 0.0;
-  double peak = 0.0;
-};
+using Sums = IntensitySums;
 
 // Writes |field|² of each finished column block into the stored half of the
 // image. Transform row k is frequency k, or k - side past the middle, and
@@ -47,14 +45,7 @@ class HalfImageSink {
     }
   }
 
-  Sums Total() const {
-    Sums whole;
-    for (const Sums& part : sums_) {
-      whole.total += part.total;
-      whole.peak = std::max(whole.peak, part.peak);
-    }
-    return whole;
-  }
+  Sums Total() const { return Combined(sums_); }
 
  private:
   // How many columns of the whole grid a stored column stands for: its
@@ -67,14 +58,7 @@ class HalfImageSink {
   }
 
   Sums WriteRun(const fftw_complex* values, int length, double* out) const {
-    Sums run;
-    for (int k = 0; k < length; ++k) {
-      const double intensity = (values[k][0] * values[k][0] + values[k][1] * values[k][1]) * unit_;
-      out[k] = intensity;
-      run.total += intensity;
-      run.peak = std::max(run.peak, intensity);
-    }
-    return run;
+    return WriteIntensityRun(values, length, unit_, out);
   }
 
   StarImage& image_;

@@ -6,16 +6,14 @@
 
 #include "fourier/huge_pages.h"
 #include "psf/complex_padded_transform.h"
+#include "psf/intensity_run.h"
 #include "threads/thread_budget.h"
 
 namespace voka::psf {
 
 namespace {
 
-struct Sums {
-  double total = 0.0;
-  double peak = 0.0;
-};
+using Sums = IntensitySums;
 
 // Writes |field|² of each finished column block into the image. Transform
 // index k, row or column, is frequency k, or k - side past the middle, and
@@ -45,25 +43,11 @@ class WholeImageSink {
     }
   }
 
-  Sums Total() const {
-    Sums whole;
-    for (const Sums& part : sums_) {
-      whole.total += part.total;
-      whole.peak = std::max(whole.peak, part.peak);
-    }
-    return whole;
-  }
+  Sums Total() const { return Combined(sums_); }
 
  private:
   Sums WriteRun(const fftw_complex* values, int length, double* out) const {
-    Sums run;
-    for (int k = 0; k < length; ++k) {
-      const double intensity = (values[k][0] * values[k][0] + values[k][1] * values[k][1]) * unit_;
-      out[k] = intensity;
-      run.total += intensity;
-      run.peak = std::max(run.peak, intensity);
-    }
-    return run;
+    return WriteIntensityRun(values, length, unit_, out);
   }
 
   StarImage& image_;

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "image_reading.h"
 #include "psf/psf_analysis.h"
 #include "pupils/open_fraction_render.h"
 
@@ -24,16 +25,9 @@ StarImage ImageOfDesign(const pupils::PupilDesign& design, int side, int padFact
   return *ComputeStarImage(pupil, settings);
 }
 
-// Bilinear reading at a position in λ/D (x right, y up).
+// The image at a position in λ/D (x right, y up).
 double At(const StarImage& image, double xLambdaOverD, double yLambdaOverD) {
-  const double column = image.centreIndex + xLambdaOverD * image.padFactor;
-  const double row = image.centreIndex - yLambdaOverD * image.padFactor;
-  const int c0 = static_cast<int>(std::floor(column));
-  const int r0 = static_cast<int>(std::floor(row));
-  const double fc = column - c0;
-  const double fr = row - r0;
-  return (1 - fr) * ((1 - fc) * image.At(r0, c0) + fc * image.At(r0, c0 + 1)) +
-         fr * ((1 - fc) * image.At(r0 + 1, c0) + fc * image.At(r0 + 1, c0 + 1));
+  return test::BilinearAt(image, xLambdaOverD * image.padFactor, yLambdaOverD * image.padFactor);
 }
 
 pupils::Vane Straight(double angleDeg, double widthMm, double offsetMm = 0.0) {

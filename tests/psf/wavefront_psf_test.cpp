@@ -7,6 +7,7 @@
 #include <numbers>
 
 #include "exact_coverage.h"
+#include "image_reading.h"
 #include "psf/psf_analysis.h"
 #include "psf/star_test.h"
 #include "psf/strehl_ratio.h"
@@ -133,18 +134,6 @@ TEST(WavefrontPsf, DefocusShowsTheShadowUprightOnThePositiveSide) {
   }
 }
 
-// Bilinear reading of the image at an offset in pixels (x right, y up).
-double Interpolated(const StarImage& image, double x, double y) {
-  const double column = image.centreIndex + x;
-  const double row = image.centreIndex - y;
-  const int c0 = static_cast<int>(std::floor(column));
-  const int r0 = static_cast<int>(std::floor(row));
-  const double fc = column - c0;
-  const double fr = row - r0;
-  return (1 - fr) * ((1 - fc) * image.At(r0, c0) + fc * image.At(r0, c0 + 1)) +
-         fr * ((1 - fc) * image.At(r0 + 1, c0) + fc * image.At(r0 + 1, c0 + 1));
-}
-
 // Trefoil has cos 3φ symmetry, so its image does too, and (being odd) not
 // the symmetry through the centre that every real pupil's image has.
 TEST(WavefrontPsf, TrefoilGivesAThreeFoldImage) {
@@ -158,7 +147,7 @@ TEST(WavefrontPsf, TrefoilGivesAThreeFoldImage) {
       const double angle = step * kPi / 18.0;
       const auto at = [&](double turn) {
         const double r = radius * padFactor;
-        return Interpolated(image, r * std::cos(angle + turn), r * std::sin(angle + turn));
+        return test::BilinearAt(image, r * std::cos(angle + turn), r * std::sin(angle + turn));
       };
       worstThreeFold = std::max(worstThreeFold, std::abs(at(2.0 * kPi / 3.0) - at(0.0)));
       largestTwoFold = std::max(largestTwoFold, std::abs(at(kPi) - at(0.0)));
