@@ -4,11 +4,13 @@
 #include <cstdint>
 #include <vector>
 
+#include "limits/limits.h"
+
 namespace voka::psf {
 
-constexpr int kMinimumDecades = 3;
-constexpr int kMaximumDecades = 7;
-constexpr int kDefaultDecades = 5;
+constexpr int kMinimumDecades = static_cast<int>(limits::Decades().minimum);
+constexpr int kMaximumDecades = static_cast<int>(limits::Decades().maximum);
+constexpr int kDefaultDecades = static_cast<int>(limits::Decades().defaultValue);
 
 using Rgb = std::array<std::uint8_t, 3>;
 
