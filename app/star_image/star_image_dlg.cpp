@@ -35,6 +35,7 @@
 #include "psf/fits_export.h"
 #include "psf/psf_numbers.h"
 #include "psfview/log_view.h"
+#include "psfview/log_view_image.h"
 
 namespace voka {
 
@@ -498,17 +499,18 @@ void CStarImageDlg::ExportCsv() {
             psf::CurvesCsv(analysis.numbers, analysis.mtf, analysis.image.scale));
 }
 
+// The same picture as voka-batch --png draws: one crop, one colour map and
+// one painter, at the field and decades shown.
 void CStarImageDlg::ExportPng() {
   if (!shown_) return;
-  QByteArray png;
-  QBuffer buffer(&png);
-  buffer.open(QIODevice::WriteOnly);
-  if (!view_->grab().toImage().save(&buffer, "PNG")) {
+  const std::string png = psfview::PngBytes(psfview::LogViewImage(
+      shown_->analysis->image, decades_->value(), fieldLambdaOverD_->value()));
+  if (png.empty()) {
     tellUser(QStringLiteral("PNG を作れませんでした。もう一度お試しください。"));
     return;
   }
   SaveBytes(QStringLiteral("表示を PNG に保存"), QStringLiteral("star.png"),
-            QStringLiteral("PNG (*.png)"), png.toStdString());
+            QStringLiteral("PNG (*.png)"), png);
 }
 
 }  // namespace voka
