@@ -4,6 +4,7 @@
 
 #include "analysis/analysis_outcome.h"
 #include "analysis/feedback.h"
+#include "analysis/spectrum_captions.h"
 #include "canvas/canvas.h"
 #include "dib/dib_handle.h"
 
@@ -16,8 +17,10 @@ namespace voka {
 // tablePath. The user is told through `tell` when no image is open, when
 // memory runs out, when the pupil lets no light through and when the table
 // cannot be written. Leaves nothing allocated, and when memory runs out
-// leaves the canvas and the table as they were.
+// leaves the canvas and the table as they were. The captions drawn are
+// worded by `captions`.
 AnalysisResult RunFftAnalysis(Canvas& canvas, const DibHandle& pupil, const ProgressFn& progress,
-                              const TellUserFn& tell, const std::filesystem::path& tablePath);
+                              const TellUserFn& tell, const std::filesystem::path& tablePath,
+                              const SpectrumCaptions& captions = {});
 
 }  // namespace voka
