@@ -59,8 +59,14 @@ bool Allocate(FftWorkAreas& areas, const TellUserFn& tell) {
 }  // namespace
 
 AnalysisResult RunFftAnalysis(Canvas& canvas, const DibHandle& pupil, const ProgressFn& progress,
-                              const TellUserFn& tell, const std::filesystem::path& tablePath,
-                              const SpectrumCaptions& captions) {
+                              const TellUserFn& tell, const std::filesystem::path& tablePath) {
+  return RunFftAnalysisCaptioned(canvas, pupil, progress, tell, tablePath, SpectrumCaptions{});
+}
+
+AnalysisResult RunFftAnalysisCaptioned(Canvas& canvas, const DibHandle& pupil,
+                                       const ProgressFn& progress, const TellUserFn& tell,
+                                       const std::filesystem::path& tablePath,
+                                       const SpectrumCaptions& captions) {
   AnalysisResult result;
   if (!HasPupil(pupil, tell)) return result;
   FftWorkAreas areas;

@@ -17,10 +17,14 @@ namespace voka {
 // tablePath. The user is told through `tell` when no image is open, when
 // memory runs out, when the pupil lets no light through and when the table
 // cannot be written. Leaves nothing allocated, and when memory runs out
-// leaves the canvas and the table as they were. The captions drawn are
-// worded by `captions`.
+// leaves the canvas and the table as they were.
 AnalysisResult RunFftAnalysis(Canvas& canvas, const DibHandle& pupil, const ProgressFn& progress,
-                              const TellUserFn& tell, const std::filesystem::path& tablePath,
-                              const SpectrumCaptions& captions = {});
+                              const TellUserFn& tell, const std::filesystem::path& tablePath);
+
+// The same, its captions worded by `captions` (a window in another language).
+AnalysisResult RunFftAnalysisCaptioned(Canvas& canvas, const DibHandle& pupil,
+                                       const ProgressFn& progress, const TellUserFn& tell,
+                                       const std::filesystem::path& tablePath,
+                                       const SpectrumCaptions& captions);
 
 }  // namespace voka

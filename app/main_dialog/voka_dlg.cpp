@@ -359,7 +359,7 @@ void CVokaDlg::OnUseDesign(const pupils::PupilDesign& design) {
 
 void CVokaDlg::OnFft() {
   const WaitCursor wait;
-  const AnalysisResult result = RunFftAnalysis(
+  const AnalysisResult result = RunFftAnalysisCaptioned(
       canvas_, currentDib_, [this](int position) { SetProgress(position); },
       [this](std::string_view message) { TellAnalysisMessage(message); }, kResultTablePath,
       FftCaptions());
