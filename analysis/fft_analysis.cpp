@@ -60,6 +60,13 @@ bool Allocate(FftWorkAreas& areas, const TellUserFn& tell) {
 
 AnalysisResult RunFftAnalysis(Canvas& canvas, const DibHandle& pupil, const ProgressFn& progress,
                               const TellUserFn& tell, const std::filesystem::path& tablePath) {
+  return RunFftAnalysisCaptioned(canvas, pupil, progress, tell, tablePath, SpectrumCaptions{});
+}
+
+AnalysisResult RunFftAnalysisCaptioned(Canvas& canvas, const DibHandle& pupil,
+                                       const ProgressFn& progress, const TellUserFn& tell,
+                                       const std::filesystem::path& tablePath,
+                                       const SpectrumCaptions& captions) {
   AnalysisResult result;
   if (!HasPupil(pupil, tell)) return result;
   FftWorkAreas areas;
@@ -72,7 +79,8 @@ AnalysisResult RunFftAnalysis(Canvas& canvas, const DibHandle& pupil, const Prog
   SineTransform2D(kGridSize, kGridSize, 1, areas.pupil, areas.columnBuffer, areas.index,
                   areas.table, progress);
   MirrorSpectrum(areas.pupil, areas.spectrum);
-  const SpectrumReport report = ShowSpectrum(canvas, areas.spectrum, result.pupilSum, tablePath);
+  const SpectrumReport report =
+      ShowSpectrum(canvas, areas.spectrum, result.pupilSum, tablePath, captions);
   result.captions = {report.apertureCaption, report.titleCaption, report.intensityCaption};
   result.noLight = report.centreIsZero;
   result.table = report.table;

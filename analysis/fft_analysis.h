@@ -4,6 +4,7 @@
 
 #include "analysis/analysis_outcome.h"
 #include "analysis/feedback.h"
+#include "analysis/spectrum_captions.h"
 #include "canvas/canvas.h"
 #include "dib/dib_handle.h"
 
@@ -19,5 +20,11 @@ namespace voka {
 // leaves the canvas and the table as they were.
 AnalysisResult RunFftAnalysis(Canvas& canvas, const DibHandle& pupil, const ProgressFn& progress,
                               const TellUserFn& tell, const std::filesystem::path& tablePath);
+
+// The same, its captions worded by `captions` (a window in another language).
+AnalysisResult RunFftAnalysisCaptioned(Canvas& canvas, const DibHandle& pupil,
+                                       const ProgressFn& progress, const TellUserFn& tell,
+                                       const std::filesystem::path& tablePath,
+                                       const SpectrumCaptions& captions);
 
 }  // namespace voka

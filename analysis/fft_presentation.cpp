@@ -115,7 +115,8 @@ ResultTable NormalisedWindow(const DoubleGrid spectrum, double z) {
 }  // namespace
 
 SpectrumReport ShowSpectrum(Canvas& canvas, const DoubleGrid spectrum, double pupilSum,
-                            const std::filesystem::path& tablePath) {
+                            const std::filesystem::path& tablePath,
+                            const SpectrumCaptions& captions) {
   SpectrumReport report;
   const double z = spectrum[kCentre][kCentre];
   report.centreIsZero = z == 0.0;
@@ -126,9 +127,10 @@ SpectrumReport ShowSpectrum(Canvas& canvas, const DoubleGrid spectrum, double pu
     DrawProfileHalf(canvas, spectrum, z, -1);
   }
 
-  report.apertureCaption = "開口率  " + FormatFixed(pupilSum / kApertureDivisor, 2, 6) + "％";
-  report.titleCaption = "２次元ＦＦＴ画像";
-  report.intensityCaption = "中心強度=" + FormatFixed(z / kReferenceCentre, 2, 8);
+  report.apertureCaption = captions.apertureLabel + FormatFixed(pupilSum / kApertureDivisor, 2, 6) +
+                           captions.percentSign;
+  report.titleCaption = captions.title;
+  report.intensityCaption = captions.intensityLabel + FormatFixed(z / kReferenceCentre, 2, 8);
   DrawCaption(canvas, kApertureCaptionX, report.apertureCaption);
   DrawCaption(canvas, kTitleCaptionX, report.titleCaption);
   DrawCaption(canvas, kIntensityCaptionX, report.intensityCaption);

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "analysis/spectrum_captions.h"
 #include "canvas/canvas.h"
 #include "output/result_table.h"
 #include "sine_transform/work_areas.h"
@@ -26,8 +27,10 @@ struct SpectrumReport {
 // row normalised to the centre value, the aperture-ratio, title and
 // central-intensity captions; then writes the centre window normalised to the
 // centre value, signs kept, as the FFT result table. `pupilSum` is the summed
-// brightness of the sampled pupil (a white pixel adds 65793).
+// brightness of the sampled pupil (a white pixel adds 65793). The captions
+// are worded by `captions`.
 SpectrumReport ShowSpectrum(Canvas& canvas, const DoubleGrid spectrum, double pupilSum,
-                            const std::filesystem::path& tablePath);
+                            const std::filesystem::path& tablePath,
+                            const SpectrumCaptions& captions = {});
 
 }  // namespace voka

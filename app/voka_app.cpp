@@ -1,5 +1,6 @@
 #include "app/voka_app.h"
 
+#include "app/common/language.h"
 #include "app/common/module_dir.h"
 #include "app/main_dialog/voka_dlg.h"
 
@@ -13,6 +14,7 @@ bool CVokaApp::InitInstance() {
   const QString commandLine = QLatin1Char('"') + applicationFilePath() + QLatin1Char('"');
   ModuleDir() = ModuleDirFromCommandLine(commandLine.toStdString());
 
+  ApplyLanguage(StartLanguage());
   CVokaDlg dialog;
   dialog.show();
   dialog.exec();

@@ -41,15 +41,15 @@ TableWriteResult WriteResultTable(std::string_view header, const ResultTable& ta
                                   const std::filesystem::path& target) noexcept {
   try {
     const std::error_code error = ReplaceFileContents(target, FormatResultTable(header, table));
-    if (!error) return {true, {}};
-    return {false, WriteFailureMessage(target, error)};
+    if (!error) return {true, {}, {}};
+    return {false, WriteFailureMessage(target, error), error};
   } catch (...) {
     // Only running out of memory gets here; the message may fail the same way.
     try {
-      return {false,
-              WriteFailureMessage(target, std::make_error_code(std::errc::not_enough_memory))};
+      const std::error_code error = std::make_error_code(std::errc::not_enough_memory);
+      return {false, WriteFailureMessage(target, error), error};
     } catch (...) {
-      return {false, {}};
+      return {false, {}, {}};
     }
   }
 }

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace voka {
 
@@ -24,6 +25,8 @@ inline constexpr std::string_view kResultTableName = "VOKA.TXT";
 struct TableWriteResult {
   bool written = false;
   std::string message;  // UTF-8, for the user, empty when written
+  // Why it was not written, for a window that words the message itself.
+  std::error_code error;
 };
 
 // The exact bytes of the file: the header, then one line per row, each value

@@ -1,5 +1,6 @@
 #include "psfview/psf_picture_painter.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -40,13 +41,13 @@ void PaintAxes(QPainter& painter, const QRect& area, double half) {
     painter.drawText(area.left() - kTickLength - 3 - metrics.horizontalAdvance(label),
                      y + metrics.ascent() / 2 - 1, label);
   }
-  const QString xTitle = QStringLiteral("x (秒角)");
+  const QString xTitle = QCoreApplication::translate("voka::psfview", "x (秒角)");
   painter.drawText(area.center().x() - metrics.horizontalAdvance(xTitle) / 2,
                    area.bottom() + kTickLength + 2 * metrics.height() + 2, xTitle);
   painter.save();
   painter.translate(metrics.ascent(), area.center().y());
   painter.rotate(-90);
-  const QString yTitle = QStringLiteral("y (秒角)");
+  const QString yTitle = QCoreApplication::translate("voka::psfview", "y (秒角)");
   painter.drawText(-metrics.horizontalAdvance(yTitle) / 2, 0, yTitle);
   painter.restore();
 }

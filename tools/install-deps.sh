@@ -8,6 +8,7 @@ packages=(
   cmake ninja-build g++ pkg-config        # the build
   qt6-base-dev qt6-base-dev-tools libgl-dev  # Qt 6 Widgets and Gui, uic, moc
   fonts-ipafont-gothic                    # a Japanese face for the captions
+  qt6-l10n-tools                          # lupdate and lrelease: the English texts
   qt6-charts-dev libqt6opengl6-dev        # the star image's plots (Charts needs the OpenGL module's CMake files)
   libfftw3-dev libopenblas-dev libcfitsio-dev  # star-image transforms, matrix products, FITS
   fitsverify                              # the FITS files checked against the standard

@@ -1,6 +1,7 @@
 #include "app/designer/designer_dlg.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -19,10 +20,10 @@
 #include <cmath>
 #include <filesystem>
 
+#include "app/common/library_texts.h"
 #include "app/common/module_dir.h"
 #include "app/common/refusal_style.h"
 #include "output/file_replace.h"
-#include "output/write_failure_message.h"
 #include "pupils/design_check.h"
 #include "pupils/design_file.h"
 #include "pupils/design_json.h"
@@ -44,7 +45,9 @@ constexpr double kMaxRadiusMm = limits::CurvedVaneRadiusMm().maximum;
 // The angle slider moves in tenths of a degree.
 constexpr int kSliderStepsPerDegree = 10;
 
-const QString kDesignFilter = QStringLiteral("瞳の設計 (*.json);;All files (*.*)");
+QString DesignFilter() {
+  return QCoreApplication::translate("voka::CDesignerDlg", "瞳の設計 (*.json);;All files (*.*)");
+}
 const QString kBitmapFilter = QStringLiteral("BMP files (*.bmp)");
 
 std::filesystem::path ToPath(const QString& path) {
@@ -67,26 +70,45 @@ QDoubleSpinBox* LengthBox(double minimumMm, double maximumMm, int decimals = 2) 
 
 QString VaneText(std::size_t index, const pupils::Vane& vane) {
   const bool straight = vane.shape == pupils::VaneShape::kStraight;
-  return QStringLiteral("%1. %2 %3° 幅 %4 mm %5 %6 mm")
+  return QCoreApplication::translate("voka::CDesignerDlg", "%1. %2 %3° 幅 %4 mm %5 %6 mm")
       .arg(index + 1)
-      .arg(straight ? QStringLiteral("直線") : QStringLiteral("曲線"))
+      .arg(straight ? QCoreApplication::translate("voka::CDesignerDlg", "直線")
+                    : QCoreApplication::translate("voka::CDesignerDlg", "曲線"))
       .arg(vane.angleDeg, 0, 'f', 1)
       .arg(vane.widthMm, 0, 'f', 2)
-      .arg(straight ? QStringLiteral("オフセット") : QStringLiteral("半径"))
+      .arg(straight ? QCoreApplication::translate("voka::CDesignerDlg", "オフセット")
+                    : QCoreApplication::translate("voka::CDesignerDlg", "半径"))
       .arg(straight ? vane.offsetMm : vane.radiusMm, 0, 'f', 2);
+}
+
+// The presets' titles as the pupils library words them; noted here so that
+// lupdate lists them, and translated by their Japanese text.
+[[maybe_unused]] constexpr const char* kPresetTitles[] = {
+    QT_TRANSLATE_NOOP("voka::CDesignerDlg", "遮蔽なし"),
+    QT_TRANSLATE_NOOP("voka::CDesignerDlg", "3 本スパイダー"),
+    QT_TRANSLATE_NOOP("voka::CDesignerDlg", "4 本スパイダー"),
+    QT_TRANSLATE_NOOP("voka::CDesignerDlg", "4 本スパイダー（接線オフセット）"),
+    QT_TRANSLATE_NOOP("voka::CDesignerDlg", "2 組の二重スパイダー"),
+    QT_TRANSLATE_NOOP("voka::CDesignerDlg", "曲線スパイダー 1 本"),
+    QT_TRANSLATE_NOOP("voka::CDesignerDlg", "曲線スパイダー 3 本"),
+};
+
+QString PresetTitle(const pupils::DesignPreset& preset) {
+  const std::string title(preset.title);
+  return QCoreApplication::translate("voka::CDesignerDlg", title.c_str());
 }
 
 // An error code of the write, or a refusal before it.
 QString SaveBytes(const QString& file, std::string_view bytes) {
   const std::filesystem::path path = ToPath(file);
   const std::error_code error = ReplaceFileContents(path, bytes);
-  return error ? FromUtf8(WriteFailureMessage(path, error)) : QString();
+  return error ? WriteFailureText(path, error) : QString();
 }
 
 }  // namespace
 
 CDesignerDlg::CDesignerDlg(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("瞳の設計"));
+  setWindowTitle(tr("瞳の設計"));
   chooseOpenFile = [this](const QString& filter) {
     return QFileDialog::getOpenFileName(this, QString(), QString::fromStdString(ModuleDir()),
                                         filter);
@@ -107,35 +129,34 @@ void CDesignerDlg::BuildControls() {
   presets_ = new QComboBox;
   presets_->setObjectName(QStringLiteral("presets"));
   for (const pupils::DesignPreset& preset : pupils::DesignPresets())
-    presets_->addItem(
-        QString::fromUtf8(preset.title.data(), static_cast<qsizetype>(preset.title.size())));
+    presets_->addItem(PresetTitle(preset));
 
   aperture_ = LengthBox(0.01, kMaxLengthMm);
   aperture_->setObjectName(QStringLiteral("aperture"));
   obstruction_ = LengthBox(0.0, kMaxLengthMm);
   obstruction_->setObjectName(QStringLiteral("obstruction"));
-  obstruction_->setSpecialValueText(QStringLiteral("なし"));
+  obstruction_->setSpecialValueText(tr("なし"));
   obstructionX_ = LengthBox(-kMaxLengthMm, kMaxLengthMm);
   obstructionX_->setObjectName(QStringLiteral("obstructionX"));
   obstructionY_ = LengthBox(-kMaxLengthMm, kMaxLengthMm);
   obstructionY_->setObjectName(QStringLiteral("obstructionY"));
   auto* pupilForm = new QFormLayout;
-  pupilForm->addRow(QStringLiteral("見本"), presets_);
-  pupilForm->addRow(QStringLiteral("口径"), aperture_);
-  pupilForm->addRow(QStringLiteral("遮蔽の直径"), obstruction_);
-  pupilForm->addRow(QStringLiteral("遮蔽の位置 x"), obstructionX_);
-  pupilForm->addRow(QStringLiteral("遮蔽の位置 y"), obstructionY_);
+  pupilForm->addRow(tr("見本"), presets_);
+  pupilForm->addRow(tr("口径"), aperture_);
+  pupilForm->addRow(tr("遮蔽の直径"), obstruction_);
+  pupilForm->addRow(tr("遮蔽の位置 x"), obstructionX_);
+  pupilForm->addRow(tr("遮蔽の位置 y"), obstructionY_);
 
   vanes_ = new QListWidget;
   vanes_->setObjectName(QStringLiteral("vanes"));
   vanes_->setMinimumWidth(340);
-  addVane_ = new QPushButton(QStringLiteral("追加"));
+  addVane_ = new QPushButton(tr("追加"));
   addVane_->setObjectName(QStringLiteral("addVane"));
-  removeVane_ = new QPushButton(QStringLiteral("削除"));
+  removeVane_ = new QPushButton(tr("削除"));
   removeVane_->setObjectName(QStringLiteral("removeVane"));
   shape_ = new QComboBox;
   shape_->setObjectName(QStringLiteral("shape"));
-  shape_->addItems({QStringLiteral("直線"), QStringLiteral("曲線")});
+  shape_->addItems({tr("直線"), tr("曲線")});
   angle_ = new QDoubleSpinBox;
   angle_->setObjectName(QStringLiteral("angle"));
   angle_->setRange(0.0, 360.0);
@@ -156,13 +177,13 @@ void CDesignerDlg::BuildControls() {
   vaneButtons->addWidget(addVane_);
   vaneButtons->addWidget(removeVane_);
   auto* vaneForm = new QFormLayout;
-  vaneForm->addRow(QStringLiteral("形"), shape_);
-  vaneForm->addRow(QStringLiteral("向き（+x から左回り）"), angle_);
+  vaneForm->addRow(tr("形"), shape_);
+  vaneForm->addRow(tr("向き（+x から左回り）"), angle_);
   vaneForm->addRow(QString(), angleSlider_);
-  vaneForm->addRow(QStringLiteral("幅"), width_);
-  vaneForm->addRow(QStringLiteral("オフセット（左へ）"), offset_);
-  vaneForm->addRow(QStringLiteral("半径（+ は左へ曲がる）"), radius_);
-  auto* vaneBox = new QGroupBox(QStringLiteral("スパイダー"));
+  vaneForm->addRow(tr("幅"), width_);
+  vaneForm->addRow(tr("オフセット（左へ）"), offset_);
+  vaneForm->addRow(tr("半径（+ は左へ曲がる）"), radius_);
+  auto* vaneBox = new QGroupBox(tr("スパイダー"));
   auto* vaneLayout = new QVBoxLayout(vaneBox);
   vaneLayout->addWidget(vanes_);
   vaneLayout->addLayout(vaneButtons);
@@ -192,11 +213,11 @@ void CDesignerDlg::BuildControls() {
 }
 
 QHBoxLayout* CDesignerDlg::BuildCommandRow() {
-  auto* open = new QPushButton(QStringLiteral("開く..."));
+  auto* open = new QPushButton(tr("開く..."));
   open->setObjectName(QStringLiteral("openDesign"));
-  saveDesign_ = new QPushButton(QStringLiteral("設計を保存..."));
+  saveDesign_ = new QPushButton(tr("設計を保存..."));
   saveDesign_->setObjectName(QStringLiteral("saveDesign"));
-  savePupil_ = new QPushButton(QStringLiteral("BMP で保存..."));
+  savePupil_ = new QPushButton(tr("BMP で保存..."));
   savePupil_->setObjectName(QStringLiteral("savePupil"));
   bitmapSide_ = new QSpinBox;
   bitmapSide_->setObjectName(QStringLiteral("bitmapSide"));
@@ -209,11 +230,11 @@ QHBoxLayout* CDesignerDlg::BuildCommandRow() {
   saveProgress_->setObjectName(QStringLiteral("saveProgress"));
   saveProgress_->setRange(0, 0);
   saveProgress_->setMaximumWidth(80);
-  cancelSave_ = new QPushButton(QStringLiteral("中止"));
+  cancelSave_ = new QPushButton(tr("中止"));
   cancelSave_->setObjectName(QStringLiteral("cancelSave"));
   cancelSave_->setAutoDefault(false);
   ShowSaving(false);
-  use_ = new QPushButton(QStringLiteral("この瞳を使う"));
+  use_ = new QPushButton(tr("この瞳を使う"));
   use_->setObjectName(QStringLiteral("usePupil"));
   connect(open, &QPushButton::clicked, this, &CDesignerDlg::OnOpenDesign);
   connect(saveDesign_, &QPushButton::clicked, this, &CDesignerDlg::OnSaveDesign);
@@ -371,8 +392,7 @@ void CDesignerDlg::ShowPreview() {
   if (saver_.IsBusy()) savePupil_->setEnabled(false);
   if (problem) {
     // The last drawable pupil stays in view while the user corrects the value.
-    problem_->setText(
-        QStringLiteral("「%1」: %2").arg(FromUtf8(problem->field), FromUtf8(problem->reason)));
+    problem_->setText(DesignProblemText(*problem));
     return;
   }
   problem_->clear();
@@ -388,7 +408,7 @@ void CDesignerDlg::ShowPreview() {
 }
 
 void CDesignerDlg::OnOpenDesign() {
-  const QString file = chooseOpenFile(kDesignFilter);
+  const QString file = chooseOpenFile(DesignFilter());
   if (file.isEmpty()) return;
   const pupils::DesignLoad load = pupils::LoadDesignFile(ToPath(file));
   if (!load.design) return tellUser(FromUtf8(load.message));
@@ -397,7 +417,7 @@ void CDesignerDlg::OnOpenDesign() {
 
 void CDesignerDlg::OnSaveDesign() {
   if (pupils::FindDesignProblem(design_)) return;
-  const QString file = chooseSaveFile(kDesignFilter);
+  const QString file = chooseSaveFile(DesignFilter());
   if (file.isEmpty()) return;
   const QByteArray text = pupils::DesignToJson(design_);
   const QString failure =

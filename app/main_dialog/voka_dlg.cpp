@@ -12,6 +12,8 @@
 #include "analysis/fft_analysis.h"
 #include "analysis/pupil_sampling.h"
 #include "analysis/ray_trace_analysis.h"
+#include "app/common/language.h"
+#include "app/common/library_texts.h"
 #include "app/common/module_dir.h"
 #include "app/designer/designer_dlg.h"
 #include "app/main_dialog/about_dlg.h"
@@ -52,9 +54,33 @@ std::filesystem::path ToPath(const QString& path) {
 
 const std::filesystem::path kResultTablePath{std::string(kResultTableName)};
 
+// The About item's text comes from the string table; this note lets lupdate
+// list it for translation.
+[[maybe_unused]] constexpr const char* kAboutItemSourceText =
+    QT_TRANSLATE_NOOP("voka::CVokaDlg", "ﾊﾞｰｼﾞｮﾝ情報(voka) (&A)...");
+
+QString AboutItemText() {
+  const std::string text(LoadResourceString(IDS_ABOUTBOX));
+  if (text.empty()) return {};
+  return QCoreApplication::translate("voka::CVokaDlg", text.c_str());
+}
+
 // A designed pupil is analysed at the side the FFT samples, like a file of
 // that size.
 constexpr int kDesignedPupilSidePixels = static_cast<int>(limits::AnalysedPupilSide().defaultValue);
+
+// The FFT picture's captions: the program's own Japanese unless another
+// language is chosen.
+SpectrumCaptions FftCaptions() {
+  SpectrumCaptions captions;
+  if (CurrentLanguage() == Language::kJapanese) return captions;
+  captions.apertureLabel = QCoreApplication::translate("voka::CVokaDlg", "開口率  ").toStdString();
+  captions.percentSign = QCoreApplication::translate("voka::CVokaDlg", "％").toStdString();
+  captions.title = QCoreApplication::translate("voka::CVokaDlg", "２次元ＦＦＴ画像").toStdString();
+  captions.intensityLabel =
+      QCoreApplication::translate("voka::CVokaDlg", "中心強度=").toStdString();
+  return captions;
+}
 
 // Shows the wait cursor while a command computes.
 class WaitCursor {
@@ -114,10 +140,9 @@ void CVokaDlg::CreateCanvas() {
 }
 
 void CVokaDlg::AddAboutItemToSystemMenu() {
-  const std::string_view text = LoadResourceString(IDS_ABOUTBOX);
-  if (text.empty()) return;
-  AppendSystemMenuItem(this, IDM_ABOUTBOX,
-                       QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  const QString text = AboutItemText();
+  if (text.isEmpty()) return;
+  AppendSystemMenuItem(this, IDM_ABOUTBOX, text);
 }
 
 bool CVokaDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
@@ -132,20 +157,68 @@ bool CVokaDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr* 
 void CVokaDlg::contextMenuEvent(QContextMenuEvent* event) {
   // Not every platform lets a program add to the window menu, so the About
   // item is offered on the dialog itself as well.
-  const std::string_view text = LoadResourceString(IDS_ABOUTBOX);
-  if (text.empty()) return;
+  const QString text = AboutItemText();
+  if (text.isEmpty()) return;
   QMenu menu(this);
   QAction* design = menu.addAction(ui_->IDC_DESIGN->text());
   design->setObjectName(QStringLiteral("IDM_DESIGN"));
-  QAction* about =
-      menu.addAction(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  QAction* about = menu.addAction(text);
   about->setObjectName(QStringLiteral("IDM_ABOUTBOX"));
   QAction* starImage = menu.addAction(ui_->IDC_STARIMAGE->text());
   starImage->setObjectName(QStringLiteral("IDC_STARIMAGE"));
+  // Named in both languages, so that it can be found whichever is shown.
+  QMenu* languages = menu.addMenu(QStringLiteral("言語 / Language"));
+  languages->setObjectName(QStringLiteral("IDM_LANGUAGE"));
+  QAction* japanese = languages->addAction(QStringLiteral("日本語"));
+  japanese->setObjectName(QStringLiteral("IDM_LANGUAGE_JA"));
+  QAction* english = languages->addAction(QStringLiteral("English"));
+  english->setObjectName(QStringLiteral("IDM_LANGUAGE_EN"));
+  for (QAction* item : {japanese, english}) item->setCheckable(true);
+  (CurrentLanguage() == Language::kEnglish ? english : japanese)->setChecked(true);
   QAction* chosen = menu.exec(event->globalPos());
   if (chosen == about) OnSysCommand(IDM_ABOUTBOX, 0);
   if (chosen == design) OnDesign();
   if (chosen == starImage) OnStarImage();
+  if (chosen == japanese) ChooseLanguage(Language::kJapanese);
+  if (chosen == english) ChooseLanguage(Language::kEnglish);
+}
+
+void CVokaDlg::ChooseLanguage(Language language) {
+  RememberLanguage(language);
+  if (language == CurrentLanguage()) return;
+  ApplyLanguage(language);
+  // Japanese installs no translation, so no event comes: retranslate here.
+  ui_->retranslateUi(this);
+  RecreateWindows();
+}
+
+void CVokaDlg::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) ui_->retranslateUi(this);
+  QDialog::changeEvent(event);
+}
+
+// The designer and the star-image window build their texts once; they are
+// made again in the new language, the designer with the design it held and
+// the star image with the pupil it showed.
+void CVokaDlg::RecreateWindows() {
+  if (designer_) {
+    const pupils::PupilDesign design = designer_->Design();
+    const bool shown = designer_->isVisible();
+    delete designer_;
+    designer_ = nullptr;
+    CreateDesigner();
+    designer_->SetDesign(design);
+    if (shown) designer_->show();
+  }
+  if (starImage_) {
+    const bool shown = starImage_->isVisible();
+    delete starImage_.data();
+    if (!shown) return;
+    if (starImageFollowsDesign_ && designer_)
+      OnDesignStarImage();
+    else
+      OnStarImage();
+  }
 }
 
 bool CVokaDlg::OnSysCommand(int id, qintptr /*parameter*/) {
@@ -171,12 +244,31 @@ void CVokaDlg::SetProgress(int position) {
   m_progress->repaint();
 }
 
-void CVokaDlg::TellAfterRepaint(std::string_view message) {
+void CVokaDlg::TellAfterRepaint(const QString& message) {
   OnPaint();
   // The message waits for the user, not the computation: no wait cursor.
   QApplication::setOverrideCursor(Qt::ArrowCursor);
-  tellUser(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
+  tellUser(message);
   QApplication::restoreOverrideCursor();
+}
+
+// What an analysis tells is worded by the window; the table's failure, known
+// only by its text while the analysis runs, is worded from its error code
+// once the analysis has ended.
+void CVokaDlg::TellAnalysisMessage(std::string_view message) {
+  const QString known = AnalysisMessageText(message);
+  if (!known.isNull())
+    TellAfterRepaint(known);
+  else if (CurrentLanguage() == Language::kJapanese)
+    TellAfterRepaint(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
+  else
+    tableFailureHeld_ = true;
+}
+
+void CVokaDlg::TellHeldTableFailure(const AnalysisResult& result) {
+  if (!tableFailureHeld_) return;
+  tableFailureHeld_ = false;
+  TellAfterRepaint(WriteFailureText(kResultTablePath, result.table.error));
 }
 
 void CVokaDlg::OnOpenImage() {
@@ -206,7 +298,7 @@ void CVokaDlg::ShowOpenedPupil(const QString& path, const PupilFileRead& read) {
   currentPath_ = path;
   ShowNewPupil();
   if (read.refusal != DibRefusal::kNone)
-    TellAfterRepaint(EscapedForDisplay(DibRefusalMessage(read.refusal, ToPath(path))));
+    TellAfterRepaint(DibRefusalText(read.refusal, ToPath(path)));
 }
 
 void CVokaDlg::OnOpenEnded() {
@@ -230,7 +322,14 @@ void CVokaDlg::ShowNewPupil() {
 }
 
 void CVokaDlg::OnDesign() {
-  if (!designer_) {
+  if (!designer_) CreateDesigner();
+  designer_->show();
+  designer_->raise();
+  designer_->activateWindow();
+}
+
+void CVokaDlg::CreateDesigner() {
+  {
     designer_ = new CDesignerDlg(this);
     connect(designer_, &CDesignerDlg::UsePupil, this, &CVokaDlg::OnUseDesign);
     auto* starImageButton = new QPushButton(ui_->IDC_STARIMAGE->text(), designer_);
@@ -243,9 +342,6 @@ void CVokaDlg::OnDesign() {
                 ShowDesignStarImage(design);
             });
   }
-  designer_->show();
-  designer_->raise();
-  designer_->activateWindow();
 }
 
 // The bitmap's bytes go through the same reader as a file's, so that every
@@ -257,24 +353,27 @@ void CVokaDlg::OnUseDesign(const pupils::PupilDesign& design) {
   if (bytes.empty()) return;
   DibMemoryFile file(bytes);
   currentDib_ = DibRead(file);
-  currentPath_ = QStringLiteral("設計した瞳");
+  currentPath_ = tr("設計した瞳");
   ShowNewPupil();
 }
 
 void CVokaDlg::OnFft() {
   const WaitCursor wait;
-  const AnalysisResult result = RunFftAnalysis(
+  const AnalysisResult result = RunFftAnalysisCaptioned(
       canvas_, currentDib_, [this](int position) { SetProgress(position); },
-      [this](std::string_view message) { TellAfterRepaint(message); }, kResultTablePath);
+      [this](std::string_view message) { TellAnalysisMessage(message); }, kResultTablePath,
+      FftCaptions());
+  TellHeldTableFailure(result);
   if (result.Drew()) pupilSum_ = result.pupilSum;
   OnPaint();
 }
 
 void CVokaDlg::OnRayTrace() {
   const WaitCursor wait;
-  RunRayTrace(
+  const AnalysisResult result = RunRayTrace(
       canvas_, currentDib_, [this](int position) { SetProgress(position); },
-      [this](std::string_view message) { TellAfterRepaint(message); }, kResultTablePath);
+      [this](std::string_view message) { TellAnalysisMessage(message); }, kResultTablePath);
+  TellHeldTableFailure(result);
   OnPaint();
 }
 

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string_view>
 
+#include "app/common/language.h"
 #include "app/common/latest_only_runner.h"
 #include "canvas/canvas.h"
 #include "dib/dib_handle.h"
@@ -27,6 +28,7 @@ namespace voka {
 class CDesignerDlg;
 class CStarImageDlg;
 struct PupilFileRead;
+struct AnalysisResult;
 
 // The main window: five command buttons, the progress bar and the view of
 // the canvas. Every command but opening a file runs to completion on the
@@ -68,6 +70,9 @@ class CVokaDlg : public QDialog {
   bool OnSysCommand(int id, qintptr parameter);
   // Shows the canvas region in the view now, not at the next event.
   void OnPaint();
+  // The context menu's language: applied at once to every window, and
+  // remembered for the next start.
+  void ChooseLanguage(Language language);
 
   Canvas& canvas() { return canvas_; }
   // The open pupil image; null until one has been opened, and after a refusal.
@@ -84,6 +89,7 @@ class CVokaDlg : public QDialog {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void changeEvent(QEvent* event) override;
   // Where the platform has a system menu, its commands arrive here.
   bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 
@@ -93,7 +99,11 @@ class CVokaDlg : public QDialog {
   void CreateCanvas();
   void SetProgress(int position);
   // Shows a message once the canvas region on screen is up to date.
-  void TellAfterRepaint(std::string_view message);
+  void TellAfterRepaint(const QString& message);
+  void TellAnalysisMessage(std::string_view message);
+  void TellHeldTableFailure(const AnalysisResult& result);
+  void CreateDesigner();
+  void RecreateWindows();
   bool RefuseUnpaintable(const QString& path);
   // Clears the view and draws the pupil's thumbnail, as opening a file does.
   void ShowNewPupil();
@@ -113,6 +123,8 @@ class CVokaDlg : public QDialog {
   LatestOnlyRunner opener_;
   int progressBeforeOpen_ = 0;
   double pupilSum_ = 0.0;
+  // An analysis told of a table it could not write, in words to be replaced.
+  bool tableFailureHeld_ = false;
   CDesignerDlg* designer_ = nullptr;
 };
 

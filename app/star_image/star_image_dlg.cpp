@@ -23,6 +23,8 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "app/common/language.h"
+#include "app/common/library_texts.h"
 #include "app/common/refusal_style.h"
 #include "app/star_image/curve_chart.h"
 #include "app/star_image/psf_view.h"
@@ -30,7 +32,6 @@
 #include "dib/dib_draw.h"
 #include "dib/dib_red_channel.h"
 #include "output/file_replace.h"
-#include "output/write_failure_message.h"
 #include "psf/curves_csv.h"
 #include "psf/fits_export.h"
 #include "psf/psf_numbers.h"
@@ -106,7 +107,7 @@ QSpinBox* CountBox(int smallest, int largest, int value, const QString& suffix) 
 }  // namespace
 
 CStarImageDlg::CStarImageDlg(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("星像"));
+  setWindowTitle(tr("星像"));
   setWindowFlags(Qt::Window);
   chooseSavePath = [this](const QString& title, const QString& suggested, const QString& filter) {
     return DefaultChooseSavePath(this, title, suggested, filter);
@@ -120,7 +121,7 @@ CStarImageDlg::CStarImageDlg(QWidget* parent) : QDialog(parent) {
   BuildControls(layout);
   ConnectControls();
   resize(kInitialWidth, kInitialHeight);
-  ShowStatus(QStringLiteral("瞳がありません。主画面の「ファイル」で瞳の画像を開いてください。"));
+  ShowStatus(tr("瞳がありません。主画面の「ファイル」で瞳の画像を開いてください。"));
 }
 
 CStarImageDlg::~CStarImageDlg() = default;
@@ -131,11 +132,9 @@ void CStarImageDlg::BuildResults(QGridLayout* layout) {
   layout->addWidget(view_, 0, 0);
 
   encircledEnergyChart_ =
-      new CurveChart(QStringLiteral("包囲エネルギー"), QStringLiteral("半径 (λ/D)"),
-                     QStringLiteral("全光量に対する割合"));
-  mtfChart_ =
-      new CurveChart(QStringLiteral("MTF"), QStringLiteral("空間周波数 (遮断周波数 D/λ = 1)"),
-                     QStringLiteral("MTF"));
+      new CurveChart(tr("包囲エネルギー"), tr("半径 (λ/D)"), tr("全光量に対する割合"));
+  mtfChart_ = new CurveChart(QStringLiteral("MTF"), tr("空間周波数 (遮断周波数 D/λ = 1)"),
+                             QStringLiteral("MTF"));
   auto* charts = new QHBoxLayout();
   charts->addWidget(encircledEnergyChart_);
   charts->addWidget(mtfChart_);
@@ -147,16 +146,18 @@ void CStarImageDlg::BuildResults(QGridLayout* layout) {
 
   numbers_ = new QTableWidget(0, 2);
   numbers_->setObjectName(QStringLiteral("numbers"));
-  numbers_->setHorizontalHeaderLabels({QStringLiteral("量"), QStringLiteral("値")});
+  numbers_->setHorizontalHeaderLabels({tr("量"), tr("値")});
   numbers_->horizontalHeader()->setStretchLastSection(true);
   numbers_->verticalHeader()->hide();
   numbers_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  numbers_->setToolTip(QString::fromUtf8(psf::SpikeFractionDefinitionText()));
+  numbers_->setToolTip(CurrentLanguage() == Language::kJapanese
+                           ? QString::fromUtf8(psf::SpikeFractionDefinitionText())
+                           : tr("スパイク光量の定義"));
 }
 
 void CStarImageDlg::BuildControls(QGridLayout* layout) {
   auto* panel = new QVBoxLayout();
-  auto* settings = new QGroupBox(QStringLiteral("条件"));
+  auto* settings = new QGroupBox(tr("条件"));
   auto* form = new QFormLayout(settings);
   // Every range and default from the one table the command line reads too.
   const auto count = [](const limits::Limit& limit, const QString& suffix) {
@@ -177,6 +178,12 @@ void CStarImageDlg::BuildControls(QGridLayout* layout) {
   fieldSlider_ = new QSlider(Qt::Horizontal);
   fieldSlider_->setRange(1, kFieldSliderLargest);
   fieldSlider_->setValue(static_cast<int>(limits::ViewFieldLambdaOverD().defaultValue));
+  // The units in the chosen language (the boxes above are made with Japanese ones).
+  sideN_->setSuffix(tr(" 画素"));
+  padQ_->setSuffix(tr(" 倍"));
+  decades_->setSuffix(tr(" 桁"));
+  fieldLambdaOverD_->setSuffix(tr(" λ/D"));
+  fieldLambdaOverD_->setPrefix(tr("±"));
   sideN_->setObjectName(QStringLiteral("sideN"));
   padQ_->setObjectName(QStringLiteral("padQ"));
   decades_->setObjectName(QStringLiteral("decades"));
@@ -185,13 +192,13 @@ void CStarImageDlg::BuildControls(QGridLayout* layout) {
   focalMm_->setObjectName(QStringLiteral("focal"));
   fieldLambdaOverD_->setObjectName(QStringLiteral("field"));
   fieldSlider_->setObjectName(QStringLiteral("fieldSlider"));
-  form->addRow(QStringLiteral("瞳の一辺 N"), sideN_);
-  form->addRow(QStringLiteral("拡大率 Q"), padQ_);
-  form->addRow(QStringLiteral("波長"), wavelengthNm_);
-  form->addRow(QStringLiteral("口径"), apertureMm_);
-  form->addRow(QStringLiteral("焦点距離"), focalMm_);
-  form->addRow(QStringLiteral("表示の桁数"), decades_);
-  form->addRow(QStringLiteral("視野"), fieldLambdaOverD_);
+  form->addRow(tr("瞳の一辺 N"), sideN_);
+  form->addRow(tr("拡大率 Q"), padQ_);
+  form->addRow(tr("波長"), wavelengthNm_);
+  form->addRow(tr("口径"), apertureMm_);
+  form->addRow(tr("焦点距離"), focalMm_);
+  form->addRow(tr("表示の桁数"), decades_);
+  form->addRow(tr("視野"), fieldLambdaOverD_);
   form->addRow(QString(), fieldSlider_);
   panel->addWidget(settings);
 
@@ -200,7 +207,7 @@ void CStarImageDlg::BuildControls(QGridLayout* layout) {
   progress_->setRange(0, kProgressMaximum);
   progress_->setValue(0);
   progress_->setTextVisible(false);
-  cancel_ = new QPushButton(QStringLiteral("中止"));
+  cancel_ = new QPushButton(tr("中止"));
   cancel_->setObjectName(QStringLiteral("cancel"));
   cancel_->setEnabled(false);
   cancel_->setAutoDefault(false);
@@ -222,12 +229,12 @@ void CStarImageDlg::BuildControls(QGridLayout* layout) {
 void CStarImageDlg::BuildExports(QHBoxLayout* layout) {
   saveFits_ = new QPushButton(QStringLiteral("FITS..."));
   saveFits_->setToolTip(
-      QStringLiteral("星像を FITS に保存します (中心から ±%1 λ/D、全光量を 1 とした float64)。")
+      tr("星像を FITS に保存します (中心から ±%1 λ/D、全光量を 1 とした float64)。")
           .arg(psf::kDefaultFieldOfViewLambdaOverD));
   saveCsv_ = new QPushButton(QStringLiteral("CSV..."));
-  saveCsv_->setToolTip(QStringLiteral("包囲エネルギーと MTF の曲線を CSV に保存します。"));
+  saveCsv_->setToolTip(tr("包囲エネルギーと MTF の曲線を CSV に保存します。"));
   savePng_ = new QPushButton(QStringLiteral("PNG..."));
-  savePng_->setToolTip(QStringLiteral("表示中の星像を PNG に保存します。"));
+  savePng_->setToolTip(tr("表示中の星像を PNG に保存します。"));
   for (QPushButton* button : {saveFits_, saveCsv_, savePng_}) {
     button->setEnabled(false);
     button->setAutoDefault(false);
@@ -272,15 +279,14 @@ void CStarImageDlg::SetPupilSide(int side, bool chosenByWindow) {
   const QSignalBlocker quiet(sideN_);
   sideN_->setEnabled(chosenByWindow);
   if (!chosenByWindow) sideN_->setValue(side);
-  sideN_->setToolTip(chosenByWindow ? QString()
-                                    : QStringLiteral("画像の瞳は、その大きさで計算します。"));
+  sideN_->setToolTip(chosenByWindow ? QString() : tr("画像の瞳は、その大きさで計算します。"));
 }
 
 void CStarImageDlg::ShowBitmapPupil(const DibHandle& dib, const QString& fileName) {
   const int side = BitmapPupilSide(dib);
   if (side <= 0) {
-    tellUser(QStringLiteral("%1 は星像にできません。一辺 %2 画素までの、表示できる形式の BMP "
-                            "画像を開いてください。")
+    tellUser(tr("%1 は星像にできません。一辺 %2 画素までの、表示できる形式の BMP "
+                "画像を開いてください。")
                  .arg(ShownFileName(fileName))
                  .arg(psf::kMaximumPupilSide));
     return;
@@ -306,7 +312,7 @@ void CStarImageDlg::ShowPupil(const psf::PupilAmplitude& pupil, double apertureD
 void CStarImageDlg::SetFixedPupil(psf::PupilAmplitude pupil, double apertureDiameterMm,
                                   const QString& name) {
   if (pupil.side <= 0) {
-    tellUser(QStringLiteral("瞳が空です。瞳を描き直してください。"));
+    tellUser(tr("瞳が空です。瞳を描き直してください。"));
     return;
   }
   pupilName_ = name;
@@ -388,8 +394,7 @@ void CStarImageDlg::Submit(StarImageRequest request) {
 void CStarImageDlg::Cancel() {
   if (!runner_.IsBusy()) return;
   runner_.Cancel();
-  ShowStatus(shown_ ? QStringLiteral("中止しました。表示は前の結果のままです。")
-                    : QStringLiteral("中止しました。"));
+  ShowStatus(shown_ ? tr("中止しました。表示は前の結果のままです。") : tr("中止しました。"));
 }
 
 void CStarImageDlg::hideEvent(QHideEvent* event) {
@@ -401,7 +406,7 @@ void CStarImageDlg::OnStarted() {
   cancel_->setEnabled(true);
   progress_->setValue(0);
   progress_->setTextVisible(true);
-  ShowStatus(QStringLiteral("計算しています..."));
+  ShowStatus(tr("計算しています..."));
 }
 
 void CStarImageDlg::OnIdle(bool /*delivered*/) {
@@ -455,7 +460,7 @@ void CStarImageDlg::ShowComputation() {
 
   for (QPushButton* button : {saveFits_, saveCsv_, savePng_}) button->setEnabled(true);
   const QString source = pupilName_.isEmpty() ? QString() : pupilName_ + QStringLiteral(": ");
-  ShowStatus(source + QStringLiteral("N = %1, Q = %2, %3 秒")
+  ShowStatus(source + tr("N = %1, Q = %2, %3 秒")
                           .arg(analysis.image.pupilSide)
                           .arg(analysis.image.padFactor)
                           .arg(shown_->seconds, 0, 'f', 2));
@@ -472,10 +477,10 @@ void CStarImageDlg::SaveBytes(const QString& title, const QString& suggestedName
   if (path.isEmpty()) return;
   const std::filesystem::path target(path.toStdU16String());
   if (const std::error_code error = ReplaceFileContents(target, bytes)) {
-    tellUser(Utf8(WriteFailureMessage(target, error)));
+    tellUser(WriteFailureText(target, error));
     return;
   }
-  ShowStatus(QStringLiteral("%1 に保存しました。").arg(ShownFileName(path)));
+  ShowStatus(tr("%1 に保存しました。").arg(ShownFileName(path)));
 }
 
 void CStarImageDlg::ExportFits() {
@@ -484,17 +489,17 @@ void CStarImageDlg::ExportFits() {
   const std::string bytes =
       psf::StarImageFitsBytes(shown_->analysis->image, psf::kDefaultFieldOfViewLambdaOverD, error);
   if (bytes.empty()) {
-    tellUser(QStringLiteral("FITS を作れませんでした (%1)。").arg(Utf8(error)));
+    tellUser(tr("FITS を作れませんでした (%1)。").arg(Utf8(error)));
     return;
   }
-  SaveBytes(QStringLiteral("星像を FITS に保存"), QStringLiteral("star.fits"),
+  SaveBytes(tr("星像を FITS に保存"), QStringLiteral("star.fits"),
             QStringLiteral("FITS (*.fits *.fit)"), bytes);
 }
 
 void CStarImageDlg::ExportCsv() {
   if (!shown_) return;
   const psf::PsfAnalysis& analysis = *shown_->analysis;
-  SaveBytes(QStringLiteral("曲線を CSV に保存"), QStringLiteral("star_curves.csv"),
+  SaveBytes(tr("曲線を CSV に保存"), QStringLiteral("star_curves.csv"),
             QStringLiteral("CSV (*.csv)"),
             psf::CurvesCsv(analysis.numbers, analysis.mtf, analysis.image.scale));
 }
@@ -506,10 +511,10 @@ void CStarImageDlg::ExportPng() {
   const std::string png = psfview::PngBytes(psfview::LogViewImage(
       shown_->analysis->image, decades_->value(), fieldLambdaOverD_->value()));
   if (png.empty()) {
-    tellUser(QStringLiteral("PNG を作れませんでした。もう一度お試しください。"));
+    tellUser(tr("PNG を作れませんでした。もう一度お試しください。"));
     return;
   }
-  SaveBytes(QStringLiteral("表示を PNG に保存"), QStringLiteral("star.png"),
+  SaveBytes(tr("表示を PNG に保存"), QStringLiteral("star.png"),
             QStringLiteral("PNG (*.png)"), png);
 }
 

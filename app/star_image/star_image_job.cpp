@@ -1,5 +1,6 @@
 #include "app/star_image/star_image_job.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -73,7 +74,8 @@ StarImageOutcome StarImageOutcome::Refused(QString why) {
 }
 
 QString NoLightRefusal() {
-  return QStringLiteral(
+  return QCoreApplication::translate(
+      "voka::StarImageJob",
       "瞳が光を通しません。遮蔽やスパイダーを小さくするか、明るい部分のある"
       "瞳の画像を開いてください。");
 }
@@ -91,23 +93,28 @@ QString CheckStarImageRequest(const StarImageRequest& request) {
   if (const auto refusal = psf::CheckPsfSettings(request.settings))
     return FromUtf8(limits::RefusalMessage(*refusal).c_str());
   const int side = request.pupil ? request.pupil->side : request.renderSide;
-  if (!request.pupil && !request.renderPupil) return QStringLiteral("瞳がありません。");
+  if (!request.pupil && !request.renderPupil)
+    return QCoreApplication::translate("voka::StarImageJob", "瞳がありません。");
   if (side <= 0 || side > psf::kMaximumPupilSide)
-    return QStringLiteral("瞳の一辺 N は 1 から %1 画素にしてください。")
+    return QCoreApplication::translate("voka::StarImageJob",
+                                       "瞳の一辺 N は 1 から %1 画素にしてください。")
         .arg(psf::kMaximumPupilSide);
   if (!request.pupil && side > request.largestRenderSide)
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "voka::StarImageJob",
                "この瞳は一辺 %1 画素まで描けます (いまは N = %2)。N を小さくしてください。")
         .arg(request.largestRenderSide)
         .arg(side);
   if (static_cast<long long>(side) * request.settings.padFactor > psf::kMaximumPaddedSide)
-    return QStringLiteral("N × Q が %1 を超えます (いまは %2 × %3)。N か Q を小さくしてください。")
+    return QCoreApplication::translate(
+               "voka::StarImageJob",
+               "N × Q が %1 を超えます (いまは %2 × %3)。N か Q を小さくしてください。")
         .arg(psf::kMaximumPaddedSide)
         .arg(side)
         .arg(request.settings.padFactor);
   const double halfWidth = request.zoomHalfWidthLambdaOverD;
   if (!std::isfinite(halfWidth) || halfWidth <= 0.0)
-    return QStringLiteral("視野は 0 より広くしてください。");
+    return QCoreApplication::translate("voka::StarImageJob", "視野は 0 より広くしてください。");
   return {};
 }
 
@@ -126,8 +133,8 @@ StarImageOutcome ComputeWithinMemory(const StarImageRequest& request, const Canc
     progress(0);
     computation->pupil = request.reuse ? request.reuse->pupil : PupilOf(request);
     if (!computation->pupil)
-      return StarImageOutcome::Refused(
-          QStringLiteral("瞳を描けませんでした。設計を見直してください。"));
+      return StarImageOutcome::Refused(QCoreApplication::translate(
+          "voka::StarImageJob", "瞳を描けませんでした。設計を見直してください。"));
     if (cancel.IsRaised()) return StarImageOutcome::Cancelled();
     // The engine has no image to normalise for an opaque pupil.
     if (!psf::PupilLetsLightThrough(*computation->pupil))
@@ -142,8 +149,9 @@ StarImageOutcome ComputeWithinMemory(const StarImageRequest& request, const Canc
         psf::AnalysePupil(*computation->pupil, request.settings, engineProgress);
     if (!analysis) {
       if (cancel.IsRaised()) return StarImageOutcome::Cancelled();
-      return StarImageOutcome::Refused(
-          QStringLiteral("星像を計算できませんでした。瞳の一辺 N か拡大率 Q を変えてください。"));
+      return StarImageOutcome::Refused(QCoreApplication::translate(
+          "voka::StarImageJob",
+          "星像を計算できませんでした。瞳の一辺 N か拡大率 Q を変えてください。"));
     }
     computation->analysis = std::make_shared<const psf::PsfAnalysis>(std::move(*analysis));
   }
@@ -157,8 +165,8 @@ StarImageOutcome ComputeWithinMemory(const StarImageRequest& request, const Canc
     computation->zoom = psf::ComputeZoomedImage(*computation->pupil, ZoomWindowFor(halfWidth),
                                                 request.settings.wavelengthNm);
   if (computation->zoom.side <= 0)
-    return StarImageOutcome::Refused(
-        QStringLiteral("拡大像を作れませんでした。視野を変えてください。"));
+    return StarImageOutcome::Refused(QCoreApplication::translate(
+        "voka::StarImageJob", "拡大像を作れませんでした。視野を変えてください。"));
   progress(100);
   computation->seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -175,12 +183,14 @@ StarImageOutcome ComputeStarImageOutcome(const StarImageRequest& request, const 
     return ComputeWithinMemory(request, cancel, progress);
   } catch (const std::bad_alloc&) {
     return StarImageOutcome::Refused(
-        QStringLiteral("星像を計算するメモリが足りません。瞳の一辺 N か拡大率 Q を"
-                       "小さくしてください。"));
+        QCoreApplication::translate("voka::StarImageJob",
+                                    "星像を計算するメモリが足りません。瞳の一辺 N か拡大率 Q を"
+                                    "小さくしてください。"));
   } catch (const std::system_error&) {
     return StarImageOutcome::Refused(
-        QStringLiteral("星像を計算するスレッドを起動できませんでした。ほかの"
-                       "プログラムを閉じてから、もう一度計算してください。"));
+        QCoreApplication::translate("voka::StarImageJob",
+                                    "星像を計算するスレッドを起動できませんでした。ほかの"
+                                    "プログラムを閉じてから、もう一度計算してください。"));
   }
 }
 

@@ -1,0 +1,163 @@
+#include "app/common/library_texts.h"
+
+#include <QCoreApplication>
+#include <string>
+
+#include "analysis/analysis_messages.h"
+#include "app/common/language.h"
+#include "output/shown_text.h"
+#include "output/write_failure_message.h"
+#include "pupils/design_presets.h"
+#include "sine_transform/work_areas.h"
+
+namespace voka {
+
+namespace {
+
+QString Utf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Texts noted with QT_TRANSLATE_NOOP, translated when they are shown.
+QString Translated(const char* sourceText) {
+  return QCoreApplication::translate("voka::LibraryTexts", sourceText);
+}
+
+bool Japanese() {
+  return CurrentLanguage() == Language::kJapanese;
+}
+
+QString DibExplanation(DibRefusal reason) {
+  switch (reason) {
+    case DibRefusal::kNone:
+      return {};
+    case DibRefusal::kCannotOpen:
+      return QCoreApplication::translate("voka::LibraryTexts", "ファイル「%1」を開けません。");
+    case DibRefusal::kTooShort:
+      return QCoreApplication::translate("voka::LibraryTexts",
+                                         "ファイル「%1」は短すぎてビットマップではありません。");
+    case DibRefusal::kNotBitmap:
+      return QCoreApplication::translate("voka::LibraryTexts",
+                                         "ファイル「%1」は BMP 形式ではありません。");
+    case DibRefusal::kTruncated:
+      return QCoreApplication::translate("voka::LibraryTexts",
+                                         "ファイル「%1」は途中で切れています。");
+    case DibRefusal::kDamagedRle:
+      return QCoreApplication::translate(
+          "voka::LibraryTexts", "ファイル「%1」の圧縮された画素データ（RLE）が壊れています。");
+    case DibRefusal::kDamagedHeader:
+      return QCoreApplication::translate("voka::LibraryTexts",
+                                         "ファイル「%1」のビットマップ情報が壊れています。");
+    case DibRefusal::kTooLarge:
+      return QCoreApplication::translate("voka::LibraryTexts",
+                                         "ファイル「%1」は大きすぎて読み込めません。");
+    case DibRefusal::kUnsupportedForm:
+      return QCoreApplication::translate("voka::LibraryTexts",
+                                         "ファイル「%1」は表示できない BMP 形式です。");
+  }
+  return {};
+}
+
+const char* WriteReason(const std::error_code& error) {
+  const std::error_condition condition = error.default_error_condition();
+  if (condition == std::errc::permission_denied)
+    return QT_TRANSLATE_NOOP("voka::LibraryTexts",
+                             "書き込みが許可されていないか、ほかのプログラムが使用中です");
+  if (condition == std::errc::operation_not_permitted)
+    return QT_TRANSLATE_NOOP("voka::LibraryTexts", "書き込みが許可されていません");
+  if (condition == std::errc::read_only_file_system)
+    return QT_TRANSLATE_NOOP("voka::LibraryTexts", "読み取り専用のドライブです");
+  if (condition == std::errc::no_such_file_or_directory || condition == std::errc::not_a_directory)
+    return QT_TRANSLATE_NOOP("voka::LibraryTexts", "フォルダーが見つかりません");
+  if (condition == std::errc::is_a_directory)
+    return QT_TRANSLATE_NOOP("voka::LibraryTexts", "同じ名前のフォルダーがあります");
+  if (condition == std::errc::no_space_on_device)
+    return QT_TRANSLATE_NOOP("voka::LibraryTexts", "ディスクに空きがありません");
+  if (condition == std::errc::file_too_large)
+    return QT_TRANSLATE_NOOP("voka::LibraryTexts", "ファイルが大きすぎます");
+  if (condition == std::errc::device_or_resource_busy)
+    return QT_TRANSLATE_NOOP("voka::LibraryTexts", "ほかのプログラムが使用中です");
+  if (condition == std::errc::too_many_symbolic_link_levels)
+    return QT_TRANSLATE_NOOP("voka::LibraryTexts", "シンボリックリンクが循環しています");
+  if (condition == std::errc::no_such_device_or_address)
+    return QT_TRANSLATE_NOOP("voka::LibraryTexts", "読み出す側のいないパイプです");
+  if (condition == std::errc::filename_too_long)
+    return QT_TRANSLATE_NOOP("voka::LibraryTexts", "名前が長すぎます");
+  return nullptr;
+}
+
+QString DesignReason(const pupils::DesignProblem& problem) {
+  switch (problem.kind) {
+    case pupils::DesignProblemKind::kOther:
+      break;
+    case pupils::DesignProblemKind::kNotFinite:
+      return QCoreApplication::translate("voka::LibraryTexts",
+                                         "数値が有限ではありません。普通の数値を書いてください。");
+    case pupils::DesignProblemKind::kApertureNotPositive:
+    case pupils::DesignProblemKind::kVaneWidthNotPositive:
+      return QCoreApplication::translate("voka::LibraryTexts", "0 より大きい値にしてください。");
+    case pupils::DesignProblemKind::kObstructionNegative:
+      return QCoreApplication::translate("voka::LibraryTexts",
+                                         "0 以上の値にしてください（0 は遮蔽なし）。");
+    case pupils::DesignProblemKind::kObstructionTooLarge:
+      return QCoreApplication::translate("voka::LibraryTexts",
+                                         "口径（aperture_mm）より小さい値にしてください。");
+    case pupils::DesignProblemKind::kCurveTooTight:
+      return QCoreApplication::translate("voka::LibraryTexts",
+                                         "絶対値を口径（aperture_mm）の 1/4 以上にしてください。"
+                                         "それより小さい半径の弧は縁まで届きません。");
+    case pupils::DesignProblemKind::kTooManyVanes:
+      return QCoreApplication::translate("voka::LibraryTexts", "支持板は %1 本までにしてください。")
+          .arg(pupils::kMaxVanes);
+  }
+  return Utf8(problem.reason);
+}
+
+}  // namespace
+
+QString DibRefusalText(DibRefusal reason, const std::filesystem::path& file) {
+  if (Japanese()) return Utf8(EscapedForDisplay(DibRefusalMessage(reason, file)));
+  if (reason == DibRefusal::kNone) return {};
+  const std::u8string name = file.u8string();
+  return DibExplanation(reason).arg(Utf8(
+      EscapedForDisplay(std::string(reinterpret_cast<const char*>(name.data()), name.size()))));
+}
+
+QString WriteFailureText(const std::filesystem::path& file, const std::error_code& error) {
+  if (Japanese()) return Utf8(WriteFailureMessage(file, error));
+  const char* reason = WriteReason(error);
+  return QCoreApplication::translate(
+             "voka::LibraryTexts",
+             "%1 を書き込めませんでした（%2）。書き込みのできるフォルダーで実行してください。")
+      .arg(Utf8(ShownPath(file)),
+           reason ? Translated(reason) : QString::fromStdString(error.message()));
+}
+
+QString DesignProblemText(const pupils::DesignProblem& problem) {
+  const QString reason = Japanese() ? Utf8(problem.reason) : DesignReason(problem);
+  return QCoreApplication::translate("voka::LibraryTexts", "「%1」: %2")
+      .arg(Utf8(problem.field), reason);
+}
+
+QString AnalysisMessageText(std::string_view message) {
+  if (message == kNoPupilMessage)
+    return Japanese() ? Utf8(message)
+                      : QCoreApplication::translate(
+                            "voka::LibraryTexts",
+                            "瞳の画像が開かれていません。\n"
+                            "「ファイル」で瞳の画像（.bmp）を開いてから、もう一度押してください。");
+  if (message == kAllocationFailureMessage) return Utf8(message);
+  const std::string_view noLight(kNoLightMessage);
+  if (message.substr(0, noLight.size()) != noLight) return {};
+  if (Japanese()) return Utf8(message);
+  QString text = QCoreApplication::translate(
+      "voka::LibraryTexts",
+      "標本化した瞳に光を通す部分がありません（赤の成分がすべて 0 です）。\n"
+      "開口を白（または赤を含む明るい色）で、細すぎないように描いた画像を開いてください。");
+  if (message.size() > noLight.size())
+    text += QCoreApplication::translate("voka::LibraryTexts",
+                                        "\nVOKA.TXT の値はすべて nan になりました。");
+  return text;
+}
+
+}  // namespace voka

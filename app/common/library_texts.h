@@ -1,0 +1,30 @@
+#pragma once
+
+// The messages the Qt-free libraries word in Japanese, worded again by the
+// window in the language chosen. In Japanese each is the library's own text,
+// byte for byte; in another language it is built from the typed reason.
+
+#include <QString>
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+
+#include "dib/dib_refusal.h"
+#include "pupils/design_check.h"
+
+namespace voka {
+
+// Why a pupil image was refused, naming the file.
+QString DibRefusalText(DibRefusal reason, const std::filesystem::path& file);
+
+// That a file could not be written, naming it, why, and what to do.
+QString WriteFailureText(const std::filesystem::path& file, const std::error_code& error);
+
+// 「field」: reason, for a design value that cannot be drawn.
+QString DesignProblemText(const pupils::DesignProblem& problem);
+
+// A message the analyses tell (no pupil, no light, out of memory); null for
+// any other text, which the caller words itself.
+QString AnalysisMessageText(std::string_view message);
+
+}  // namespace voka
