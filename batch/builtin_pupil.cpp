@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/builtin_pupil.h"
 
 #include "batch/design_run.h"

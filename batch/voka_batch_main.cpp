@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // voka-batch: the analyses without a window, for scripts and for machines
 // without a display.
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The camera's white-light image against the padded FFT it replaces, in the
 // same run: the live update (pupil 256, grid 256, 16 wavelengths) and the
 // full render (pupil 512, grid 512, 32 wavelengths), each also with a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole FFT analysis (sampling through the canvas, the two-dimensional
 // transform, mirroring, presentation and the table file) beside the
 // transform alone, in one run: prints both medians and their ratio, the

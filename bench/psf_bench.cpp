@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The star image of a design-sized pupil (1024 pixels, padded 4 times to a
 // 4096² transform) against FFTW's own transform of the same size, in the same
 // run; the same run with a phase on the pupil (the complex transform); and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pupil renderer against the plain 16x16 sampling of every pixel, on a
 // 2048x2048 pupil with tangent vanes and a curved vane. Prints the ratio of
 // the medians.

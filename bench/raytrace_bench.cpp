@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The product's direct diffraction sum against the plain loop, on the same
 // four-vane obstructed pupil in one run: prints both medians and their ratio.
 

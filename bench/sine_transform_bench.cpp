@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 512 by 512 sine transform of the FFT command against FFTW's
 // two-dimensional RODFT01 of the same size, on the same data in the same run.
 // Prints the ratio of the two medians (ours / FFTW); 1.0 or less means the

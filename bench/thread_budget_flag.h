@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The benchmarks' --threads=N: pins the thread budget for the run (as the

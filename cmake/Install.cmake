@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Where `cmake --install` puts the program, its sample pupils and its desktop
 # integration, in the layout a Debian or FHS system expects:
 #   bin/voka, bin/voka-batch

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, built by tools/package.sh: voka_<version>_<arch>.deb,
 # holding what cmake/Install.cmake installs under /usr.
 set(VOKA_MAINTAINER "The voka developers <voka@users.noreply.example.org>"

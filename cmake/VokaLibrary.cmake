@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # voka_library(NAME DEPENDENCIES...)
 # Makes the static library voka_NAME from every .cpp of the calling folder; new
 # files are picked up on the next build. Headers are included as "folder/file.h",

@@ -1,4 +1,5 @@
 #!/usr/bin/perl
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Lets groff break and fill the Japanese lines of a manual page: Japanese
 # has no spaces, so without a break point after each character groff cannot
 # break long lines and warns on every one of them. Text is set ragged-right,

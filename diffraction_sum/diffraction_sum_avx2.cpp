@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One image column with a pupil column added, four neighbouring image rows at
 // a time in AVX2 registers; the sum calls it only where the processor has AVX2.
 #include "simd/instruction_set.h"

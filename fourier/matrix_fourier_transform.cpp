@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fourier/matrix_fourier_transform.h"
 
 #include <cblas.h>

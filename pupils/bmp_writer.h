@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Builds .bmp files byte by byte: the sample-pupil generator writes its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Draws a design as the open fraction of every pixel, exactly up to the last

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A rendered pupil as a grey bitmap: open white, blocked black, each pixel's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A telescope pupil described by its parts, in millimetres: the pupil's

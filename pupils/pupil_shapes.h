@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Simple pupils drawn white (open) on black (blocked) by sampling each pixel's

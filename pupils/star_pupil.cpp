@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pupils/star_pupil.h"
 
 #include <utility>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Four lanes in an AVX2 register. Include this only between VOKA_BEGIN_AVX2

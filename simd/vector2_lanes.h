@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Two lanes in the compiler's portable 16-byte vectors of two doubles: SSE2,

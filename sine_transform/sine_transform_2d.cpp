@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sine_transform/sine_transform_2d.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The block transforms with four sequences at a time in AVX2 registers; the
 // driver calls them only where the processor has AVX2.
 #include "simd/instruction_set.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The sine transform over a lane type (simd/scalar_lanes.h), and the block

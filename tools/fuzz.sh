@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz preset (clang, libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer) and fuzzes the bitmap reader and painter for
 # SECONDS seconds on a copy of the seed corpus. Exits non-zero when the

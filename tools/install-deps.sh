@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs, from Debian's packages, whatever the build, the tests and the
 # benchmarks need and this machine lacks. Safe to run again: it installs only
 # what is missing.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the program icon, a star image with four diffraction spikes, as a
 16-colour .ico holding a 32x32 and a 16x16 image. Run once; its output,
 resources/voka.ico, is kept in the repository."""

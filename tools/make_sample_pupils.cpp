@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the sample pupils: every design file (*.json) of the design folder
 // at each sample side in each common form, as .bmp files, and copies the
 // design beside them, into the output folder.

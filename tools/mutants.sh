@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Puts the one-line faults of tools/mutants.list into the product one at a
 # time, rebuilds the tests that should notice, runs them and says whether
 # they did. For developers, to see that the tests still guard what a move or

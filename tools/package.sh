@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package build/voka_<version>_<arch>.deb from the release
 # build (configured and brought up to date here, so it reuses what
 # tools/test.sh or tools/run.sh built). Its dependencies come from the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and starts the program. Without a display
 # it runs the headless analysis on the built-in sample pupil instead and says
 # where the table and the picture went.

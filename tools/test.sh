@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and runs every test: the optimised build, the Debian package made
 # from it and checked, then the build with AddressSanitizer and
 # UndefinedBehaviorSanitizer, then a minute of fuzzing of the bitmap reader

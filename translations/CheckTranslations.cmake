@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs lupdate on a copy of the .ts file and fails when a text of the windows
 # has no English (a new or unfinished entry) or when an entry no longer has a
 # text (vanished or obsolete): the .ts file then needs the translator.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The files whose texts the windows show: every window's code, the dialog
 # layouts and the star-image picture. The headless program is not among them.
 function(voka_translated_sources source_dir out)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The window's English, compiled from translations/voka_en.ts by lrelease and
 # embedded as ":/i18n/voka_en.qm". Debian's qt6-l10n-tools gives lrelease and
 # lupdate without the CMake package of Qt's tools, so they are called here.

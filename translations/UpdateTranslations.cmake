@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DLUPDATE=... -DSOURCE_DIR=... -DTS_FILE=... -P UpdateTranslations.cmake
 include(${CMAKE_CURRENT_LIST_DIR}/TranslatedSources.cmake)
 voka_translated_sources(${SOURCE_DIR} sources)

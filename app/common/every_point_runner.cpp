@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/common/every_point_runner.h"
 
 #include <QMetaObject>

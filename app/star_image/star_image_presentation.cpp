@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/star_image/star_image_presentation.h"
 
 #include <algorithm>

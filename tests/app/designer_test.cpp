@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pupil designer as a user drives it: every change reaches the preview
 // and the listeners, bad values are shown and held back, designs survive a
 // save and an open, and the main dialog takes the designed pupil.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sweep runner: every point computed, several at once, each delivered
 // once on the owner's thread, and a cancel that leaves nothing behind.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The headless program run as a user runs it: raw argument bytes, a hostile
 // environment, outputs that cannot be written.
 #ifndef _WIN32

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The headless program with designs: presets and files analysed and saved
 // as pupils, and bad designs refused without touching any output.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every kind of FITS file voka-batch writes passes fitsverify (the FITS
 # standard's own checker, from HEASARC) with no error and no warning: a
 # cropped star image, and one whose field is wider than the grid.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Outputs are refused before anything is computed when they would replace an
 // input, another output of the run, or a file of another kind.
 

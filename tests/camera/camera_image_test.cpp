@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The camera's image against the monochromatic star image and the Airy
 // pattern of each wavelength.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Spectra and colour against the laws they come from.
 
 #include <gtest/gtest.h>

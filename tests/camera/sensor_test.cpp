@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sensor pixels and the exposure: what is integrated, clipped and shown.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every form the painter draws, built by the writer from a known image,
 // read, painted pixel for pixel and compared with that image.
 

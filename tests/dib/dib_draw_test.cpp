@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scaling, clipping and drawing state of DibDraw.
 
 #include <gtest/gtest.h>

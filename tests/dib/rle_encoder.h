@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A plain run-length encoder for BI_RLE8 and BI_RLE4, written from the

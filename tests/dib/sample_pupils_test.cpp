@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sample pupils that the build writes beside the program: present,
 // readable, rendered from the design files that ship beside them, and shaped
 // as a telescope's pupil.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The phase of every pupil sample at every image point, as the sum computes
 // it, against the plain formula with the library's sqrt and division: bit for
 // bit, over the whole geometry. The sum takes the square root from a series

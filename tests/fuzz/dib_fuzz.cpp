@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the bitmap reader as a file, then checks the
 // layout it accepted and runs the palette and the painter on it. The painting
 // rectangles come from a hash of the input, so that seeds stay valid files.

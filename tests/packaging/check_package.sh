@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks a built voka .deb as a user's system would meet it: the menu entry and
 # metainfo validate, lintian finds no error, and, unpacked into a scratch
 # root, every file lies where the menu entry and the program look for it and

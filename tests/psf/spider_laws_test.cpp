@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a spider's mechanics do to its spikes, against the diffraction of
 // straight edges: a spike turns with its vane, two parallel vanes make
 // fringes, and a vane's width sets its spike's envelope.

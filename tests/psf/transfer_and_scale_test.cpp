@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Laws of the star image's transfer function, scales, spike light and run
 // contract, each held against a closed form that does not come from the code.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The star image of a pupil with a wavefront error, against the laws of
 // aberrated optics.
 

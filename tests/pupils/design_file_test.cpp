@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Design files: every kind of bad file is refused with the field named, and
 // what is saved reads back the same.
 

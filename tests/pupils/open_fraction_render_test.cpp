@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The renderer against areas known in closed form, against the plain 16x16
 // sampling of the design, and against the symmetries and conventions a user
 // relies on when he reads a pupil image.

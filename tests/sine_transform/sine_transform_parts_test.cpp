@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rungs the sine transform is built from, each against an independent
 // computation: a direct bit reversal, a direct complex DFT, the trigonometric
 // values the tables stand for.
