@@ -19,7 +19,7 @@ package_stage() {
   echo "== the Debian package, from the release build"
   local log status=0
   log=$(mktemp)
-  { tools/package.sh && tests/packaging/check_package.sh build/voka_*.deb build/release/batch/voka-batch; } 2>&1 |
+  { tools/package.sh && tests/packaging/check_package.sh build/voka_*.deb build/release/batch/voka-batch build/release/app; } 2>&1 |
     tee "$log" || status=$?
   # "packaging: 11 passed, 0 failed"
   if [[ $(grep -E '^packaging: [0-9]+ passed, [0-9]+ failed' "$log" | tail -n 1) =~ ([0-9]+)\ passed,\ ([0-9]+) ]]; then

@@ -4,14 +4,17 @@
 # metainfo validate, lintian finds no error, and, unpacked into a scratch
 # root, every file lies where the menu entry and the program look for it and
 # the installed voka-batch analyses an installed sample pupil.
-# Usage: check_package.sh voka_<version>_<arch>.deb [build-tree voka-batch]
+# Usage: check_package.sh voka_<version>_<arch>.deb [build-tree voka-batch
+#        [build-tree folder of the sample pupils]]
 # With the build's voka-batch, the installed one must write the same bytes and
-# every sample file of the build must be in the package.
+# every sample file of the build (beside voka-batch unless the folder is
+# given) must be in the package.
 # Ends with "packaging: N passed, M failed"; exit status 1 if any failed.
 set -uo pipefail
 
 deb=$(realpath "$1")
 reference_batch=${2:+$(realpath "$2")}
+sample_dir=${3:+$(realpath "$3")}
 passed=0
 failed=0
 scratch=$(mktemp -d)
@@ -82,7 +85,7 @@ pupils_lie_beside_the_program() {
   # The build writes the samples and their design files beside its voka-batch:
   # every one of them is shipped.
   [[ -z $reference_batch ]] && return 0
-  diff <(cd "$(dirname "$reference_batch")" && ls -1 -- *.bmp *.json 2>/dev/null) \
+  diff <(cd "${sample_dir:-$(dirname "$reference_batch")}" && ls -1 -- *.bmp *.json 2>/dev/null) \
        <(cd "$root/usr/share/voka/pupils" && ls -1)
 }
 
