@@ -187,7 +187,7 @@ PupilDesign WithParameter(PupilDesign design, const DesignParameter& parameter, 
   return design;
 }
 
-SweepParse ParseSweepSpec(std::string_view text) {
+SweepParse ParseSweepRange(std::string_view text) {
   SweepParse parse;
   const std::size_t equals = text.find('=');
   const std::size_t firstColon = text.find(':', equals == std::string_view::npos ? 0 : equals);
@@ -198,15 +198,15 @@ SweepParse ParseSweepSpec(std::string_view text) {
     parse.problem = SweepProblem::kMalformed;
     return parse;
   }
-  SweepSpec spec;
-  spec.path = std::string(text.substr(0, equals));
+  SweepRange sweep;
+  sweep.path = std::string(text.substr(0, equals));
   const std::optional<DesignParameter> parameter =
-      ParseDesignParameter(spec.path, parse.parameterProblem);
+      ParseDesignParameter(sweep.path, parse.parameterProblem);
   if (!parameter) {
     parse.problem = SweepProblem::kParameter;
     return parse;
   }
-  spec.parameter = *parameter;
+  sweep.parameter = *parameter;
   const std::optional<double> from = FiniteNumber(text.substr(equals + 1, firstColon - equals - 1));
   const std::optional<double> to =
       FiniteNumber(text.substr(firstColon + 1, secondColon - firstColon - 1));
@@ -219,21 +219,21 @@ SweepParse ParseSweepSpec(std::string_view text) {
     parse.problem = SweepProblem::kSteps;
     return parse;
   }
-  spec.from = *from;
-  spec.to = *to;
-  spec.steps = *steps;
-  parse.spec = std::move(spec);
+  sweep.from = *from;
+  sweep.to = *to;
+  sweep.steps = *steps;
+  parse.sweep = std::move(sweep);
   return parse;
 }
 
-std::vector<double> SweepValues(const SweepSpec& spec) {
+std::vector<double> SweepValues(const SweepRange& sweep) {
   std::vector<double> values;
-  const double intervals = spec.steps - 1;
-  for (int step = 0; step < spec.steps; ++step) {
+  const double intervals = sweep.steps - 1;
+  for (int step = 0; step < sweep.steps; ++step) {
     // Weighted this way the ends come out exactly as written, and a range
     // symmetric about 0 gives values that are exact negatives of each other,
     // with 0 itself in the middle.
-    values.push_back(((intervals - step) * spec.from + step * spec.to) / intervals);
+    values.push_back(((intervals - step) * sweep.from + step * sweep.to) / intervals);
   }
   return values;
 }

@@ -65,7 +65,7 @@ PupilDesign WithParameter(PupilDesign design, const DesignParameter& parameter, 
 inline constexpr int kMinimumSweepSteps = static_cast<int>(limits::SweepSteps().minimum);
 inline constexpr int kMaximumSweepSteps = static_cast<int>(limits::SweepSteps().maximum);
 
-struct SweepSpec {
+struct SweepRange {
   std::string path;  // as written, for the CSV's first column
   DesignParameter parameter;
   double from = 0.0;
@@ -82,14 +82,14 @@ enum class SweepProblem {
 };
 
 struct SweepParse {
-  std::optional<SweepSpec> spec;
+  std::optional<SweepRange> sweep;
   SweepProblem problem = SweepProblem::kNone;
   ParameterProblem parameterProblem = ParameterProblem::kNone;
 };
 
-SweepParse ParseSweepSpec(std::string_view text);
+SweepParse ParseSweepRange(std::string_view text);
 
 // The values of the steps: FROM, evenly on to TO, TO itself last.
-std::vector<double> SweepValues(const SweepSpec& spec);
+std::vector<double> SweepValues(const SweepRange& sweep);
 
 }  // namespace voka::pupils

@@ -49,16 +49,16 @@ TEST(DesignParameter, PathsNameTheNumbersOfADesignFile) {
 }
 
 TEST(DesignParameter, SweepsIncludeBothEndsAndAreSymmetricAboutZero) {
-  const SweepParse parse = ParseSweepSpec("vanes[0].angle_deg=-0.7:0.7:9");
-  ASSERT_TRUE(parse.spec);
-  EXPECT_EQ(parse.spec->path, "vanes[0].angle_deg");
-  const std::vector<double> values = SweepValues(*parse.spec);
+  const SweepParse parse = ParseSweepRange("vanes[0].angle_deg=-0.7:0.7:9");
+  ASSERT_TRUE(parse.sweep);
+  EXPECT_EQ(parse.sweep->path, "vanes[0].angle_deg");
+  const std::vector<double> values = SweepValues(*parse.sweep);
   ASSERT_EQ(values.size(), 9u);
   EXPECT_EQ(values.front(), -0.7);
   EXPECT_EQ(values.back(), 0.7);
   EXPECT_EQ(values[4], 0.0);
   for (std::size_t i = 0; i < values.size(); ++i) EXPECT_EQ(values[i], -values[8 - i]);
-  EXPECT_EQ(SweepValues(*ParseSweepSpec("aperture_mm=100:300:2").spec),
+  EXPECT_EQ(SweepValues(*ParseSweepRange("aperture_mm=100:300:2").sweep),
             (std::vector<double>{100.0, 300.0}));
 
   struct Refused {
@@ -74,8 +74,8 @@ TEST(DesignParameter, SweepsIncludeBothEndsAndAreSymmetricAboutZero) {
                                  Refused{"aperture_mm=1:2:1", SweepProblem::kSteps},
                                  Refused{"aperture_mm=1:2:2.5", SweepProblem::kSteps},
                                  Refused{"aperture_mm=1:2:-3", SweepProblem::kSteps}}) {
-    const SweepParse bad = ParseSweepSpec(refused.text);
-    EXPECT_FALSE(bad.spec) << refused.text;
+    const SweepParse bad = ParseSweepRange(refused.text);
+    EXPECT_FALSE(bad.sweep) << refused.text;
     EXPECT_EQ(bad.problem, refused.problem) << refused.text;
   }
 }
