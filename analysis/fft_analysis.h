@@ -5,7 +5,7 @@
 
 #include "analysis/analysis_outcome.h"
 #include "analysis/feedback.h"
-#include "analysis/spectrum_captions.h"
+#include "analysis/fft_captions.h"
 #include "canvas/canvas.h"
 #include "dib/dib_handle.h"
 

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "analysis/spectrum_captions.h"
+#include "analysis/fft_captions.h"
 #include "canvas/canvas.h"
 #include "output/result_table.h"
 #include "sine_transform/work_areas.h"

@@ -3,8 +3,8 @@
 
 #include <optional>
 
+#include "camera/colour_channels.h"
 #include "camera/exposure.h"
-#include "camera/spectral_channels.h"
 #include "limits/limits.h"
 #include "psf/psf_progress.h"
 #include "psf/pupil_amplitude.h"

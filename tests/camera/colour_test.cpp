@@ -5,8 +5,8 @@
 
 #include <cmath>
 
+#include "camera/colour_channels.h"
 #include "camera/planck.h"
-#include "camera/spectral_channels.h"
 
 namespace voka::camera {
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "camera/spectrum.h"
+#include "camera/star_light.h"
 
 #include <algorithm>
 

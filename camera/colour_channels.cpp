@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "camera/spectral_channels.h"
+#include "camera/colour_channels.h"
 
 #include <numeric>
 

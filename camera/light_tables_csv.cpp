@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "camera/spectrum_csv.h"
+#include "camera/light_tables_csv.h"
 
 #include <charconv>
 #include <cmath>

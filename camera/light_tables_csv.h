@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "camera/spectral_channels.h"
-#include "camera/spectrum.h"
+#include "camera/colour_channels.h"
+#include "camera/star_light.h"
 #include "limits/limits.h"
 
 namespace voka::camera {

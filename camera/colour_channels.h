@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "camera/spectrum.h"
+#include "camera/star_light.h"
 
 namespace voka::camera {
 
