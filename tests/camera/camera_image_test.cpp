@@ -301,6 +301,26 @@ TEST(CameraImage, WhiteLightSpikeReddensOutward) {
   }
 }
 
+// All the light in the star's pixel: a circle of one pixel's radius about
+// the star (the pixel's centre) holds all of that pixel, and a circle about
+// a corner would hold only a quarter disc of it.
+TEST(CameraImage, EncircledEnergyIsCentredOnTheStar) {
+  CameraImage image;
+  image.channels.wavelengthsNm = {550.0};
+  image.channels.channelCount = 1;
+  image.channels.weights = {1.0};
+  image.pixels = ChannelPlanes{5, 1, std::vector<double>(25, 0.0)};
+  image.pixels.values[(5 - 1 - 5 / 2) * 5 + 5 / 2] = 1.0;
+  CameraSettings settings;
+  settings.fieldPixels = 5;
+  const CameraNumbers numbers = ComputeCameraNumbers(image, settings);
+  EXPECT_NEAR(numbers.encircledEnergy1Pixel, 1.0, 1e-12);
+  EXPECT_EQ(numbers.brightestPixelFraction, std::vector<double>{1.0});
+  settings.offsetXPixels = 0.5;
+  settings.offsetYPixels = 0.5;  // the star on the pixel's upper right corner
+  EXPECT_NEAR(ComputeCameraNumbers(image, settings).encircledEnergy1Pixel, 0.25 * 3.14159265, 2e-3);
+}
+
 TEST(CameraImage, RefusesWhatCannotBeRecorded) {
   const psf::PupilField pupil = psf::test::AnnularPupil(32, 0.0);
   CameraSettings settings;
