@@ -30,22 +30,25 @@ int AlignedCount(int count) {
 struct Layout {
   int pupilSide = 0;
   int paddedSide = 0;
-  int halfWidth = 0;     // columns of zero and positive frequency
+  bool complex = false;  // a complex field: every column is made
+  int columnsMade = 0;   // of zero and positive frequency only, for a real pupil
   int rowStride = 0;     // complex values from one transformed row to the next
   int columnStride = 0;  // the same for a column of a block
   int blockCount = 0;
   int workers = 0;
 };
 
-Layout LayoutFor(int pupilSide, int paddedSide, int workers) {
+Layout LayoutFor(int pupilSide, int paddedSide, int workers, bool complex) {
   Layout layout;
   layout.workers = std::clamp(workers, 1, std::min(pupilSide, threads::kMaximumThreadBudget));
   layout.pupilSide = pupilSide;
   layout.paddedSide = paddedSide;
-  layout.halfWidth = paddedSide / 2 + 1;
-  layout.rowStride = AlignedCount(layout.halfWidth);
+  layout.complex = complex;
+  layout.columnsMade = complex ? paddedSide : paddedSide / 2 + 1;
+  layout.rowStride = AlignedCount(layout.columnsMade);
   layout.columnStride = AlignedCount(paddedSide);
-  layout.blockCount = SpectrumBlockCount(paddedSide);
+  layout.blockCount =
+      complex ? FieldSpectrumBlockCount(paddedSide) : SpectrumBlockCount(paddedSide);
   return layout;
 }
 
@@ -57,27 +60,36 @@ FftwArray<Value> AllocateZeroed(std::size_t count) {
   return block;
 }
 
-// What each worker transforms in: one padded row, and one block of columns.
+// What each worker transforms in: one padded row (real, or complex as pairs
+// of doubles), and one block of columns.
 struct Scratch {
   FftwArray<double> row;
   FftwArray<fftw_complex> columns;
+
+  fftw_complex* ComplexRow() const { return reinterpret_cast<fftw_complex*>(row.get()); }
 };
 
 Scratch MakeScratch(const Layout& layout) {
-  return {AllocateZeroed<double>(static_cast<std::size_t>(layout.paddedSide)),
+  const std::size_t rowDoubles =
+      static_cast<std::size_t>(layout.paddedSide) * (layout.complex ? 2 : 1);
+  return {AllocateZeroed<double>(rowDoubles),
           AllocateZeroed<fftw_complex>(static_cast<std::size_t>(kSpectrumBlockColumns) *
                                        layout.columnStride)};
 }
 
 class PaddedTransform {
  public:
-  PaddedTransform(const PupilSamples& pupil, const Layout& layout, const SpectrumColumnsSink& sink,
-                  const TransformProgress& progress)
-      : pupil_(pupil), layout_(layout), sink_(sink), progress_(progress) {
+  // Exactly one of `pupil` (a real pupil) and `fieldRows` (a complex field)
+  // is given, as the layout says.
+  PaddedTransform(const PupilSamples& pupil, const FieldRows* fieldRows, const Layout& layout,
+                  const SpectrumColumnsSink& sink, const TransformProgress& progress)
+      : pupil_(pupil), fieldRows_(fieldRows), layout_(layout), sink_(sink), progress_(progress) {
     rows_ = AllocateRows();
     scratch_.resize(static_cast<std::size_t>(layout_.workers));
     for (Scratch& scratch : scratch_) scratch = MakeScratch(layout_);
-    rowPlan_ = PlanSingleRow(layout_.paddedSide, scratch_[0].row.get(), rows_.get());
+    rowPlan_ = layout_.complex
+                   ? PlanComplexSingleRow(layout_.paddedSide, scratch_[0].ComplexRow(), rows_.get())
+                   : PlanSingleRow(layout_.paddedSide, scratch_[0].row.get(), rows_.get());
     columnPlan_ = PlanColumnBlock(layout_.paddedSide, kSpectrumBlockColumns, layout_.columnStride,
                                   scratch_[0].columns.get());
     if (!rowPlan_ || !columnPlan_) throw std::bad_alloc();
@@ -113,12 +125,17 @@ class PaddedTransform {
   // Each worker takes every workers-th row; the padding past the pupil's side
   // stays zero in its row scratch.
   void TransformRows(int worker) {
-    double* padded = scratch_[worker].row.get();
+    const Scratch& scratch = scratch_[worker];
     for (int row = worker; row < layout_.pupilSide; row += layout_.workers) {
-      std::copy_n(pupil_.values + static_cast<std::size_t>(row) * layout_.pupilSide,
-                  layout_.pupilSide, padded);
-      fftw_execute_dft_r2c(rowPlan_.get(), padded,
-                           rows_.get() + static_cast<std::size_t>(row) * layout_.rowStride);
+      fftw_complex* transformed = rows_.get() + static_cast<std::size_t>(row) * layout_.rowStride;
+      if (layout_.complex) {
+        (*fieldRows_)(row, scratch.ComplexRow());
+        fftw_execute_dft(rowPlan_.get(), scratch.ComplexRow(), transformed);
+      } else {
+        std::copy_n(pupil_.values + static_cast<std::size_t>(row) * layout_.pupilSide,
+                    layout_.pupilSide, scratch.row.get());
+        fftw_execute_dft_r2c(rowPlan_.get(), scratch.row.get(), transformed);
+      }
       if ((row / layout_.workers) % 32 == 0) {
         if (ShouldStop(worker)) return;
         Report(worker, row * kRowPassPercent / layout_.pupilSide);
@@ -133,7 +150,7 @@ class PaddedTransform {
     for (int index = nextBlock_++; index < layout_.blockCount; index = nextBlock_++) {
       if (ShouldStop(worker)) return;
       const int firstColumn = index * kSpectrumBlockColumns;
-      const int count = std::min(kSpectrumBlockColumns, layout_.halfWidth - firstColumn);
+      const int count = std::min(kSpectrumBlockColumns, layout_.columnsMade - firstColumn);
       GatherColumns(firstColumn, count, block);
       fftw_execute_dft(columnPlan_.get(), block, block);
       sink_(worker, {index, firstColumn, count, layout_.columnStride, block});
@@ -159,6 +176,7 @@ class PaddedTransform {
   }
 
   const PupilSamples pupil_;
+  const FieldRows* const fieldRows_;
   const Layout layout_;
   const SpectrumColumnsSink& sink_;
   const TransformProgress& progress_;
@@ -176,10 +194,23 @@ int SpectrumBlockCount(int paddedSide) {
   return (paddedSide / 2 + kSpectrumBlockColumns) / kSpectrumBlockColumns;
 }
 
+int FieldSpectrumBlockCount(int paddedSide) {
+  return (paddedSide + kSpectrumBlockColumns - 1) / kSpectrumBlockColumns;
+}
+
 bool TransformPaddedPupil(const PupilSamples& pupil, int paddedSide, int workers,
                           const SpectrumColumnsSink& sink, const TransformProgress& progress) {
   if (pupil.side <= 0 || paddedSide < pupil.side || pupil.values == nullptr) return false;
-  PaddedTransform transform(pupil, LayoutFor(pupil.side, paddedSide, workers), sink, progress);
+  PaddedTransform transform(pupil, nullptr, LayoutFor(pupil.side, paddedSide, workers, false), sink,
+                            progress);
+  return transform.Run();
+}
+
+bool TransformPaddedField(int side, const FieldRows& rows, int paddedSide, int workers,
+                          const SpectrumColumnsSink& sink, const TransformProgress& progress) {
+  if (side <= 0 || paddedSide < side || !rows) return false;
+  PaddedTransform transform({side, nullptr}, &rows, LayoutFor(side, paddedSide, workers, true),
+                            sink, progress);
   return transform.Run();
 }
 

@@ -27,8 +27,11 @@ struct SpectrumColumns {
   const fftw_complex* values = nullptr;
 };
 
-// How many blocks the spectrum of a padded side comes in.
+// How many blocks the spectrum of a padded side comes in: the columns of
+// zero and positive frequency of a real pupil's, every column of a complex
+// one's.
 int SpectrumBlockCount(int paddedSide);
+int FieldSpectrumBlockCount(int paddedSide);
 
 // Receives the blocks on several threads at once; `worker` (0 up to the
 // transform's worker count - 1) tells which, so that a sink can keep scratch
@@ -61,6 +64,17 @@ struct TransformProgress {
 // their number. False when cancelled or when the sizes do not fit;
 // std::bad_alloc when memory runs out.
 bool TransformPaddedPupil(const PupilSamples& pupil, int paddedSide, int workers,
+                          const SpectrumColumnsSink& sink, const TransformProgress& progress);
+
+// A complex pupil field, row by row: writes row `row`'s `side` values. It is
+// called on the workers' threads, each row once.
+using FieldRows = std::function<void(int row, fftw_complex* values)>;
+
+// The same for a complex field, with the values of FFTW's forward complex
+// transform of the padded grid. A complex field's spectrum has no symmetry
+// to save, so every column, 0 .. paddedSide - 1 in transform order, is made
+// and handed to the sink.
+bool TransformPaddedField(int side, const FieldRows& rows, int paddedSide, int workers,
                           const SpectrumColumnsSink& sink, const TransformProgress& progress);
 
 }  // namespace voka::fourier
