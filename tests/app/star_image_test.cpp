@@ -25,6 +25,7 @@
 #include "psfview/log_view_image.h"
 #include "reference/pupil_images.h"
 #include "support/context_menu.h"
+#include "support/run_until.h"
 #include "support/scratch_files.h"
 
 namespace voka {
@@ -32,16 +33,7 @@ namespace {
 
 using pupil_shapes::PupilShape;
 
-// Runs the event loop until the condition holds; false on time-out.
-bool RunUntil(const std::function<bool()>& condition, int timeoutMs = 120000) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!condition()) {
-    if (clock.elapsed() > timeoutMs) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-  }
-  return true;
-}
+using test::RunUntil;
 
 psf::PupilAmplitude ShapeAmplitude(PupilShape shape, int side) {
   const bmp_writer::ColourImage image = pupil_shapes::DrawPupil(shape, side);
