@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QDoubleSpinBox>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
