@@ -4,10 +4,10 @@
 #include <cmath>
 #include <complex>
 #include <cstddef>
-#include <numbers>
 #include <optional>
 
 #include "fourier/matrix_fourier_transform.h"
+#include "psf/field_at_wavelength.h"
 #include "psf/star_image.h"
 
 namespace voka::psf {
@@ -16,19 +16,20 @@ namespace {
 
 using Complex = std::complex<double>;
 
-// amplitude · exp(2πi · opd / λ); nothing if a path difference is not finite.
+// The field at the wavelength; nothing if a path difference is not finite.
 std::optional<std::vector<Complex>> ComplexField(const PupilField& pupil, double wavelengthNm) {
   std::vector<Complex> field(pupil.amplitude.size());
   for (std::size_t i = 0; i < field.size(); ++i) {
     if (!std::isfinite(pupil.opdNm[i])) return std::nullopt;
-    field[i] =
-        std::polar(pupil.amplitude[i], 2.0 * std::numbers::pi * pupil.opdNm[i] / wavelengthNm);
+    field[i] = FieldAt(pupil, i, wavelengthNm);
   }
   return field;
 }
 
-ZoomedImage Zoom(const PupilField& pupil, const ZoomWindow& window,
-                 std::optional<double> wavelengthNm) {
+}  // namespace
+
+ZoomedImage ComputeZoomedImage(const PupilField& pupil, const ZoomWindow& window,
+                               double wavelengthNm) {
   const int count = window.Side();
   const std::size_t samples = static_cast<std::size_t>(pupil.side > 0 ? pupil.side : 0) *
                               static_cast<std::size_t>(pupil.side > 0 ? pupil.side : 0);
@@ -36,7 +37,7 @@ ZoomedImage Zoom(const PupilField& pupil, const ZoomWindow& window,
       pupil.amplitude.size() != samples || (pupil.HasPhase() && pupil.opdNm.size() != samples)) {
     return {};
   }
-  if (pupil.HasPhase() && !(wavelengthNm && std::isfinite(*wavelengthNm) && *wavelengthNm > 0.0)) {
+  if (pupil.HasPhase() && !(std::isfinite(wavelengthNm) && wavelengthNm > 0.0)) {
     return {};
   }
   fourier::MatrixFourierOutput output;
@@ -51,7 +52,7 @@ ZoomedImage Zoom(const PupilField& pupil, const ZoomWindow& window,
 
   std::vector<Complex> field;
   if (pupil.HasPhase()) {
-    const std::optional<std::vector<Complex>> pupilField = ComplexField(pupil, *wavelengthNm);
+    const std::optional<std::vector<Complex>> pupilField = ComplexField(pupil, wavelengthNm);
     if (!pupilField) return {};
     field = transform.Apply(std::span<const Complex>(*pupilField));
   } else {
@@ -67,8 +68,6 @@ ZoomedImage Zoom(const PupilField& pupil, const ZoomWindow& window,
   return zoomed;
 }
 
-}  // namespace
-
 int ZoomWindow::Side() const {
   if (!std::isfinite(halfWidthLambdaOverD) || !std::isfinite(stepLambdaOverD) ||
       halfWidthLambdaOverD <= 0.0 || stepLambdaOverD <= 0.0) {
@@ -77,15 +76,6 @@ int ZoomWindow::Side() const {
   const double halfCount = std::round(halfWidthLambdaOverD / stepLambdaOverD);
   if (!(halfCount <= kMaximumZoomSide)) return 0;
   return 2 * static_cast<int>(halfCount) + 1;
-}
-
-ZoomedImage ComputeZoomedImage(const PupilField& pupil, const ZoomWindow& window) {
-  return Zoom(pupil, window, std::nullopt);
-}
-
-ZoomedImage ComputeZoomedImage(const PupilField& pupil, const ZoomWindow& window,
-                               double wavelengthNm) {
-  return Zoom(pupil, window, wavelengthNm);
 }
 
 }  // namespace voka::psf

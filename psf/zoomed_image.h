@@ -36,9 +36,7 @@ struct ZoomedImage {
 // at most kMaximumZoomSide, and the pupil side² amplitudes; otherwise the
 // result is empty (side 0). A pupil with a phase is zoomed at the
 // wavelength, which must then be positive and finite, with side² finite path
-// differences; a pupil without one does not depend on the wavelength, and
-// the first form serves it (empty for a pupil with a phase).
-ZoomedImage ComputeZoomedImage(const PupilField& pupil, const ZoomWindow& window);
+// differences; a pupil without one does not depend on the wavelength.
 ZoomedImage ComputeZoomedImage(const PupilField& pupil, const ZoomWindow& window,
                                double wavelengthNm);
 

@@ -81,7 +81,7 @@ TEST_F(ClearAperture, FirstDarkRingIsAt1_22LambdaOverD) {
   window.centreXLambdaOverD = 1.22;
   window.halfWidthLambdaOverD = 0.1;
   window.stepLambdaOverD = 0.002;
-  const ZoomedImage zoom = ComputeZoomedImage(*pupil_, window);
+  const ZoomedImage zoom = ComputeZoomedImage(*pupil_, window, kDefaultWavelengthNm);
   ASSERT_GT(zoom.side, 0);
   const int middleRow = zoom.side / 2;
   int darkest = 0;

@@ -113,7 +113,7 @@ TEST(AsymmetricPupil, ZoomMatchesTheFftWhereTheyShareSamples) {
   window.centreYLambdaOverD = -2.25;  // off the axes, so a flipped axis shows
   window.halfWidthLambdaOverD = 6.0;
   window.stepLambdaOverD = 1.0 / settings.padFactor;
-  const ZoomedImage zoom = ComputeZoomedImage(pupil, window);
+  const ZoomedImage zoom = ComputeZoomedImage(pupil, window, kDefaultWavelengthNm);
   ASSERT_EQ(zoom.side, 2 * 24 + 1);
   double worst = 0.0;
   for (int r = 0; r < zoom.side; ++r) {
