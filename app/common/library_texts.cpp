@@ -161,4 +161,15 @@ QString AnalysisMessageText(std::string_view message) {
   return text;
 }
 
+SpectrumCaptions TranslatedSpectrumCaptions() {
+  SpectrumCaptions captions;
+  if (Japanese()) return captions;
+  captions.apertureLabel = QCoreApplication::translate("voka::CVokaDlg", "開口率  ").toStdString();
+  captions.percentSign = QCoreApplication::translate("voka::CVokaDlg", "％").toStdString();
+  captions.title = QCoreApplication::translate("voka::CVokaDlg", "２次元ＦＦＴ画像").toStdString();
+  captions.intensityLabel =
+      QCoreApplication::translate("voka::CVokaDlg", "中心強度=").toStdString();
+  return captions;
+}
+
 }  // namespace voka

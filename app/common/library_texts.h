@@ -10,6 +10,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "analysis/fft_captions.h"
 #include "dib/dib_refusal.h"
 #include "pupils/design_check.h"
 
@@ -23,6 +24,10 @@ QString WriteFailureText(const std::filesystem::path& file, const std::error_cod
 
 // 「field」: reason, for a design value that cannot be drawn.
 QString DesignProblemText(const pupils::DesignProblem& problem);
+
+// The FFT picture's captions in the language chosen; the program's own
+// Japanese when it is chosen.
+SpectrumCaptions TranslatedSpectrumCaptions();
 
 // A message the analyses tell (no pupil, no light, out of memory); null for
 // any other text, which the caller words itself.
