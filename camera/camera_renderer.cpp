@@ -173,7 +173,7 @@ void CameraRenderer::PrepareWorkAreas(int workers, int pupilSide) {
   const std::size_t half = static_cast<std::size_t>(key_.grid.half);
   workAreas_.resize(static_cast<std::size_t>(workers));
   for (WorkArea& work : workAreas_) {
-    work.field.resize(2 * n * n);
+    work.field.resize(4 * n);  // two rows of a complex field
     // A complex field's folded quarters have a side of ⌈N/2⌉.
     const std::size_t fold = (n + 1) / 2;
     work.folded.resize(8 * fold * fold);
@@ -217,32 +217,30 @@ namespace {
 // the cosines take (ss, ds) and those the sines take (sd, dd) each lie in
 // one block. An odd side's middle row and column are their own mirror: the
 // sum counts them once and the difference is zero.
-void FoldField(const float* real, const float* imaginary, int n, float* folded) {
+//
+// One row pair of one plane: the top row (row) and its mirror, the bottom
+// row, into row `row` of the four quarters (each of side fold).
+void FoldRowPair(const float* top, const float* bottom, int n, int row, float* ss, float* ds,
+                 float* sd, float* dd) {
   const int fold = (n + 1) / 2;
-  const std::size_t quarter = static_cast<std::size_t>(fold) * fold;
-  const float* planes[2] = {real, imaginary};
-  for (int part = 0; part < 2; ++part) {
-    float* ss = folded + part * quarter;
-    float* ds = folded + (2 + part) * quarter;
-    float* sd = folded + (4 + part) * quarter;
-    float* dd = folded + (6 + part) * quarter;
-    for (int row = 0; row < fold; ++row) {
-      const float* top = planes[part] + static_cast<std::size_t>(row) * n;
-      const float* bottom = planes[part] + static_cast<std::size_t>(n - 1 - row) * n;
-      const float rowWeight = row == n - 1 - row ? 0.5f : 1.0f;
-      const std::size_t at = static_cast<std::size_t>(row) * fold;
-      for (int column = 0; column < fold; ++column) {
-        const int mirror = n - 1 - column;
-        const float weight = (column == mirror ? 0.5f : 1.0f) * rowWeight;
-        const float topSum = top[column] + top[mirror], topDifference = top[column] - top[mirror];
-        const float bottomSum = bottom[column] + bottom[mirror];
-        const float bottomDifference = bottom[column] - bottom[mirror];
-        ss[at + column] = weight * (topSum + bottomSum);
-        ds[at + column] = (column == mirror ? 0.5f : 1.0f) * (topSum - bottomSum);
-        sd[at + column] = rowWeight * (topDifference + bottomDifference);
-        dd[at + column] = topDifference - bottomDifference;
-      }
-    }
+  const float rowWeight = row == n - 1 - row ? 0.5f : 1.0f;
+  const std::size_t at = static_cast<std::size_t>(row) * fold;
+  for (int column = 0; column < n / 2; ++column) {
+    const int mirror = n - 1 - column;
+    const float topSum = top[column] + top[mirror], topDifference = top[column] - top[mirror];
+    const float bottomSum = bottom[column] + bottom[mirror];
+    const float bottomDifference = bottom[column] - bottom[mirror];
+    ss[at + column] = rowWeight * (topSum + bottomSum);
+    ds[at + column] = topSum - bottomSum;
+    sd[at + column] = rowWeight * (topDifference + bottomDifference);
+    dd[at + column] = topDifference - bottomDifference;
+  }
+  if (n % 2 == 1) {
+    const int middle = n / 2;
+    ss[at + middle] = rowWeight * (top[middle] + bottom[middle]);
+    ds[at + middle] = top[middle] - bottom[middle];
+    sd[at + middle] = 0.0f;
+    dd[at + middle] = 0.0f;
   }
 }
 
@@ -267,7 +265,33 @@ void CameraRenderer::PreparePath(const psf::PupilField& pupil, double subsampleL
   }
 }
 
-// A complex pupil, folded about its centre (FoldField) into quarters of side
+// The complex field amplitude · exp(2πi·path/λ), folded about its centre
+// two rows at a time, so that the field never fills a plane of its own.
+void CameraRenderer::FoldedField(WorkArea& work, double wavelengthNm) const {
+  const int n = key_.pupilSide;
+  const int fold = (n + 1) / 2;
+  const std::size_t quarter = static_cast<std::size_t>(fold) * fold;
+  const std::size_t width = static_cast<std::size_t>(n);
+  float* folded = work.folded.data();
+  float* topReal = work.field.data();
+  float* topImaginary = topReal + width;
+  float* bottomReal = topImaginary + width;
+  float* bottomImaginary = bottomReal + width;
+  for (int row = 0; row < fold; ++row) {
+    const std::size_t top = static_cast<std::size_t>(row) * width;
+    const std::size_t bottom = static_cast<std::size_t>(n - 1 - row) * width;
+    ScaledUnitPhasors(pathNm_.data() + top, 1.0 / wavelengthNm, amplitude_.data() + top, width,
+                      topReal, topImaginary);
+    ScaledUnitPhasors(pathNm_.data() + bottom, 1.0 / wavelengthNm, amplitude_.data() + bottom,
+                      width, bottomReal, bottomImaginary);
+    FoldRowPair(topReal, bottomReal, n, row, folded, folded + 2 * quarter, folded + 4 * quarter,
+                folded + 6 * quarter);
+    FoldRowPair(topImaginary, bottomImaginary, n, row, folded + quarter, folded + 3 * quarter,
+                folded + 5 * quarter, folded + 7 * quarter);
+  }
+}
+
+// A complex pupil, folded about its centre (FoldedField) into quarters of side
 // H = ⌈N/2⌉, which halves both products against the unfolded field. With
 // K = C − iS at the first half's frequencies (C + iS at their mirrors):
 // As, Ad = [ss ; ds] · Cx and Bs, Bd = [sd ; dd] · Sx (complex, H x half),
@@ -280,10 +304,7 @@ void CameraRenderer::ComplexProducts(WorkArea& work, const float* kernel,
   const int twoHalf = 2 * half;
   const int fourHalf = 4 * half;
   const int fold = (n + 1) / 2;
-  const std::size_t samples = static_cast<std::size_t>(n) * n;
-  ScaledUnitPhasors(pathNm_.data(), 1.0 / wavelengthNm, amplitude_.data(), samples,
-                    work.field.data(), work.field.data() + samples);
-  FoldField(work.field.data(), work.field.data() + samples, n, work.folded.data());
+  FoldedField(work, wavelengthNm);
 
   // [As r; As i; Ad r; Ad i] and [Bs r; Bs i; Bd r; Bd i], each 4H x half.
   const std::size_t quarter = static_cast<std::size_t>(fold) * fold;

@@ -56,7 +56,7 @@ class CameraRenderer {
 
   // One worker's buffers, kept from render to render.
   struct WorkArea {
-    std::vector<float> field;      // a complex pupil field: real parts, then imaginary
+    std::vector<float> field;      // two rows of a complex pupil field: real, imaginary
     std::vector<float> folded;     // its quarters folded about the centre
     std::vector<float> partial;    // the first product
     std::vector<float> mirrored;   // a complex field's partials side by side
@@ -78,6 +78,7 @@ class CameraRenderer {
   // The complex field's path, for every wavelength: `subsampleLambdaNmOverD`
   // is a sub-sample's step in λ/D times λ in nm, the same at all wavelengths.
   void PreparePath(const psf::PupilField& pupil, double subsampleLambdaNmOverD);
+  void FoldedField(WorkArea& work, double wavelengthNm) const;
   void ComplexProducts(WorkArea& work, const float* kernel, double wavelengthNm) const;
   void GatherWindow(const float* quadrants[2][2], float* intensity) const;
 
