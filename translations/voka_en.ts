@@ -329,7 +329,7 @@
     </message>
     <message>
         <source>、既定は設計の値、なければ %1</source>
-        <translation>, default the design's, else %1</translation>
+        <translation>, default the design&apos;s, else %1</translation>
     </message>
     <message>
         <source>）</source>
@@ -373,7 +373,7 @@
     </message>
     <message>
         <source>波面誤差（--psf。光路差を nm で、瞳の縁を単位円とする Noll の順の Zernike 項で）:</source>
-        <translation>Wavefront error (--psf; optical path difference in nm, as Zernike terms in Noll's order over the unit disk whose rim is the aperture's):</translation>
+        <translation>Wavefront error (--psf; optical path difference in nm, as Zernike terms in Noll&apos;s order over the unit disk whose rim is the aperture&apos;s):</translation>
     </message>
     <message>
         <source>出力:</source>
@@ -395,7 +395,7 @@
            1 画像や設計を読めない・VOKA.TXT や PNG などを書けない・標準出力に書けない、
            2 使い方の誤り（入力や別の種類のファイルを上書きしようとしたときも）
 </source>
-        <translation>Write a file name that begins with "-" as ./-name, or put a pupil image after --.
+        <translation>Write a file name that begins with &quot;-&quot; as ./-name, or put a pupil image after --.
 Each file written is replaced only once it is complete. An existing file is replaced only by one of its own kind.
 
 Exit status: 0 success (a pupil that lets no light through is reported; the table holds nan),
@@ -413,7 +413,7 @@ Exit status: 0 success (a pupil that lets no light through is reported; the tabl
     </message>
     <message>
         <source>%1 には %2 の%3を指定してください（「%4」は使えません）。</source>
-        <translation>%1 takes a %3 from %2 ("%4" cannot be used).</translation>
+        <translation>%1 takes a %3 from %2 (&quot;%4&quot; cannot be used).</translation>
     </message>
     <message>
         <source>%1 には値が必要です。</source>
@@ -421,7 +421,7 @@ Exit status: 0 success (a pupil that lets no light through is reported; the tabl
     </message>
     <message>
         <source>%1 には値が必要です。「%2」は「-」で始まるので値とみなしません（その名前のファイルなら ./%2 と書いてください）。</source>
-        <translation>%1 needs a value. "%2" begins with "-" and is not taken as one (for a file of that name, write ./%2).</translation>
+        <translation>%1 needs a value. &quot;%2&quot; begins with &quot;-&quot; and is not taken as one (for a file of that name, write ./%2).</translation>
     </message>
     <message>
         <source> か </source>
@@ -441,7 +441,7 @@ Exit status: 0 success (a pupil that lets no light through is reported; the tabl
     </message>
     <message>
         <source>%1 は瞳の画像をとりません（「%2」）。--design で設計を指定してください。</source>
-        <translation>%1 takes no pupil image ("%2"). Name a design with --design.</translation>
+        <translation>%1 takes no pupil image (&quot;%2&quot;). Name a design with --design.</translation>
     </message>
     <message>
         <source>%1 は %2 と一緒に指定してください。</source>
@@ -461,7 +461,7 @@ Exit status: 0 success (a pupil that lets no light through is reported; the tabl
     </message>
     <message>
         <source>--lang には ja か en を指定してください（「%1」は使えません）。</source>
-        <translation>--lang takes ja or en ("%1" cannot be used).</translation>
+        <translation>--lang takes ja or en (&quot;%1&quot; cannot be used).</translation>
     </message>
     <message>
         <source>512x512 に標本化して２次元ＦＦＴ（正弦変換）を計算し、開口率・中心強度などの表示文字列を標準出力に、表を VOKA.TXT に書きます</source>
@@ -481,7 +481,7 @@ Exit status: 0 success (a pupil that lets no light through is reported; the tabl
     </message>
     <message>
         <source>--zernike には J=NM を「,」で区切って指定してください（J は %1〜%2 の Noll の番号で各項一度だけ、NM は %3〜%4 の RMS の nm）。「%5」は使えません。</source>
-        <translation>--zernike takes J=NM separated by commas (J a Noll index from %1 to %2, each term once; NM its RMS in nm from %3 to %4). "%5" cannot be used.</translation>
+        <translation>--zernike takes J=NM separated by commas (J a Noll index from %1 to %2, each term once; NM its RMS in nm from %3 to %4). &quot;%5&quot; cannot be used.</translation>
     </message>
     <message>
         <source>瞳の設計ファイル（JSON）、または preset:名前 で組み込みの設計</source>
@@ -489,7 +489,7 @@ Exit status: 0 success (a pupil that lets no light through is reported; the tabl
     </message>
     <message>
         <source>Zernike 項を Noll の番号 J と RMS の nm で（設計の同じ項を置き換え、0 で消します）。J=2 が正なら像は +x へ、J=3 が正なら +y へ動きます</source>
-        <translation>Zernike terms by Noll index J and RMS in nm (each replaces the design's term; 0 removes it). A positive J=2 moves the image toward +x, a positive J=3 toward +y</translation>
+        <translation>Zernike terms by Noll index J and RMS in nm (each replaces the design&apos;s term; 0 removes it). A positive J=2 moves the image toward +x, a positive J=3 toward +y</translation>
     </message>
     <message>
         <source>画像を PNG で保存します（--fft と --raytrace ではウィンドウに表示される 410x165 の領域）。PNG でない既存のファイルは上書きしません</source>
@@ -501,11 +501,11 @@ Exit status: 0 success (a pupil that lets no light through is reported; the tabl
     </message>
     <message>
         <source>星像の曲線を CSV で保存します</source>
-        <translation>saves the star image's curves as CSV</translation>
+        <translation>saves the star image&apos;s curves as CSV</translation>
     </message>
     <message>
         <source>星像の数値と条件を JSON で保存します</source>
-        <translation>saves the star image's numbers and conditions as JSON</translation>
+        <translation>saves the star image&apos;s numbers and conditions as JSON</translation>
     </message>
     <message>
         <source>メッセージと表示の言語（既定は環境変数 VOKA_LANG、なければ日本語）</source>
@@ -547,7 +547,7 @@ wavefront error RMS=%.3f nm
     </message>
     <message>
         <source>「%1」の画像を作れませんでした。</source>
-        <translation>The picture for "%1" could not be made.</translation>
+        <translation>The picture for &quot;%1&quot; could not be made.</translation>
     </message>
     <message>
         <source>注意: 焦点はずし（PV %1 波長）の星像には %2 λ/D の視野と直径に %3 点の瞳が要りますが、この格子は %4 λ/D、%4 点です。像の外側が折り返して重なります。--size を大きくしてください。</source>
@@ -579,19 +579,19 @@ wavefront error RMS=%.3f nm
     </message>
     <message>
         <source>ファイル「%1」は大きすぎます (一辺 %2 ピクセルまで)。縮小して保存し直してください。</source>
-        <translation>The file "%1" is too large (at most %2 pixels a side). Scale it down and save it again.</translation>
+        <translation>The file &quot;%1&quot; is too large (at most %2 pixels a side). Scale it down and save it again.</translation>
     </message>
     <message>
         <source>ファイル「%1」の瞳はどこも光を通しません (赤の成分がすべて 0)。開口を赤または白で描いた画像を指定してください。</source>
-        <translation>The pupil in "%1" lets no light through (its red is 0 everywhere). Give an image with the aperture drawn in red or white.</translation>
+        <translation>The pupil in &quot;%1&quot; lets no light through (its red is 0 everywhere). Give an image with the aperture drawn in red or white.</translation>
     </message>
     <message>
         <source>設計ファイル「%1」を一辺 %2 ピクセルで描けませんでした (一辺 %3 ピクセルまで)。--size を小さくしてください。</source>
-        <translation>The design "%1" could not be drawn at %2 pixels a side (at most %3). Lower --size.</translation>
+        <translation>The design &quot;%1&quot; could not be drawn at %2 pixels a side (at most %3). Lower --size.</translation>
     </message>
     <message>
         <source>設計ファイル「%1」の瞳はどこも光を通しません。開口を設計し直してください。</source>
-        <translation>The pupil of the design "%1" lets no light through. Redesign the aperture.</translation>
+        <translation>The pupil of the design &quot;%1&quot; lets no light through. Redesign the aperture.</translation>
     </message>
     <message>
         <source>瞳 %1 ピクセルを %2 倍に広げた格子は大きすぎます (一辺 %3 まで)。--pad を小さくするか、小さな瞳を使ってください。</source>
@@ -599,7 +599,7 @@ wavefront error RMS=%.3f nm
     </message>
     <message>
         <source>設計ファイル「%1」: %2--aperture-mm で口径を指定してください。</source>
-        <translation>Design "%1": %2 Give the aperture with --aperture-mm.</translation>
+        <translation>Design &quot;%1&quot;: %2 Give the aperture with --aperture-mm.</translation>
     </message>
     <message>
         <source>解析中</source>
@@ -616,6 +616,289 @@ wavefront error RMS=%.3f nm
     <message>
         <source>標準出力に書き込めませんでした（出力先のディスクの空きや、パイプの読み手を確かめてください）。</source>
         <translation>Standard output could not be written (check the free space where it goes, or the program reading the pipe).</translation>
+    </message>
+</context>
+<context>
+    <name>voka::CCameraViewDlg</name>
+    <message>
+        <source>白</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <source>マゼンタ</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>緑</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>カメラ像</source>
+        <translation>Camera image</translation>
+    </message>
+    <message>
+        <source>瞳がありません。設計画面の「カメラ像」で開いてください。</source>
+        <translation>No pupil yet. Open this window with &quot;Camera image&quot; in the pupil designer.</translation>
+    </message>
+    <message>
+        <source>望遠鏡とカメラ</source>
+        <translation>Telescope and camera</translation>
+    </message>
+    <message>
+        <source> µm</source>
+        <translation> µm</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source> 画素</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>画素の大きさ</source>
+        <translation>Pixel pitch</translation>
+    </message>
+    <message>
+        <source>焦点距離</source>
+        <translation>Focal length</translation>
+    </message>
+    <message>
+        <source>口径</source>
+        <translation>Aperture</translation>
+    </message>
+    <message>
+        <source>視野</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>波長の数</source>
+        <translation>Wavelengths</translation>
+    </message>
+    <message>
+        <source>星の光と色</source>
+        <translation>Starlight and colour</translation>
+    </message>
+    <message>
+        <source>露出と表示</source>
+        <translation>Exposure and display</translation>
+    </message>
+    <message>
+        <source>中止</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>量</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>値</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>黒体</source>
+        <translation>Blackbody</translation>
+    </message>
+    <message>
+        <source>平坦な帯域</source>
+        <translation>Flat band</translation>
+    </message>
+    <message>
+        <source>CSV ファイル</source>
+        <translation>CSV file</translation>
+    </message>
+    <message>
+        <source>スペクトルはエネルギーの単位 (nm あたりの W) で与えます。カメラとモノクロは光子数 (λ/hc 倍) で数え、目で見た色はエネルギーのまま色を合わせます。</source>
+        <translation>Spectra are given in energy units (W per nm). The camera and mono modes count photons (times λ/hc); the visual mode matches colours on the energy itself.</translation>
+    </message>
+    <message>
+        <source> K</source>
+        <translation> K</translation>
+    </message>
+    <message>
+        <source> nm</source>
+        <translation> nm</translation>
+    </message>
+    <message>
+        <source>スペクトルの CSV...</source>
+        <translation>Spectrum CSV...</translation>
+    </message>
+    <message>
+        <source>スペクトル</source>
+        <translation>Spectrum</translation>
+    </message>
+    <message>
+        <source>色温度</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>帯域</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <source>目で見た色</source>
+        <translation>Visual</translation>
+    </message>
+    <message>
+        <source>カメラ</source>
+        <translation>Camera</translation>
+    </message>
+    <message>
+        <source>モノクロ</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>感度の CSV...</source>
+        <translation>Response CSV...</translation>
+    </message>
+    <message>
+        <source>波長 (nm), R, G, B の 4 列の表。選ばなければ青 400-500、緑 500-600、赤 600-700 nm の平坦な 3 帯域です。</source>
+        <translation>A table of four columns: wavelength (nm), R, G, B. Without one, three flat bands: blue 400-500, green 500-600, red 600-700 nm.</translation>
+    </message>
+    <message>
+        <source>平坦な 3 帯域</source>
+        <translation>Three flat bands</translation>
+    </message>
+    <message>
+        <source>色</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>最も明るい画素が飽和の何倍の光を受けるか</source>
+        <translation>How many times full well the brightest pixel receives</translation>
+    </message>
+    <message>
+        <source>線形</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <source>対数</source>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <source>asinh は 3 色を同じ倍率で伸ばすので、星の色が保たれます。</source>
+        <translation>asinh stretches the three channels by one factor, so the star keeps its colour.</translation>
+    </message>
+    <message>
+        <source>露出</source>
+        <translation>Exposure</translation>
+    </message>
+    <message>
+        <source>表示の伸長</source>
+        <translation>Stretch</translation>
+    </message>
+    <message>
+        <source>飽和した画素</source>
+        <translation>Saturated pixels</translation>
+    </message>
+    <message>
+        <source>表示中のカメラ像を 8 ビット sRGB の PNG に保存します。</source>
+        <translation>Saves the camera image as shown as an 8-bit sRGB PNG.</translation>
+    </message>
+    <message>
+        <source>クリップ前の線形な光量を、チャンネルごとの面の FITS に保存します。</source>
+        <translation>Saves the linear light before clipping as a FITS cube, one plane per channel.</translation>
+    </message>
+    <message>
+        <source>数値を JSON に保存します。</source>
+        <translation>Saves the numbers as JSON.</translation>
+    </message>
+    <message>
+        <source>スペクトルの CSV を開く</source>
+        <translation>Open spectrum CSV</translation>
+    </message>
+    <message>
+        <source>感度の CSV を開く</source>
+        <translation>Open response CSV</translation>
+    </message>
+    <message>
+        <source>帯域の短波長端を長波長端より短くしてください。</source>
+        <translation>Make the band&apos;s short end shorter than its long end.</translation>
+    </message>
+    <message>
+        <source>スペクトルの CSV ファイルを選んでください。</source>
+        <translation>Choose a spectrum CSV file.</translation>
+    </message>
+    <message>
+        <source>中止しました。表示は前の結果のままです。</source>
+        <translation>Cancelled. The previous result is still shown.</translation>
+    </message>
+    <message>
+        <source>中止しました。</source>
+        <translation>Cancelled.</translation>
+    </message>
+    <message>
+        <source>計算しています...</source>
+        <translation>Computing...</translation>
+    </message>
+    <message>
+        <source>瞳 %1 画素、%2 波長、%3 秒</source>
+        <translation>Pupil %1 px, %2 wavelengths, %3 s</translation>
+    </message>
+    <message>
+        <source>最も明るい画素の光量 (%1)</source>
+        <translation>Brightest pixel (%1)</translation>
+    </message>
+    <message>
+        <source>半径 1 画素内の光量</source>
+        <translation>Encircled energy within 1 px</translation>
+    </message>
+    <message>
+        <source>半径 2 画素内の光量</source>
+        <translation>Encircled energy within 2 px</translation>
+    </message>
+    <message>
+        <source>半径 3 画素内の光量</source>
+        <translation>Encircled energy within 3 px</translation>
+    </message>
+    <message>
+        <source>スパイク光量</source>
+        <translation>Spike fraction</translation>
+    </message>
+    <message>
+        <source>サンプリング Q = λF/(pD) (%1 nm)</source>
+        <translation>Sampling Q = λF/(pD) (%1 nm)</translation>
+    </message>
+    <message>
+        <source>画素の細分</source>
+        <translation>Sub-samples per pixel</translation>
+    </message>
+    <message>
+        <source>%1 × %1 点</source>
+        <translation>%1 × %1</translation>
+    </message>
+    <message>
+        <source>アンダーサンプリング: 星の芯が 1 画素に収まります</source>
+        <translation>under-sampled: the core falls in one pixel</translation>
+    </message>
+    <message>
+        <source>%1 に保存しています...</source>
+        <translation>Saving to %1...</translation>
+    </message>
+    <message>
+        <source>%1 に保存しました。</source>
+        <translation>Saved to %1.</translation>
+    </message>
+    <message>
+        <source>カメラ像を PNG に保存</source>
+        <translation>Save camera image as PNG</translation>
+    </message>
+    <message>
+        <source>PNG を作れませんでした。もう一度お試しください。</source>
+        <translation>Could not make the PNG image. Please try again.</translation>
+    </message>
+    <message>
+        <source>カメラ像を FITS に保存</source>
+        <translation>Save camera image as FITS</translation>
+    </message>
+    <message>
+        <source>FITS を作れませんでした (%1)。</source>
+        <translation>Could not make the FITS file (%1).</translation>
+    </message>
+    <message>
+        <source>数値を JSON に保存</source>
+        <translation>Save numbers as JSON</translation>
     </message>
 </context>
 <context>
@@ -937,6 +1220,101 @@ wavefront error RMS=%.3f nm
     <message>
         <source>中心強度=</source>
         <translation>Central intensity=</translation>
+    </message>
+    <message>
+        <source>カメラ像...</source>
+        <translation>Camera image...</translation>
+    </message>
+</context>
+<context>
+    <name>voka::CameraJob</name>
+    <message>
+        <source>%1 行目: </source>
+        <translation>Line %1: </translation>
+    </message>
+    <message>
+        <source>テキストの CSV ではありません。波長 (nm) と値をカンマで区切って書いてください。</source>
+        <translation>This is not a text CSV file. Write the wavelength (nm) and the values separated by commas.</translation>
+    </message>
+    <message>
+        <source>項目の数が合いません。スペクトルは「波長,重み」、感度は「波長,R,G,B」です。</source>
+        <translation>Wrong number of fields. A spectrum is &quot;wavelength,weight&quot;, a response &quot;wavelength,R,G,B&quot;.</translation>
+    </message>
+    <message>
+        <source>数値として読めない項目があります。</source>
+        <translation>A field cannot be read as a number.</translation>
+    </message>
+    <message>
+        <source>波長は %1 から %2 nm にしてください。</source>
+        <translation>Keep wavelengths between %1 and %2 nm.</translation>
+    </message>
+    <message>
+        <source>波長は上から順に増えるように並べてください。</source>
+        <translation>List the wavelengths in increasing order from the top.</translation>
+    </message>
+    <message>
+        <source>重みと感度は 0 以上にしてください。</source>
+        <translation>Weights and responses must be 0 or more.</translation>
+    </message>
+    <message>
+        <source>数値の行が 2 行以上必要です。</source>
+        <translation>At least two rows of numbers are needed.</translation>
+    </message>
+    <message>
+        <source>行が多すぎます (%1 行まで)。</source>
+        <translation>Too many rows (at most %1).</translation>
+    </message>
+    <message>
+        <source>「%1」を開けません。ファイルを選び直してください。</source>
+        <translation>Cannot open &quot;%1&quot;. Choose the file again.</translation>
+    </message>
+    <message>
+        <source>「%1」は大きすぎます。波長と値の表を選んでください。</source>
+        <translation>&quot;%1&quot; is too large. Choose a table of wavelengths and values.</translation>
+    </message>
+    <message>
+        <source>スペクトル「%1」: %2</source>
+        <translation>Spectrum &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>感度「%1」: %2</source>
+        <translation>Response &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>瞳が光を通しません。遮蔽やスパイダーを小さくしてください。</source>
+        <translation>The pupil lets no light through. Make the obstruction or the vanes smaller.</translation>
+    </message>
+    <message>
+        <source>画素の大きさ、焦点距離、口径と視野を見直してください。</source>
+        <translation>Check the pixel pitch, focal length, aperture and field.</translation>
+    </message>
+    <message>
+        <source>帯域に光がありません。スペクトルを見直してください。</source>
+        <translation>There is no light in the band. Check the spectrum.</translation>
+    </message>
+    <message>
+        <source>画素が粗すぎて細分できません。画素を小さくするか焦点距離を長くしてください。</source>
+        <translation>The pixels are too coarse to sub-sample. Use smaller pixels or a longer focal length.</translation>
+    </message>
+    <message>
+        <source>細分した格子が大きすぎます。視野の画素数を減らすか、画素を小さくするか焦点距離を短くしてください。</source>
+        <translation>The sub-sampled grid is too large. Use fewer pixels across the field, smaller pixels or a shorter focal length.</translation>
+    </message>
+    <message>
+        <source>瞳を描けませんでした。設計を見直してください。</source>
+        <translation>Could not draw the pupil. Check the design.</translation>
+    </message>
+    <message>
+        <source>瞳の画像が大きすぎます (一辺 %1 画素まで)。小さい画像を開いてください。</source>
+        <translation>The pupil image is too large (at most %1 pixels a side). Open a smaller image.</translation>
+    </message>
+    <message>
+        <source>カメラ像を計算するメモリが足りません。視野の画素数か波長の数を減らしてください。</source>
+        <translation>Not enough memory for the camera image. Use fewer pixels across the field or fewer wavelengths.</translation>
+    </message>
+    <message>
+        <source>カメラ像を計算するスレッドを起動できませんでした。ほかのプログラムを閉じてから、もう一度計算してください。</source>
+        <translation>Could not start a thread for the camera image. Close other programs and compute again.</translation>
     </message>
 </context>
 <context>
