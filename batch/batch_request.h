@@ -3,6 +3,7 @@
 
 #include <variant>
 
+#include "batch/camera_command.h"
 #include "batch/fft_command.h"
 #include "batch/psf_command.h"
 #include "batch/raytrace_command.h"
@@ -12,6 +13,6 @@ namespace voka {
 
 // One command with its own options, as the command line asked for it.
 using BatchRequest = std::variant<FftCommandOptions, RayTraceCommandOptions, PsfCommandOptions,
-                                  SavePupilCommandOptions>;
+                                  SavePupilCommandOptions, CameraCommandOptions>;
 
 }  // namespace voka

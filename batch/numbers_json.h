@@ -14,8 +14,9 @@ namespace voka {
 // --json writes it.
 std::string NumbersJson(const psf::PsfAnalysis& analysis);
 
-// Whether `bytes` are a file NumbersJson wrote (a JSON object with its
-// numbers' keys), which --json may therefore replace.
+// Whether `bytes` are a file of numbers this program wrote (a JSON object
+// with the keys of a star image's, a camera image's or a comparison's
+// numbers), which --json may therefore replace.
 bool IsNumbersJson(std::string_view bytes);
 
 }  // namespace voka

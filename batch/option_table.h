@@ -18,6 +18,7 @@ enum class OptionGroup {
   kPupilSource,  // where the pupil comes from
   kOptics,       // the telescope and the star image's grid
   kWavefront,    // the mirror's wavefront error
+  kCamera,       // the camera: its pixels, the star's light, exposure and display
   kOutputs,      // the files a run writes
   kGeneral,      // help, version, language
 };

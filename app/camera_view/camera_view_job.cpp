@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/camera_view/camera_view_job.h"
 
+#include "app/common/library_texts.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -17,47 +19,6 @@ namespace {
 
 // A spectrum or response table of the largest row count is far below this.
 constexpr qint64 kLargestCsvBytes = 16 * 1024 * 1024;
-
-QString CsvProblemText(const camera::CsvProblem& problem) {
-  if (CurrentLanguage() == Language::kJapanese)
-    return QString::fromStdString(camera::CsvProblemMessage(problem));
-  const QString where =
-      problem.line > 0
-          ? QCoreApplication::translate("voka::CameraJob", "%1 行目: ").arg(problem.line)
-          : QString();
-  switch (problem.reason) {
-    case camera::CsvRefusal::kNone:
-      return {};
-    case camera::CsvRefusal::kNotText:
-      return QCoreApplication::translate(
-          "voka::CameraJob",
-          "テキストの CSV ではありません。波長 (nm) と値をカンマで区切って書いてください。");
-    case camera::CsvRefusal::kFieldCount:
-      return where + QCoreApplication::translate("voka::CameraJob",
-                                                 "項目の数が合いません。スペクトルは「波長,重み」、"
-                                                 "感度は「波長,R,G,B」です。");
-    case camera::CsvRefusal::kNotANumber:
-      return where +
-             QCoreApplication::translate("voka::CameraJob", "数値として読めない項目があります。");
-    case camera::CsvRefusal::kWavelengthRange:
-      return where +
-             QCoreApplication::translate("voka::CameraJob", "波長は %1 から %2 nm にしてください。")
-                 .arg(camera::kShortestCsvWavelengthNm)
-                 .arg(camera::kLongestCsvWavelengthNm);
-    case camera::CsvRefusal::kNotAscending:
-      return where + QCoreApplication::translate("voka::CameraJob",
-                                                 "波長は上から順に増えるように並べてください。");
-    case camera::CsvRefusal::kNegativeWeight:
-      return where +
-             QCoreApplication::translate("voka::CameraJob", "重みと感度は 0 以上にしてください。");
-    case camera::CsvRefusal::kTooFewRows:
-      return QCoreApplication::translate("voka::CameraJob", "数値の行が 2 行以上必要です。");
-    case camera::CsvRefusal::kTooManyRows:
-      return where + QCoreApplication::translate("voka::CameraJob", "行が多すぎます (%1 行まで)。")
-                         .arg(camera::kMaximumCsvRows);
-  }
-  return {};
-}
 
 // The file's text, or why there is none.
 std::optional<std::string> ReadCsv(const QString& path, QString& refusal) {
@@ -99,33 +60,6 @@ QString ReadFiles(const CameraRequest& request, camera::CameraSettings& settings
       return QCoreApplication::translate("voka::CameraJob", "感度「%1」: %2")
           .arg(QFileInfo(request.files.responsePath).fileName(), CsvProblemText(csv.problem));
     settings.response = *csv.response;
-  }
-  return {};
-}
-
-QString CameraRefusalText(camera::CameraRefusal refusal) {
-  switch (refusal) {
-    case camera::CameraRefusal::kNone:
-      return {};
-    case camera::CameraRefusal::kNoLight:
-      return QCoreApplication::translate(
-          "voka::CameraJob", "瞳が光を通しません。遮蔽やスパイダーを小さくしてください。");
-    case camera::CameraRefusal::kSettings:
-      return QCoreApplication::translate("voka::CameraJob",
-                                         "画素の大きさ、焦点距離、口径と視野を見直してください。");
-    case camera::CameraRefusal::kSpectrum:
-      return QCoreApplication::translate("voka::CameraJob",
-                                         "帯域に光がありません。スペクトルを見直してください。");
-    case camera::CameraRefusal::kSubsampling:
-      return QCoreApplication::translate(
-          "voka::CameraJob",
-          "画素が粗すぎて細分できません。画素を小さくするか焦点距離を"
-          "長くしてください。");
-    case camera::CameraRefusal::kFineGridTooLarge:
-      return QCoreApplication::translate(
-          "voka::CameraJob",
-          "細分した格子が大きすぎます。視野の画素数を減らすか、画素を小さく"
-          "するか焦点距離を短くしてください。");
   }
   return {};
 }

@@ -11,6 +11,8 @@
 #include <system_error>
 
 #include "analysis/fft_captions.h"
+#include "camera/camera_image.h"
+#include "camera/light_tables_csv.h"
 #include "dib/dib_refusal.h"
 #include "pupils/design_check.h"
 
@@ -28,6 +30,12 @@ QString DesignProblemText(const pupils::DesignProblem& problem);
 // The FFT picture's captions in the language chosen; the program's own
 // Japanese when it is chosen.
 SpectrumCaptions TranslatedSpectrumCaptions();
+
+// What is wrong with a spectrum or response table, naming the line.
+QString CsvProblemText(const camera::CsvProblem& problem);
+
+// Why the camera image cannot be made, and what to change.
+QString CameraRefusalText(camera::CameraRefusal refusal);
 
 // A message the analyses tell (no pupil, no light, out of memory); null for
 // any other text, which the caller words itself.

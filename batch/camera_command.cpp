@@ -1,0 +1,320 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "batch/camera_command.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <fstream>
+#include <new>
+#include <sstream>
+
+#include "app/common/library_texts.h"
+#include "app/common/limit_texts.h"
+#include "batch/numbers_json.h"
+#include "batch/pending_files.h"
+#include "batch/star_pupil_source.h"
+#include "camera/camera_fits.h"
+#include "camera/camera_numbers.h"
+#include "camera/camera_renderer.h"
+#include "camera/camera_setting_texts.h"
+#include "camera/light_tables_csv.h"
+#include "output/shown_text.h"
+#include "psfview/camera_picture.h"
+#include "psfview/log_view_image.h"
+
+namespace voka {
+
+namespace {
+
+// A spectrum or response table of the largest row count is far below this.
+constexpr std::uintmax_t kLargestCsvBytes = 16 * 1024 * 1024;
+
+QString Shown(const std::string& text) {
+  return QString::fromStdString(EscapedForDisplay(text));
+}
+
+std::string UsageError(const char* format, const std::string& value) {
+  return QCoreApplication::translate("voka-batch", format).arg(Shown(value)).toStdString();
+}
+
+// A number outside its row, or a text not of its form, as the message says.
+std::string SettingTextError(const char* option, camera::SettingTextRefusal refusal,
+                             const std::optional<limits::Refusal>& limit, const std::string& typed) {
+  if (refusal == camera::SettingTextRefusal::kOutOfRange && limit)
+    return QString("%1: %2").arg(QLatin1String(option), LimitRefusalText(*limit)).toStdString();
+  if (refusal == camera::SettingTextRefusal::kEmptyBand)
+    return UsageError("--spectrum flat:L1-L2 の L1 は L2 より短くしてください（「%1」）。", typed);
+  return std::string(option) == "--spectrum"
+             ? UsageError("--spectrum には blackbody:T、flat:L1-L2 または CSV ファイルを指定して"
+                          "ください（「%1」は使えません）。",
+                          typed)
+             : UsageError("--offset-px には DX,DY を指定してください（「%1」は使えません）。", typed);
+}
+
+bool ReadChoices(const ParsedArguments& parsed, CameraCommandOptions& options, std::string& error) {
+  const std::string colour = parsed.Text("--colour");
+  if (colour == "camera") {
+    options.camera.colour = camera::ColourMode::kCamera;
+  } else if (colour == "mono") {
+    options.camera.colour = camera::ColourMode::kMono;
+  } else if (!colour.empty() && colour != "visual") {
+    error = UsageError("--colour には visual、camera、mono のどれかを指定してください（「%1」は使えません）。",
+                       colour);
+    return false;
+  }
+  const std::string stretch = parsed.Text("--stretch");
+  if (stretch == "linear") {
+    options.display.stretch = camera::Stretch::kLinear;
+  } else if (stretch == "log") {
+    options.display.stretch = camera::Stretch::kLog;
+  } else if (!stretch.empty() && stretch != "asinh") {
+    error = UsageError("--stretch には linear、log、asinh のどれかを指定してください（「%1」は使えません）。",
+                       stretch);
+    return false;
+  }
+  options.responseCsvPath = parsed.Text("--response");
+  if (!options.responseCsvPath.empty() && options.camera.colour != camera::ColourMode::kCamera) {
+    error = QCoreApplication::translate("voka-batch", "--response は --colour camera と一緒に指定してください。")
+                .toStdString();
+    return false;
+  }
+  return true;
+}
+
+bool ReadTexts(const ParsedArguments& parsed, CameraCommandOptions& options, std::string& error) {
+  if (parsed.Has("--spectrum")) {
+    const std::string typed = parsed.Text("--spectrum");
+    const camera::SpectrumText spectrum = camera::ParseSpectrumText(typed);
+    if (spectrum.refusal != camera::SettingTextRefusal::kNone) {
+      error = SettingTextError("--spectrum", spectrum.refusal, spectrum.limit, typed);
+      return false;
+    }
+    if (spectrum.spectrum) options.camera.spectrum = *spectrum.spectrum;
+    options.spectrumCsvPath = spectrum.csvPath;
+  }
+  if (parsed.Has("--offset-px")) {
+    const std::string typed = parsed.Text("--offset-px");
+    const camera::OffsetText offset = camera::ParseOffsetText(typed);
+    if (offset.refusal != camera::SettingTextRefusal::kNone) {
+      error = SettingTextError("--offset-px", offset.refusal, offset.limit, typed);
+      return false;
+    }
+    options.camera.offsetXPixels = offset.offsetXPixels;
+    options.camera.offsetYPixels = offset.offsetYPixels;
+  }
+  return true;
+}
+
+// The file's text; nothing after telling why it cannot be read.
+std::optional<std::string> ReadTable(const std::string& typed, std::ostream& err) {
+  const std::filesystem::path path = PathFromArgument(typed);
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  std::ifstream file(path, std::ios::binary);
+  if (error || !file || size > kLargestCsvBytes) {
+    err << QCoreApplication::translate("voka-batch",
+                                       "表「%1」を読めません（%2 MiB までの CSV ファイルを指定して"
+                                       "ください）。")
+               .arg(Shown(typed))
+               .arg(kLargestCsvBytes / (1024 * 1024))
+               .toStdString()
+        << '\n';
+    return std::nullopt;
+  }
+  std::ostringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+// The spectrum and response tables read into the settings; false after
+// telling why one cannot be used (exit 1, like a design that cannot).
+bool ReadTables(const CameraCommandOptions& options, camera::CameraSettings& settings,
+                std::ostream& err) {
+  if (!options.spectrumCsvPath.empty()) {
+    const std::optional<std::string> text = ReadTable(options.spectrumCsvPath, err);
+    if (!text) return false;
+    const camera::SpectrumCsv csv = camera::ParseSpectrumCsv(*text);
+    if (!csv.spectrum) {
+      err << "「" << EscapedForDisplay(options.spectrumCsvPath) << "」: "
+          << CsvProblemText(csv.problem).toStdString() << '\n';
+      return false;
+    }
+    settings.spectrum = *csv.spectrum;
+  }
+  if (!options.responseCsvPath.empty()) {
+    const std::optional<std::string> text = ReadTable(options.responseCsvPath, err);
+    if (!text) return false;
+    const camera::ResponseCsv csv = camera::ParseResponseCsv(*text);
+    if (!csv.response) {
+      err << "「" << EscapedForDisplay(options.responseCsvPath) << "」: "
+          << CsvProblemText(csv.problem).toStdString() << '\n';
+      return false;
+    }
+    settings.response = *csv.response;
+  }
+  return true;
+}
+
+void PrintNumbers(const camera::CameraNumbers& numbers, std::ostream& out) {
+  std::string fractions;
+  for (const double fraction : numbers.brightestPixelFraction) {
+    char value[32];
+    std::snprintf(value, sizeof value, "%s%.5f", fractions.empty() ? "" : " ", fraction);
+    fractions += value;
+  }
+  char text[1024];
+  const std::string format =
+      QCoreApplication::translate("voka-batch",
+                                  "最も明るい画素の光の割合=%s\n"
+                                  "集中度 1 画素=%.5f 2 画素=%.5f 3 画素=%.5f\n"
+                                  "スパイク光量=%.5f\n"
+                                  "標本化 Q=%.3f (550 nm) 細分=%d\n")
+          .toStdString();
+  std::snprintf(text, sizeof text, format.c_str(), fractions.c_str(),
+                numbers.encircledEnergy1Pixel, numbers.encircledEnergy2Pixels,
+                numbers.encircledEnergy3Pixels, numbers.spikeFraction, numbers.samplingQ,
+                numbers.subsamples);
+  out << text;
+  if (numbers.UnderSampled()) {
+    out << QCoreApplication::translate("voka-batch", "標本化が粗く、星の芯は一つの画素に入ります。")
+               .toStdString()
+        << '\n';
+  }
+}
+
+bool MakeOutputs(const CameraCommandOptions& options, const camera::CameraImage& image,
+                 const camera::CameraSettings& settings, const camera::CameraNumbers& numbers,
+                 std::vector<PendingFile>& files, std::ostream& err) {
+  if (!options.pngPath.empty()) {
+    std::string bytes =
+        psfview::PngBytes(psfview::CameraPictureImage(image, options.exposure, options.display));
+    if (bytes.empty()) {
+      err << QCoreApplication::translate("voka-batch", "「%1」の画像を作れませんでした。")
+                 .arg(Shown(options.pngPath))
+                 .toStdString()
+          << '\n';
+      return false;
+    }
+    files.push_back({options.pngPath, std::move(bytes)});
+  }
+  if (!options.fitsPath.empty()) {
+    std::string error;
+    std::string bytes = camera::CameraFitsBytes(image, settings, options.exposure, error);
+    if (bytes.empty()) {
+      err << "「" << EscapedForDisplay(options.fitsPath) << "」: " << error << '\n';
+      return false;
+    }
+    files.push_back({options.fitsPath, std::move(bytes)});
+  }
+  if (!options.jsonPath.empty())
+    files.push_back({options.jsonPath, camera::CameraNumbersJson(numbers)});
+  return true;
+}
+
+int RunWithinMemory(const CameraCommandOptions& options, const RunContext& context) {
+  PupilSourceOptions source = options;
+  if (!source.designPath.empty() && !source.sidePixels) source.sidePixels = kCameraDesignSidePixels;
+  int status = kBatchFailure;
+  const std::optional<StarPupilSource> pupil =
+      LoadStarPupil(source, options, options, context.err, status);
+  if (!pupil) return status;
+  camera::CameraSettings settings = options.camera;
+  settings.apertureDiameterMm = pupil->settings.apertureDiameterMm;
+  settings.focalLengthMm = pupil->settings.focalLengthMm;
+  if (!ReadTables(options, settings, context.err)) return kBatchFailure;
+
+  psf::PsfProgress progress;
+  const std::string what =
+      QCoreApplication::translate("voka-batch", "カメラ像を計算中").toStdString();
+  if (context.showProgress) {
+    progress.progress = [&context, &what](int position) {
+      ShowProgress(context.err, true, position, what);
+    };
+  }
+  camera::CameraRenderer renderer;
+  const camera::CameraOutcome outcome = renderer.Render(pupil->pupil, settings, progress);
+  if (context.showProgress) context.err << '\n';
+  if (!outcome.image) {
+    context.err << CameraRefusalText(outcome.refusal).toStdString() << '\n';
+    return kBatchFailure;
+  }
+  const camera::CameraNumbers numbers =
+      camera::ComputeCameraNumbers(*outcome.image, settings, pupil->pupil);
+  PrintNumbers(numbers, context.out);
+  std::vector<PendingFile> files;
+  if (!MakeOutputs(options, *outcome.image, settings, numbers, files, context.err))
+    return kBatchFailure;
+  return WritePendingFiles(files, context.err) ? kBatchSuccess : kBatchFailure;
+}
+
+}  // namespace
+
+std::optional<CameraCommandOptions> ReadCameraCommand(const ParsedArguments& parsed,
+                                                      std::string& error) {
+  CameraCommandOptions options;
+  static_cast<PupilSourceOptions&>(options) = ReadPupilSource(parsed);
+  static_cast<OpticsOptions&>(options) = ReadOptics(parsed);
+  std::optional<WavefrontOptions> wavefront = ReadWavefront(parsed, error);
+  if (!wavefront) return std::nullopt;
+  static_cast<WavefrontOptions&>(options) = std::move(*wavefront);
+  options.camera.pixelPitchUm = parsed.Number("--pixel-um").value_or(options.camera.pixelPitchUm);
+  if (const auto count = parsed.Number("--wavelengths"))
+    options.camera.wavelengthCount = static_cast<int>(*count);
+  if (const auto field = parsed.Number("--field-px"))
+    options.camera.fieldPixels = static_cast<int>(*field);
+  options.exposure = parsed.Number("--exposure").value_or(options.exposure);
+  if (!ReadChoices(parsed, options, error) || !ReadTexts(parsed, options, error))
+    return std::nullopt;
+  options.pngPath = parsed.Text("--png");
+  options.fitsPath = parsed.Text("--fits");
+  options.jsonPath = parsed.Text("--json");
+  if (options.pupilPath.empty() && options.designPath.empty()) {
+    error = QCoreApplication::translate(
+                "voka-batch", "--camera には瞳の画像か --design で瞳の設計を指定してください。")
+                .toStdString();
+    return std::nullopt;
+  }
+  if (options.sidePixels && options.designPath.empty()) {
+    error = QCoreApplication::translate(
+                "voka-batch",
+                "--size は設計ファイル (--design) にだけ使えます。BMP は自身の大きさで計算します。")
+                .toStdString();
+    return std::nullopt;
+  }
+  return options;
+}
+
+int RunCommand(const CameraCommandOptions& options, const RunContext& context) {
+  try {
+    return RunWithinMemory(options, context);
+  } catch (const std::bad_alloc&) {
+    if (context.showProgress) context.err << '\n';
+    context.err << QCoreApplication::translate(
+                       "voka-batch",
+                       "カメラ像を計算するメモリが足りません。--field-px か --size を小さくしてください。")
+                       .toStdString()
+                << '\n';
+  }
+  return kBatchFailure;
+}
+
+std::vector<RunOutput> OutputsOf(const CameraCommandOptions& options, const RunContext&) {
+  std::vector<RunOutput> outputs;
+  const auto add = [&outputs](const char* option, const std::string& typed, OutputKind kind) {
+    if (!typed.empty()) outputs.push_back({option, PathFromArgument(typed), kind});
+  };
+  add("--fits", options.fitsPath, OutputKind::kFits);
+  add("--json", options.jsonPath, OutputKind::kNumbersJson);
+  add("--png", options.pngPath, OutputKind::kPng);
+  return outputs;
+}
+
+std::vector<RunInput> InputsOf(const CameraCommandOptions& options) {
+  std::vector<RunInput> inputs = InputsOf(static_cast<const PupilSourceOptions&>(options));
+  if (!options.spectrumCsvPath.empty())
+    inputs.push_back({PathFromArgument(options.spectrumCsvPath), "スペクトルの表"});
+  if (!options.responseCsvPath.empty())
+    inputs.push_back({PathFromArgument(options.responseCsvPath), "感度の表"});
+  return inputs;
+}
+
+}  // namespace voka
