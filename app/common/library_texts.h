@@ -11,7 +11,9 @@
 #include <system_error>
 
 #include "dib/dib_refusal.h"
+#include "psf/result_record.h"
 #include "pupils/design_check.h"
+#include "pupils/design_file.h"
 
 namespace voka {
 
@@ -23,6 +25,21 @@ QString WriteFailureText(const std::filesystem::path& file, const std::error_cod
 
 // 「field」: reason, for a design value that cannot be drawn.
 QString DesignProblemText(const pupils::DesignProblem& problem);
+
+// The name of a star image's number ("Peak ratio (to a clear aperture)").
+QString QuantityText(const psf::Quantity& quantity);
+
+// " (空)" in the chosen language: what the name of a quantity on the sky
+// ends with.
+QString SkySuffixText();
+
+// The unit written after a number ("arcsec", "µm/px"); empty for ratios and
+// fractions.
+QString UnitText(psf::QuantityUnit unit);
+
+// Why a design file was refused, naming the file and, where one is at fault,
+// the field.
+QString DesignLoadText(const pupils::DesignLoad& load, const std::filesystem::path& file);
 
 // A message the analyses tell (no pupil, no light, out of memory); null for
 // any other text, which the caller words itself.
