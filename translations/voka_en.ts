@@ -361,7 +361,7 @@
     </message>
     <message>
         <source>開口率  </source>
-        <translation>Aperture ratio </translation>
+        <translation>Aperture ratio</translation>
     </message>
     <message>
         <source>％</source>
