@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>スパイダー遮光による星像解析</source>
-        <translation>Star images of spider-vane obstructions</translation>
+        <translation>Star images of spider vanes</translation>
     </message>
     <message>
         <source>OK</source>

@@ -16,6 +16,7 @@
 #include <fstream>
 
 #include "app/designer/designer_dlg.h"
+#include "app/main_dialog/about_dlg.h"
 #include "app/main_dialog/voka_dlg.h"
 #include "app/star_image/star_image_dlg.h"
 #include "dib/dib_refusal.h"
@@ -127,6 +128,12 @@ TEST_F(Language, EveryWindowAndMessageIsEnglish) {
                               "Spike fraction", "Airy radius 1.22 λ/D", "arcsec", "µm/px",
                               "Clear aperture (theory)", "Mean of all directions", "cycles/arcsec"})
     EXPECT_TRUE(shown.filter(QString::fromUtf8(english)).size() > 0) << english;
+
+  // The About box places its labels by hand: the English must fit them.
+  CAboutDlg about;
+  ExpectNoJapanese(about);
+  for (const QLabel* label : about.findChildren<QLabel*>())
+    EXPECT_LE(label->sizeHint().width(), label->width()) << label->text().toStdString();
 
   ASSERT_EQ(messages.size(), 6) << messages.join(QLatin1Char('|')).toStdString();
   ExpectNoJapanese(messages);
