@@ -688,6 +688,26 @@ Every value in VOKA.TXT is nan.</translation>
         <source>設計ファイル「%1」の「%2」: %3</source>
         <translation>The design file &quot;%1&quot;, &quot;%2&quot;: %3</translation>
     </message>
+    <message>
+        <source>この値</source>
+        <translation>This value</translation>
+    </message>
+    <message>
+        <source>%1〜%2 %3</source>
+        <translation>%1 to %2 %3</translation>
+    </message>
+    <message>
+        <source>%1は %2 の数で指定してください（数ではない値は使えません）。</source>
+        <translation>%1 must be a number from %2 (a value that is not a number cannot be used).</translation>
+    </message>
+    <message>
+        <source>%1は %2 の整数で指定してください（%3 は使えません）。</source>
+        <translation>%1 must be a whole number from %2 (%3 cannot be used).</translation>
+    </message>
+    <message>
+        <source>%1は %2 の範囲で指定してください（%3 は使えません）。</source>
+        <translation>%1 must be from %2 (%3 cannot be used).</translation>
+    </message>
 </context>
 <context>
     <name>voka::StarImageJob</name>

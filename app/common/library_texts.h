@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "dib/dib_refusal.h"
+#include "limits/refusal.h"
 #include "psf/result_record.h"
 #include "pupils/design_check.h"
 #include "pupils/design_file.h"
@@ -40,6 +41,11 @@ QString UnitText(psf::QuantityUnit unit);
 // Why a design file was refused, naming the file and, where one is at fault,
 // the field.
 QString DesignLoadText(const pupils::DesignLoad& load, const std::filesystem::path& file);
+
+// Why a setting is out of its range: which, the range with its unit, and the
+// value given. The window's settings of the star image are named; any other
+// limit is "This value", since the boxes hold every other within range.
+QString LimitRefusalText(const limits::Refusal& refusal);
 
 // A message the analyses tell (no pupil, no light, out of memory); null for
 // any other text, which the caller words itself.

@@ -15,12 +15,16 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/common/library_texts.h"
 #include "app/designer/designer_dlg.h"
 #include "app/main_dialog/about_dlg.h"
 #include "app/main_dialog/voka_dlg.h"
 #include "app/star_image/star_image_dlg.h"
+#include "app/star_image/star_image_job.h"
 #include "dib/dib_refusal.h"
+#include "limits/refusal.h"
 #include "output/shown_text.h"
+#include "psf/psf_settings.h"
 #include "pupils/design_file.h"
 #include "resources/strings.h"
 #include "shown_texts.h"
@@ -129,6 +133,18 @@ TEST_F(Language, EveryWindowAndMessageIsEnglish) {
                               "Clear aperture (theory)", "Mean of all directions", "cycles/arcsec"})
     EXPECT_TRUE(shown.filter(QString::fromUtf8(english)).size() > 0) << english;
 
+  // A setting out of its range, which the boxes otherwise prevent.
+  StarImageRequest outOfRange;
+  outOfRange.settings.padFactor = 3;
+  outOfRange.settings.wavelengthNm = 1e9;
+  for (const QString& refusal :
+       {CheckStarImageRequest(outOfRange),
+        LimitRefusalText(*limits::Check(limits::LimitId::kPupilSide, 1.5, true))}) {
+    EXPECT_FALSE(refusal.isEmpty());
+    EXPECT_FALSE(HasJapanese(refusal)) << refusal.toStdString();
+  }
+  EXPECT_TRUE(CheckStarImageRequest(outOfRange).startsWith(QStringLiteral("Wavelength")));
+
   // The About box places its labels by hand: the English must fit them.
   CAboutDlg about;
   ExpectNoJapanese(about);
@@ -168,6 +184,11 @@ TEST_F(Language, JapaneseIsTheSourceTextUnchanged) {
   ASSERT_EQ(messages.size(), 1);
   EXPECT_EQ(messages[0].toStdString(),
             EscapedForDisplay(DibRefusalMessage(DibRefusal::kCannotOpen, missing)));
+
+  StarImageRequest outOfRange;
+  outOfRange.settings.apertureDiameterMm = 0.0;
+  EXPECT_EQ(CheckStarImageRequest(outOfRange).toStdString(),
+            limits::RefusalMessage(*psf::CheckPsfSettings(outOfRange.settings)));
 
   dialog.OnDesign();
   auto* designer = dialog.Designer();
