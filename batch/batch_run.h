@@ -1,24 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <filesystem>
-#include <ostream>
+#include <string>
+#include <vector>
 
-#include "batch/batch_options.h"
+#include "batch/batch_request.h"
+#include "batch/run_context.h"
 
 namespace voka {
 
-// Exit statuses of the headless program.
-inline constexpr int kBatchSuccess = 0;
-inline constexpr int kBatchFailure = 1;  // pupil refused, an output or standard output not written
-inline constexpr int kBatchUsageError = 2;  // also: an output refused before any work
+// Runs one command: first checks that no output would replace an input,
+// another output or a file of another kind (exit 2, nothing computed), then
+// runs it. Returns the exit status. Needs a Qt GUI application for the
+// captions' font.
+int RunBatch(const BatchRequest& request, const RunContext& context);
 
-// Runs one analysis on a canvas of its own: reads the pupil (or takes the
-// built-in one), analyses it, writes the table to tablePath, prints the FFT's
-// captions or the ray trace's maximum on `out`, messages on `err`, progress on
-// `err` when showProgress, and saves the view as a PNG when asked.
-// Returns the exit status. Needs a Qt GUI application for the captions' font.
-int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, bool showProgress,
-             const std::filesystem::path& tablePath);
+// The whole program after its start-up: parses the arguments, prints the
+// help, the version or a usage error, or runs the command.
+int RunBatchArguments(const std::vector<std::string>& arguments, const RunContext& context);
+
+// The text --help prints, and the line --version prints.
+std::string BatchUsage();
+inline constexpr const char* kBatchVersionLine = "voka-batch 1.0\n";
 
 }  // namespace voka

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/builtin_pupil.h"
 
-#include "batch/design_run.h"
+#include "batch/design_pupil.h"
 #include "pupils/design_presets.h"
 
 namespace voka {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // voka-batch: the analyses without a window, for scripts and for machines
 // without a display.
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <csignal>
 #include <cstdio>
@@ -21,8 +22,9 @@
 #define VOKA_FILENO fileno
 #endif
 
-#include "batch/batch_options.h"
+#include "app/common/language.h"
 #include "batch/batch_run.h"
+#include "batch/command_line.h"
 #include "output/result_table.h"
 
 namespace {
@@ -85,18 +87,24 @@ int main(int argc, char** argv) {
   char* toolkitArgv[] = {argv[0], nullptr};
   QGuiApplication app(toolkitArgc, toolkitArgv);
 
-  std::string error;
-  const auto options = voka::ParseBatchOptions(UserArguments(argc, argv), error);
-  if (!options) {
-    std::cerr << error << "\n\n" << voka::BatchUsage();
-    return voka::kBatchUsageError;
-  }
-  const bool showProgress = VOKA_ISATTY(VOKA_FILENO(stderr)) != 0;
-  int status = voka::RunBatch(*options, std::cout, std::cerr, showProgress,
-                              std::filesystem::path(std::string(voka::kResultTableName)));
+  const std::vector<std::string> arguments = UserArguments(argc, argv);
+  // The language is chosen before the arguments are read, so that even a
+  // usage error is worded in it: --lang first, then VOKA_LANG.
+  const std::optional<std::string> code = voka::LanguageArgument(arguments);
+  const std::optional<voka::Language> language =
+      code ? voka::LanguageFromCode(*code) : voka::LanguageFromEnvironment();
+  if (language) voka::ApplyLanguage(*language);
+
+  const voka::RunContext context{std::cout, std::cerr, VOKA_ISATTY(VOKA_FILENO(stderr)) != 0,
+                                 std::filesystem::path(std::string(voka::kResultTableName))};
+  int status = voka::RunBatchArguments(arguments, context);
   if (!StandardOutputWritten()) {
-    std::cerr << "標準出力に書き込めませんでした（出力先のディスクの空きや、パイプの読み手を"
-                 "確かめてください）。\n";
+    std::cerr << QCoreApplication::translate(
+                     "voka-batch",
+                     "標準出力に書き込めませんでした（出力先のディスクの空きや、"
+                     "パイプの読み手を確かめてください）。")
+                     .toStdString()
+              << '\n';
     if (status == voka::kBatchSuccess) status = voka::kBatchFailure;
   }
   return status;

@@ -68,4 +68,28 @@ std::string StarImageFitsBytes(const StarImage& image, double fieldOfViewLambdaO
       error);
 }
 
+std::string StarTestFitsBytes(const StarTestImages& test, double fieldOfViewLambdaOverD,
+                              std::string& error) {
+  const StarImage& focused = test.images[1];
+  const int side = CroppedSide(focused, fieldOfViewLambdaOverD);
+  std::vector<double> values;
+  values.reserve(3 * static_cast<std::size_t>(side) * side);
+  for (const StarImage& image : test.images) {
+    const std::vector<double> plane = CroppedRowsBottomFirst(image, side);
+    values.insert(values.end(), plane.begin(), plane.end());
+  }
+  const long axes[] = {side, side, static_cast<long>(test.images.size())};
+  const double starPixel = side / 2 + 1;
+  double defocusWaves = test.defocusWaves;
+  return FitsImageBytes(
+      axes, values,
+      [&](fitsfile* file, int* status) {
+        WriteKeywords(file, focused, status);
+        fits_update_key(file, TDOUBLE, "DEFOCUS", &defocusWaves,
+                        "planes: -DEFOCUS, 0, +DEFOCUS waves PV", status);
+        WriteOffsetCoordinates(file, starPixel, starPixel, focused.scale.pixelArcsec, status);
+      },
+      error);
+}
+
 }  // namespace voka::psf

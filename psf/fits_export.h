@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "psf/star_image.h"
+#include "psf/star_test.h"
 
 namespace voka::psf {
 
@@ -21,6 +22,12 @@ inline constexpr std::string_view kFitsSignature = "SIMPLE  =";
 // Empty with `error` set (Japanese) if the library fails.
 std::string StarImageFitsBytes(const StarImage& image, double fieldOfViewLambdaOverD,
                                std::string& error);
+
+// The star test's three images (−k, 0 and +k waves of defocus) as one cube
+// of three planes in that order, each cropped and normalised as above, with
+// the same header and DEFOCUS, the k of the test in waves peak to valley.
+std::string StarTestFitsBytes(const StarTestImages& test, double fieldOfViewLambdaOverD,
+                              std::string& error);
 
 // Pixels per side of the cropped image.
 int CroppedSide(const StarImage& image, double fieldOfViewLambdaOverD);

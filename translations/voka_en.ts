@@ -52,6 +52,577 @@
     </message>
 </context>
 <context>
+    <name>limits</name>
+    <message>
+        <source>ピクセル</source>
+        <comment>unit</comment>
+        <translation>pixels</translation>
+    </message>
+    <message>
+        <source>倍</source>
+        <comment>unit</comment>
+        <translation>times</translation>
+    </message>
+    <message>
+        <source>nm</source>
+        <comment>unit</comment>
+        <translation>nm</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <comment>unit</comment>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>λ/D</source>
+        <comment>unit</comment>
+        <translation>λ/D</translation>
+    </message>
+    <message>
+        <source>桁</source>
+        <comment>unit</comment>
+        <translation>decades</translation>
+    </message>
+    <message>
+        <source>本</source>
+        <comment>unit</comment>
+        <translation>vanes</translation>
+    </message>
+    <message>
+        <source>nm RMS</source>
+        <comment>unit</comment>
+        <translation>nm RMS</translation>
+    </message>
+    <message>
+        <source>波長</source>
+        <comment>unit</comment>
+        <translation>waves</translation>
+    </message>
+    <message>
+        <source>点</source>
+        <comment>unit</comment>
+        <translation>points</translation>
+    </message>
+    <message>
+        <source>µm</source>
+        <comment>unit</comment>
+        <translation>µm</translation>
+    </message>
+    <message>
+        <source>個</source>
+        <comment>unit</comment>
+        <translation>wavelengths</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <comment>unit</comment>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>画素</source>
+        <comment>unit</comment>
+        <translation>pixels</translation>
+    </message>
+    <message>
+        <source>行</source>
+        <comment>unit</comment>
+        <translation>rows</translation>
+    </message>
+    <message>
+        <source>瞳の一辺</source>
+        <translation>pupil side</translation>
+    </message>
+    <message>
+        <source>計算する格子の一辺</source>
+        <translation>side of the computed grid</translation>
+    </message>
+    <message>
+        <source>拡大率</source>
+        <translation>padding factor</translation>
+    </message>
+    <message>
+        <source>口径</source>
+        <translation>aperture</translation>
+    </message>
+    <message>
+        <source>焦点距離</source>
+        <translation>focal length</translation>
+    </message>
+    <message>
+        <source>書き出す星像の半幅</source>
+        <translation>half-width of the exported star image</translation>
+    </message>
+    <message>
+        <source>表示の半幅</source>
+        <translation>half-width of the view</translation>
+    </message>
+    <message>
+        <source>表示の桁数</source>
+        <translation>number of decades shown</translation>
+    </message>
+    <message>
+        <source>拡大表示の一辺</source>
+        <translation>side of the zoomed view</translation>
+    </message>
+    <message>
+        <source>支持板の数</source>
+        <translation>number of vanes</translation>
+    </message>
+    <message>
+        <source>保存する瞳の一辺</source>
+        <translation>side of the saved pupil</translation>
+    </message>
+    <message>
+        <source>解析する瞳の一辺</source>
+        <translation>side of the analysed pupil</translation>
+    </message>
+    <message>
+        <source>設計の長さ</source>
+        <translation>design length</translation>
+    </message>
+    <message>
+        <source>曲がった支持板の半径</source>
+        <translation>radius of a curved vane</translation>
+    </message>
+    <message>
+        <source>Zernike 項の番号</source>
+        <translation>Zernike term number</translation>
+    </message>
+    <message>
+        <source>Zernike 係数</source>
+        <translation>Zernike coefficient</translation>
+    </message>
+    <message>
+        <source>焦点のずれ</source>
+        <translation>focus shift</translation>
+    </message>
+    <message>
+        <source>スターテストの焦点はずし</source>
+        <translation>star-test defocus</translation>
+    </message>
+    <message>
+        <source>スイープの点数</source>
+        <translation>number of sweep steps</translation>
+    </message>
+    <message>
+        <source>画素の大きさ</source>
+        <translation>pixel pitch</translation>
+    </message>
+    <message>
+        <source>波長の数</source>
+        <translation>number of wavelengths</translation>
+    </message>
+    <message>
+        <source>色温度</source>
+        <translation>colour temperature</translation>
+    </message>
+    <message>
+        <source>視野の画素数</source>
+        <translation>field in pixels</translation>
+    </message>
+    <message>
+        <source>細分した格子の一辺</source>
+        <translation>side of the sub-sampled grid</translation>
+    </message>
+    <message>
+        <source>画素の細分</source>
+        <translation>sub-sampling</translation>
+    </message>
+    <message>
+        <source>露出</source>
+        <translation>exposure</translation>
+    </message>
+    <message>
+        <source>表の行数</source>
+        <translation>table rows</translation>
+    </message>
+    <message>
+        <source>表の波長</source>
+        <translation>table wavelength</translation>
+    </message>
+    <message>
+        <source>描く瞳の一辺</source>
+        <translation>side of the drawn pupil</translation>
+    </message>
+    <message>
+        <source>瞳の一辺と拡大率の積</source>
+        <translation>pupil side times padding factor</translation>
+    </message>
+    <message>
+        <source>瞳の一辺の何倍の格子で計算するか</source>
+        <translation>how many times the pupil side the computed grid spans</translation>
+    </message>
+    <message>
+        <source>表示する星像の半幅</source>
+        <translation>half-width of the star image shown</translation>
+    </message>
+    <message>
+        <source>対数表示の桁数</source>
+        <translation>decades of the log scale</translation>
+    </message>
+    <message>
+        <source>Zernike 項の番号 (Noll)</source>
+        <translation>Zernike term number (Noll)</translation>
+    </message>
+    <message>
+        <source>スターテストの焦点はずし (PV)</source>
+        <translation>star-test defocus (peak to valley)</translation>
+    </message>
+    <message>
+        <source>計算する波長の数</source>
+        <translation>number of wavelengths computed</translation>
+    </message>
+    <message>
+        <source>黒体の温度</source>
+        <translation>blackbody temperature</translation>
+    </message>
+    <message>
+        <source>カメラ像の一辺の画素数</source>
+        <translation>side of the camera image in pixels</translation>
+    </message>
+    <message>
+        <source>画素を細分した格子の一辺</source>
+        <translation>side of the sub-sampled grid</translation>
+    </message>
+    <message>
+        <source>画素一辺あたりの細分数</source>
+        <translation>sub-samples per pixel side</translation>
+    </message>
+    <message>
+        <source>最も明るい画素が飽和の何倍か</source>
+        <translation>how many times the brightest pixel exceeds full well</translation>
+    </message>
+    <message>
+        <source>スペクトルと感度の表の行数</source>
+        <translation>rows of a spectrum or response table</translation>
+    </message>
+    <message>
+        <source>スペクトルと感度の表の波長</source>
+        <translation>wavelength in a spectrum or response table</translation>
+    </message>
+    <message>
+        <source>%1〜%2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>%1は %2 の数で指定してください（数ではない値は使えません）。</source>
+        <translation>The %1 must be a number from %2 (a value that is not a number cannot be used).</translation>
+    </message>
+    <message>
+        <source>%1は %2 の整数で指定してください（%3 は使えません）。</source>
+        <translation>The %1 must be a whole number from %2 (%3 cannot be used).</translation>
+    </message>
+    <message>
+        <source>%1は %2 の範囲で指定してください（%3 は使えません）。</source>
+        <translation>The %1 must be within %2 (%3 cannot be used).</translation>
+    </message>
+    <message>
+        <source>波長</source>
+        <translation>wavelength</translation>
+    </message>
+</context>
+<context>
+    <name>voka-batch</name>
+    <message>
+        <source>（</source>
+        <translation> (</translation>
+    </message>
+    <message>
+        <source>、既定 %1</source>
+        <translation>, default %1</translation>
+    </message>
+    <message>
+        <source>、既定は設計の値、なければ %1</source>
+        <translation>, default the design&apos;s, else %1</translation>
+    </message>
+    <message>
+        <source>）</source>
+        <translation>)</translation>
+    </message>
+    <message>
+        <source>設計</source>
+        <translation>DESIGN</translation>
+    </message>
+    <message>
+        <source>瞳.bmp</source>
+        <translation>PUPIL.bmp</translation>
+    </message>
+    <message>
+        <source>瞳の画像（Windows ビットマップ）。--fft と --raytrace で省略すると、組み込みの見本（25% の中央遮蔽と 4 本のスパイダー）を解析します</source>
+        <translation>the pupil image (Windows bitmap). Without it, --fft and --raytrace analyse the built-in sample (a 25% central obstruction and 4 spider vanes)</translation>
+    </message>
+    <message>
+        <source>組み込みの設計: %1</source>
+        <translation>built-in designs: %1</translation>
+    </message>
+    <message>
+        <source>使い方: </source>
+        <translation>Usage: </translation>
+    </message>
+    <message>
+        <source>瞳の画像を画面なしで解析します。--fft と --raytrace は VOKA.TXT を現在のフォルダーに書きます。</source>
+        <translation>Analyses pupil images without a window. --fft and --raytrace write VOKA.TXT into the current folder.</translation>
+    </message>
+    <message>
+        <source>コマンド:</source>
+        <translation>Commands:</translation>
+    </message>
+    <message>
+        <source>瞳:</source>
+        <translation>Pupil:</translation>
+    </message>
+    <message>
+        <source>光学系（--psf）:</source>
+        <translation>Optics (--psf):</translation>
+    </message>
+    <message>
+        <source>波面誤差（--psf。光路差を nm で、瞳の縁を単位円とする Noll の順の Zernike 項で）:</source>
+        <translation>Wavefront error (--psf; optical path difference in nm, as Zernike terms in Noll&apos;s order over the unit disk whose rim is the aperture&apos;s):</translation>
+    </message>
+    <message>
+        <source>出力:</source>
+        <translation>Outputs:</translation>
+    </message>
+    <message>
+        <source>そのほか:</source>
+        <translation>Other:</translation>
+    </message>
+    <message>
+        <source>スパイク光量の定義</source>
+        <translation>Spike fraction: the pupil amplitude is split into its rotationally symmetric part (the mean over every circle about the centre) and the rest. The rest averages to zero on every circle, so the two parts do not interfere in the total flux: the star image is the light of a perfectly round image plus the light diffracted by the rest. The spike fraction is that second share, the light that spider vanes, a decentred obstruction or any other departure from rotational symmetry send out of the round image. For thin straight vanes it equals the fraction of the aperture area they cover; for a round pupil it is 0.</translation>
+    </message>
+    <message>
+        <source>「-」で始まるファイル名は ./-名前 のように書くか、瞳の画像なら -- のあとに置いてください。
+書き出すファイルは、すべて書き終えたときだけ置き換わります。既存のファイルは、同じ種類のものだけを置き換えます。
+
+終了コード: 0 成功（光を通さない瞳では、その旨を表示し nan の表を書いて 0）、
+           1 画像や設計を読めない・VOKA.TXT や PNG などを書けない・標準出力に書けない、
+           2 使い方の誤り（入力や別の種類のファイルを上書きしようとしたときも）
+</source>
+        <translation>Write a file name that begins with &quot;-&quot; as ./-name, or put a pupil image after --.
+Each file written is replaced only once it is complete. An existing file is replaced only by one of its own kind.
+
+Exit status: 0 success (a pupil that lets no light through is reported; the table holds nan),
+             1 an image or design unreadable, or an output or standard output not written,
+             2 a usage error (also an output that would replace an input or a file of another kind)
+</translation>
+    </message>
+    <message>
+        <source>整数</source>
+        <translation>whole number</translation>
+    </message>
+    <message>
+        <source>数</source>
+        <translation>number</translation>
+    </message>
+    <message>
+        <source>%1 には %2 の%3を指定してください（「%4」は使えません）。</source>
+        <translation>%1 takes a %3 from %2 (&quot;%4&quot; cannot be used).</translation>
+    </message>
+    <message>
+        <source>%1 には値が必要です。</source>
+        <translation>%1 needs a value.</translation>
+    </message>
+    <message>
+        <source>%1 には値が必要です。「%2」は「-」で始まるので値とみなしません（その名前のファイルなら ./%2 と書いてください）。</source>
+        <translation>%1 needs a value. &quot;%2&quot; begins with &quot;-&quot; and is not taken as one (for a file of that name, write ./%2).</translation>
+    </message>
+    <message>
+        <source> か </source>
+        <translation> or </translation>
+    </message>
+    <message>
+        <source>%1 のどれか一つを指定してください。</source>
+        <translation>Give one of %1.</translation>
+    </message>
+    <message>
+        <source>%1 はどれか一つだけ指定してください。</source>
+        <translation>Give only one of %1.</translation>
+    </message>
+    <message>
+        <source>瞳の画像と --design は一緒に指定できません。どちらか一つにしてください。</source>
+        <translation>A pupil image and --design cannot be given together. Give one of them.</translation>
+    </message>
+    <message>
+        <source>%1 は瞳の画像をとりません（「%2」）。--design で設計を指定してください。</source>
+        <translation>%1 takes no pupil image (&quot;%2&quot;). Name a design with --design.</translation>
+    </message>
+    <message>
+        <source>%1 は %2 と一緒に指定してください。</source>
+        <translation>%1 goes with %2.</translation>
+    </message>
+    <message>
+        <source>瞳の画像は一つだけ指定してください。</source>
+        <translation>Give only one pupil image.</translation>
+    </message>
+    <message>
+        <source>知らないオプションです: %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message>
+        <source>%1 は一度だけ指定してください。</source>
+        <translation>Give %1 only once.</translation>
+    </message>
+    <message>
+        <source>--lang には ja か en を指定してください（「%1」は使えません）。</source>
+        <translation>--lang takes ja or en (&quot;%1&quot; cannot be used).</translation>
+    </message>
+    <message>
+        <source>512x512 に標本化して２次元ＦＦＴ（正弦変換）を計算し、開口率・中心強度などの表示文字列を標準出力に、表を VOKA.TXT に書きます</source>
+        <translation>samples the pupil at 512x512, computes its two-dimensional FFT (sine transform), and writes the captions (aperture ratio, central intensity and the rest) to standard output and the table to VOKA.TXT</translation>
+    </message>
+    <message>
+        <source>128x128 の瞳から 64x64 の像点へ回折の総和（レイトレース）を計算し、最大振幅を標準出力に、表を VOKA.TXT に書きます</source>
+        <translation>computes the direct diffraction sum (ray trace) from a 128x128 pupil onto 64x64 image points, and writes the maximum amplitude to standard output and the table to VOKA.TXT</translation>
+    </message>
+    <message>
+        <source>瞳から星像（点像分布関数）を計算し、数値を単位つきで標準出力に書きます</source>
+        <translation>computes the star image (point spread function) of the pupil and writes its numbers with units to standard output</translation>
+    </message>
+    <message>
+        <source>設計から描いた瞳を BMP で保存します（解析はしません）</source>
+        <translation>saves the pupil drawn from the design as a BMP (nothing is analysed)</translation>
+    </message>
+    <message>
+        <source>--zernike には J=NM を「,」で区切って指定してください（J は %1〜%2 の Noll の番号で各項一度だけ、NM は %3〜%4 の RMS の nm）。「%5」は使えません。</source>
+        <translation>--zernike takes J=NM separated by commas (J a Noll index from %1 to %2, each term once; NM its RMS in nm from %3 to %4). &quot;%5&quot; cannot be used.</translation>
+    </message>
+    <message>
+        <source>瞳の設計ファイル（JSON）、または preset:名前 で組み込みの設計</source>
+        <translation>a pupil design file (JSON), or preset:NAME for a built-in design</translation>
+    </message>
+    <message>
+        <source>Zernike 項を Noll の番号 J と RMS の nm で（設計の同じ項を置き換え、0 で消します）。J=2 が正なら像は +x へ、J=3 が正なら +y へ動きます</source>
+        <translation>Zernike terms by Noll index J and RMS in nm (each replaces the design&apos;s term; 0 removes it). A positive J=2 moves the image toward +x, a positive J=3 toward +y</translation>
+    </message>
+    <message>
+        <source>画像を PNG で保存します（--fft と --raytrace ではウィンドウに表示される 410x165 の領域）。PNG でない既存のファイルは上書きしません</source>
+        <translation>saves the picture as PNG (for --fft and --raytrace, the 410x165 area the window shows). An existing file that is not a PNG is never replaced</translation>
+    </message>
+    <message>
+        <source>星像を FITS で保存します</source>
+        <translation>saves the star image as FITS</translation>
+    </message>
+    <message>
+        <source>星像の曲線を CSV で保存します</source>
+        <translation>saves the star image&apos;s curves as CSV</translation>
+    </message>
+    <message>
+        <source>星像の数値と条件を JSON で保存します</source>
+        <translation>saves the star image&apos;s numbers and conditions as JSON</translation>
+    </message>
+    <message>
+        <source>メッセージと表示の言語（既定は環境変数 VOKA_LANG、なければ日本語）</source>
+        <translation>the language of messages and captions (default: the environment variable VOKA_LANG, else Japanese)</translation>
+    </message>
+    <message>
+        <source>この説明を表示します</source>
+        <translation>shows this help</translation>
+    </message>
+    <message>
+        <source>版を表示します</source>
+        <translation>shows the version</translation>
+    </message>
+    <message>
+        <source>瞳=%d ピクセル 拡大率=%d (格子 %d)
+λ/D=%.4f 秒角 (焦点で %.3f µm)
+画素=%.5f 秒角 (焦点で %.4f µm)
+エアリー半径 1.22 λ/D=%.4f 秒角 (焦点で %.3f µm)
+ピーク比=%.5f
+集中度 1.22 λ/D=%.5f 2.23 λ/D=%.5f 5 λ/D=%.5f
+スパイク光量=%.5f
+</source>
+        <translation>pupil=%d pixels padding=%d (grid %d)
+λ/D=%.4f arcsec (%.3f µm at focus)
+pixel=%.5f arcsec (%.4f µm at focus)
+Airy radius 1.22 λ/D=%.4f arcsec (%.3f µm at focus)
+peak ratio=%.5f
+encircled energy 1.22 λ/D=%.5f 2.23 λ/D=%.5f 5 λ/D=%.5f
+spike fraction=%.5f
+</translation>
+    </message>
+    <message>
+        <source>ストレール比=%.5f
+波面誤差 RMS=%.3f nm
+</source>
+        <translation>Strehl ratio=%.5f
+wavefront error RMS=%.3f nm
+</translation>
+    </message>
+    <message>
+        <source>「%1」の画像を作れませんでした。</source>
+        <translation>The picture for &quot;%1&quot; could not be made.</translation>
+    </message>
+    <message>
+        <source>注意: 焦点はずし（PV %1 波長）の星像には %2 λ/D の視野と直径に %3 点の瞳が要りますが、この格子は %4 λ/D、%4 点です。像の外側が折り返して重なります。--size を大きくしてください。</source>
+        <translation>Note: a star image defocused by %1 waves peak to valley needs a field of %2 λ/D and %3 pupil samples across the diameter, but this grid has %4 λ/D and %4 samples. The outer image wraps around onto itself. Raise --size.</translation>
+    </message>
+    <message>
+        <source>--size は設計ファイル (--design) にだけ使えます。BMP は自身の大きさで計算します。</source>
+        <translation>--size applies only to a design (--design). A BMP is computed at its own size.</translation>
+    </message>
+    <message>
+        <source>星像を計算中</source>
+        <translation>Computing the star image</translation>
+    </message>
+    <message>
+        <source>--psf には瞳の画像か --design で瞳の設計を指定してください。</source>
+        <translation>--psf needs a pupil image, or a design with --design.</translation>
+    </message>
+    <message>
+        <source>星像を計算するメモリが足りません。--size か --pad を小さくしてください。</source>
+        <translation>Not enough memory for the star image. Lower --size or --pad.</translation>
+    </message>
+    <message>
+        <source>星像を計算するスレッドを起動できませんでした。ほかのプログラムを閉じてから、もう一度実行してください。</source>
+        <translation>The threads for the star image could not be started. Close other programs and run again.</translation>
+    </message>
+    <message>
+        <source>--save-pupil には --design で瞳の設計を指定してください。</source>
+        <translation>--save-pupil needs a design, named with --design.</translation>
+    </message>
+    <message>
+        <source>ファイル「%1」は大きすぎます (一辺 %2 ピクセルまで)。縮小して保存し直してください。</source>
+        <translation>The file &quot;%1&quot; is too large (at most %2 pixels a side). Scale it down and save it again.</translation>
+    </message>
+    <message>
+        <source>ファイル「%1」の瞳はどこも光を通しません (赤の成分がすべて 0)。開口を赤または白で描いた画像を指定してください。</source>
+        <translation>The pupil in &quot;%1&quot; lets no light through (its red is 0 everywhere). Give an image with the aperture drawn in red or white.</translation>
+    </message>
+    <message>
+        <source>設計ファイル「%1」を一辺 %2 ピクセルで描けませんでした (一辺 %3 ピクセルまで)。--size を小さくしてください。</source>
+        <translation>The design &quot;%1&quot; could not be drawn at %2 pixels a side (at most %3). Lower --size.</translation>
+    </message>
+    <message>
+        <source>設計ファイル「%1」の瞳はどこも光を通しません。開口を設計し直してください。</source>
+        <translation>The pupil of the design &quot;%1&quot; lets no light through. Redesign the aperture.</translation>
+    </message>
+    <message>
+        <source>瞳 %1 ピクセルを %2 倍に広げた格子は大きすぎます (一辺 %3 まで)。--pad を小さくするか、小さな瞳を使ってください。</source>
+        <translation>A pupil of %1 pixels padded %2 times makes a grid too large (at most %3 a side). Lower --pad or use a smaller pupil.</translation>
+    </message>
+    <message>
+        <source>設計ファイル「%1」: %2--aperture-mm で口径を指定してください。</source>
+        <translation>Design &quot;%1&quot;: %2 Give the aperture with --aperture-mm.</translation>
+    </message>
+    <message>
+        <source>解析中</source>
+        <translation>Analysing</translation>
+    </message>
+    <message>
+        <source>最大振幅=</source>
+        <translation>maximum amplitude=</translation>
+    </message>
+    <message>
+        <source>--size は --psf か --design と一緒に指定してください。</source>
+        <translation>--size goes with --psf or --design.</translation>
+    </message>
+    <message>
+        <source>標準出力に書き込めませんでした（出力先のディスクの空きや、パイプの読み手を確かめてください）。</source>
+        <translation>Standard output could not be written (check the free space where it goes, or the program reading the pipe).</translation>
+    </message>
+</context>
+<context>
     <name>voka::CDesignerDlg</name>
     <message>
         <source>瞳の設計 (*.json);;All files (*.*)</source>
@@ -687,26 +1258,6 @@ Every value in VOKA.TXT is nan.</translation>
     <message>
         <source>設計ファイル「%1」の「%2」: %3</source>
         <translation>The design file &quot;%1&quot;, &quot;%2&quot;: %3</translation>
-    </message>
-    <message>
-        <source>この値</source>
-        <translation>This value</translation>
-    </message>
-    <message>
-        <source>%1〜%2 %3</source>
-        <translation>%1 to %2 %3</translation>
-    </message>
-    <message>
-        <source>%1は %2 の数で指定してください（数ではない値は使えません）。</source>
-        <translation>%1 must be a number from %2 (a value that is not a number cannot be used).</translation>
-    </message>
-    <message>
-        <source>%1は %2 の整数で指定してください（%3 は使えません）。</source>
-        <translation>%1 must be a whole number from %2 (%3 cannot be used).</translation>
-    </message>
-    <message>
-        <source>%1は %2 の範囲で指定してください（%3 は使えません）。</source>
-        <translation>%1 must be from %2 (%3 cannot be used).</translation>
     </message>
 </context>
 <context>

@@ -26,13 +26,6 @@ QString Translated(const char* sourceText) {
   return QCoreApplication::translate("voka::LibraryTexts", sourceText);
 }
 
-// Kana, kanji and the full-width forms.
-bool HasJapanese(const QString& text) {
-  for (const QChar c : text)
-    if ((c.unicode() >= 0x3000 && c.unicode() <= 0x9FFF) || c.unicode() >= 0xFF00) return true;
-  return false;
-}
-
 bool Japanese() {
   return CurrentLanguage() == Language::kJapanese;
 }
@@ -337,54 +330,6 @@ QString DesignLoadText(const pupils::DesignLoad& load, const std::filesystem::pa
       .arg(name, Utf8(load.problem.field), reason);
 }
 
-QString LimitRefusalText(const limits::Refusal& refusal) {
-  if (Japanese()) return Utf8(limits::RefusalMessage(refusal));
-  const limits::Limit& limit = limits::Of(refusal.limit);
-  QString name = QCoreApplication::translate("voka::LibraryTexts", "この値");
-  QString unit = Utf8(limit.unit);
-  switch (refusal.limit) {
-    case limits::LimitId::kPadFactor:
-      name = QCoreApplication::translate("voka::LibraryTexts", "拡大率 Q");
-      unit = QCoreApplication::translate("voka::LibraryTexts", "倍");
-      break;
-    case limits::LimitId::kWavelengthNm:
-      name = QCoreApplication::translate("voka::LibraryTexts", "波長");
-      break;
-    case limits::LimitId::kApertureMm:
-      name = QCoreApplication::translate("voka::LibraryTexts", "口径");
-      break;
-    case limits::LimitId::kFocalLengthMm:
-      name = QCoreApplication::translate("voka::LibraryTexts", "焦点距離");
-      break;
-    default:
-      // A unit in Japanese ("ピクセル") is left out rather than shown.
-      if (HasJapanese(unit)) unit.clear();
-      break;
-  }
-  const QString range = QCoreApplication::translate("voka::LibraryTexts", "%1〜%2 %3")
-                            .arg(Utf8(limits::NumberText(limit.minimum)),
-                                 Utf8(limits::NumberText(limit.maximum)), unit)
-                            .trimmed();
-  const QString given = Utf8(limits::NumberText(refusal.value));
-  switch (refusal.reason) {
-    case limits::RefusalReason::kNotFinite:
-      return QCoreApplication::translate(
-                 "voka::LibraryTexts",
-                 "%1は %2 の数で指定してください（数ではない値は使えません）。")
-          .arg(name, range);
-    case limits::RefusalReason::kNotWhole:
-      return QCoreApplication::translate("voka::LibraryTexts",
-                                         "%1は %2 の整数で指定してください（%3 は使えません）。")
-          .arg(name, range, given);
-    case limits::RefusalReason::kBelowMinimum:
-    case limits::RefusalReason::kAboveMaximum:
-      break;
-  }
-  return QCoreApplication::translate("voka::LibraryTexts",
-                                     "%1は %2 の範囲で指定してください（%3 は使えません）。")
-      .arg(name, range, given);
-}
-
 QString AnalysisMessageText(std::string_view message) {
   if (message == kNoPupilMessage)
     return Japanese() ? Utf8(message)
@@ -404,6 +349,17 @@ QString AnalysisMessageText(std::string_view message) {
     text += QCoreApplication::translate("voka::LibraryTexts",
                                         "\nVOKA.TXT の値はすべて nan になりました。");
   return text;
+}
+
+SpectrumCaptions TranslatedSpectrumCaptions() {
+  SpectrumCaptions captions;
+  if (Japanese()) return captions;
+  captions.apertureLabel = QCoreApplication::translate("voka::CVokaDlg", "開口率  ").toStdString();
+  captions.percentSign = QCoreApplication::translate("voka::CVokaDlg", "％").toStdString();
+  captions.title = QCoreApplication::translate("voka::CVokaDlg", "２次元ＦＦＴ画像").toStdString();
+  captions.intensityLabel =
+      QCoreApplication::translate("voka::CVokaDlg", "中心強度=").toStdString();
+  return captions;
 }
 
 }  // namespace voka

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "analysis/fft_captions.h"
 #include "dib/dib_refusal.h"
-#include "limits/refusal.h"
 #include "psf/result_record.h"
 #include "pupils/design_check.h"
 #include "pupils/design_file.h"
@@ -27,6 +27,10 @@ QString WriteFailureText(const std::filesystem::path& file, const std::error_cod
 // 「field」: reason, for a design value that cannot be drawn.
 QString DesignProblemText(const pupils::DesignProblem& problem);
 
+// The FFT picture's captions in the language chosen; the program's own
+// Japanese when it is chosen.
+SpectrumCaptions TranslatedSpectrumCaptions();
+
 // The name of a star image's number ("Peak ratio (to a clear aperture)").
 QString QuantityText(const psf::Quantity& quantity);
 
@@ -41,11 +45,6 @@ QString UnitText(psf::QuantityUnit unit);
 // Why a design file was refused, naming the file and, where one is at fault,
 // the field.
 QString DesignLoadText(const pupils::DesignLoad& load, const std::filesystem::path& file);
-
-// Why a setting is out of its range: which, the range with its unit, and the
-// value given. The window's settings of the star image are named; any other
-// limit is "This value", since the boxes hold every other within range.
-QString LimitRefusalText(const limits::Refusal& refusal);
 
 // A message the analyses tell (no pupil, no light, out of memory); null for
 // any other text, which the caller words itself.

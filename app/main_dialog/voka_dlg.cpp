@@ -70,19 +70,6 @@ QString AboutItemText() {
 // that size.
 constexpr int kDesignedPupilSidePixels = static_cast<int>(limits::AnalysedPupilSide().defaultValue);
 
-// The FFT picture's captions: the program's own Japanese unless another
-// language is chosen.
-SpectrumCaptions FftCaptions() {
-  SpectrumCaptions captions;
-  if (CurrentLanguage() == Language::kJapanese) return captions;
-  captions.apertureLabel = QCoreApplication::translate("voka::CVokaDlg", "開口率  ").toStdString();
-  captions.percentSign = QCoreApplication::translate("voka::CVokaDlg", "％").toStdString();
-  captions.title = QCoreApplication::translate("voka::CVokaDlg", "２次元ＦＦＴ画像").toStdString();
-  captions.intensityLabel =
-      QCoreApplication::translate("voka::CVokaDlg", "中心強度=").toStdString();
-  return captions;
-}
-
 // Shows the wait cursor while a command computes.
 class WaitCursor {
  public:
@@ -363,7 +350,7 @@ void CVokaDlg::OnFft() {
   const AnalysisResult result = RunFftAnalysisCaptioned(
       canvas_, currentDib_, [this](int position) { SetProgress(position); },
       [this](std::string_view message) { TellAnalysisMessage(message); }, kResultTablePath,
-      FftCaptions());
+      TranslatedSpectrumCaptions());
   TellHeldTableFailure(result);
   if (result.Drew()) pupilSum_ = result.pupilSum;
   OnPaint();

@@ -8,7 +8,7 @@
 #include <new>
 #include <system_error>
 
-#include "app/common/library_texts.h"
+#include "app/common/limit_texts.h"
 #include "psf/image_scale.h"
 #include "psf/psf_settings.h"
 #include "psf/pupil_amplitude.h"

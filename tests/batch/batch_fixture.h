@@ -15,10 +15,10 @@ namespace voka::test {
 // printed kept per run.
 class BatchFixture : public testing::Test {
  protected:
-  int Execute(const BatchOptions& options) {
+  int Execute(const BatchRequest& request) {
     out_.str({});
     err_.str({});
-    return RunBatch(options, out_, err_, false, table_);
+    return RunBatch(request, RunContext{out_, err_, false, table_});
   }
   ScratchFolder folder_{"batch-run"};
   std::filesystem::path table_ = folder_.path() / "VOKA.TXT";

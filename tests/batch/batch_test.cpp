@@ -5,8 +5,8 @@
 #include <QProcess>
 #include <sstream>
 
-#include "batch/batch_options.h"
 #include "batch/batch_run.h"
+#include "batch/command_table.h"
 #include "batch_fixture.h"
 #include "reference/pupil_images.h"
 #include "support/scratch_files.h"
@@ -14,32 +14,41 @@
 namespace voka {
 namespace {
 
-std::optional<BatchOptions> Parse(std::vector<std::string> arguments) {
-  std::string error;
-  auto options = ParseBatchOptions(arguments, error);
-  EXPECT_EQ(options.has_value(), error.empty()) << error;
-  return options;
+// The command's options, or nothing with `error` set.
+std::optional<BatchRequest> ParseRequest(const std::vector<std::string>& arguments,
+                                         std::string& error) {
+  const std::optional<CommandLine> line = ParseCommandLine(arguments, error);
+  if (!line || !line->arguments) return std::nullopt;
+  return ReadRequest(*line->arguments, error);
 }
 
-TEST(BatchOptions, AcceptsTheDocumentedForms) {
-  auto fft = Parse({"--fft", "pupil.bmp"});
+template <typename Options>
+std::optional<Options> Parse(const std::vector<std::string>& arguments) {
+  std::string error;
+  std::optional<BatchRequest> request = ParseRequest(arguments, error);
+  EXPECT_TRUE(request.has_value()) << error;
+  if (!request || !std::holds_alternative<Options>(*request)) return std::nullopt;
+  return std::get<Options>(std::move(*request));
+}
+
+TEST(CommandLine, AcceptsTheDocumentedForms) {
+  auto fft = Parse<FftCommandOptions>({"--fft", "pupil.bmp"});
   ASSERT_TRUE(fft);
-  EXPECT_EQ(fft->analysis, BatchAnalysis::kFft);
   EXPECT_EQ(fft->pupilPath, "pupil.bmp");
-  auto ray = Parse({"--png", "out.png", "--raytrace"});
+  auto ray = Parse<RayTraceCommandOptions>({"--png", "out.png", "--raytrace"});
   ASSERT_TRUE(ray);
-  EXPECT_EQ(ray->analysis, BatchAnalysis::kRayTrace);
   EXPECT_EQ(ray->pngPath, "out.png");
   EXPECT_TRUE(ray->pupilPath.empty()) << "the built-in sample";
-  auto dashed = Parse({"--raytrace", "--", "-pupil.bmp"});
+  auto dashed = Parse<RayTraceCommandOptions>({"--raytrace", "--", "-pupil.bmp"});
   ASSERT_TRUE(dashed);
   EXPECT_EQ(dashed->pupilPath, "-pupil.bmp");
-  auto help = Parse({"--help"});
+  std::string error;
+  auto help = ParseCommandLine({"--fft", "--help", "--wrong"}, error);
   ASSERT_TRUE(help);
   EXPECT_TRUE(help->help);
 }
 
-TEST(BatchOptions, RefusesUsageErrors) {
+TEST(CommandLine, RefusesUsageErrors) {
   for (const std::vector<std::string>& arguments :
        std::vector<std::vector<std::string>>{{},
                                              {"pupil.bmp"},
@@ -54,39 +63,43 @@ TEST(BatchOptions, RefusesUsageErrors) {
                                              {"--fft", "-reverse"},
                                              {"--fft", "-style=fusion"}}) {
     std::string error;
-    EXPECT_FALSE(ParseBatchOptions(arguments, error)) << arguments.size();
+    EXPECT_FALSE(ParseRequest(arguments, error)) << arguments.size();
     EXPECT_FALSE(error.empty());
   }
 }
 
-TEST(BatchOptions, ReadsTheStarImageAndDesignForms) {
-  auto psf =
-      Parse({"--psf", "--design",        "preset:four", "--size",        "256",    "--pad",
-             "2",     "--wavelength-nm", "656.3",       "--aperture-mm", "254",    "--focal-mm",
-             "1200",  "--fov",           "8.5",         "--fits",        "a.fits", "--csv",
-             "a.csv", "--json",          "a.json",      "--png",         "a.png"});
+TEST(CommandLine, ReadsTheStarImageAndDesignForms) {
+  auto psf = Parse<PsfCommandOptions>(
+      {"--psf", "--design",        "preset:four", "--size",        "256",    "--pad",
+       "2",     "--wavelength-nm", "656.3",       "--aperture-mm", "254",    "--focal-mm",
+       "1200",  "--fov",           "8.5",         "--fits",        "a.fits", "--csv",
+       "a.csv", "--json",          "a.json",      "--png",         "a.png"});
   ASSERT_TRUE(psf);
-  EXPECT_EQ(psf->analysis, BatchAnalysis::kPsf);
   EXPECT_EQ(psf->designPath, "preset:four");
   EXPECT_EQ(psf->sidePixels, 256);
   EXPECT_EQ(psf->padFactor, 2);
   EXPECT_DOUBLE_EQ(psf->wavelengthNm, 656.3);
   EXPECT_EQ(psf->apertureMm, 254.0);
-  EXPECT_DOUBLE_EQ(psf->focalLengthMm, 1200.0);
+  EXPECT_EQ(psf->focalLengthMm, 1200.0);
   EXPECT_DOUBLE_EQ(psf->fieldOfViewLambdaOverD, 8.5);
   EXPECT_EQ(psf->fitsPath + psf->csvPath + psf->jsonPath + psf->pngPath, "a.fitsa.csva.jsona.png");
-  auto save = Parse({"--design", "d.json", "--save-pupil", "out.bmp"});
+  auto wavefront = Parse<PsfCommandOptions>(
+      {"--psf", "p.bmp", "--zernike", "2=100,11=-20.5", "--defocus-mm", "-0.5"});
+  ASSERT_TRUE(wavefront);
+  EXPECT_EQ(wavefront->zernikeNmRms, (std::map<int, double>{{2, 100.0}, {11, -20.5}}));
+  EXPECT_EQ(wavefront->defocusMm, -0.5);
+  auto save = Parse<SavePupilCommandOptions>({"--design", "d.json", "--save-pupil", "out.bmp"});
   ASSERT_TRUE(save);
-  EXPECT_EQ(save->analysis, BatchAnalysis::kNone);
   EXPECT_EQ(save->savePupilPath, "out.bmp");
   EXPECT_FALSE(save->sidePixels);
-  auto version = Parse({"--version"});
+  std::string error;
+  auto version = ParseCommandLine({"--version"}, error);
   ASSERT_TRUE(version);
   EXPECT_TRUE(version->version);
 }
 
 // Each refusal names what was wrong; numbers name their range and unit.
-TEST(BatchOptions, RefusesValuesAndCombinationsOutsideTheForms) {
+TEST(CommandLine, RefusesValuesAndCombinationsOutsideTheForms) {
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
       {{"--psf", "p.bmp", "--size", "15"}, "16〜8192 ピクセル"},
       {{"--psf", "p.bmp", "--size", "64.5"}, "整数"},
@@ -105,10 +118,16 @@ TEST(BatchOptions, RefusesValuesAndCombinationsOutsideTheForms) {
       {{"--fft", "--design", "d.json", "--save-pupil", "out.bmp"}, "一つだけ"},
       {{"--design", "d.json", "--save-pupil", "o.bmp", "--png", "v.png"}, "--png"},
       {{"--fft", "--fft"}, "一度だけ"},
+      {{"--psf", "p.bmp", "--zernike", "38=5"}, "1〜37 の Noll"},
+      {{"--psf", "p.bmp", "--zernike", "4=1,4=2"}, "各項一度だけ"},
+      {{"--psf", "p.bmp", "--zernike", "4=1,"}, "「」は使えません"},
+      {{"--psf", "p.bmp", "--defocus-mm", "101"}, "-100〜100 mm"},
+      {{"--fft", "--zernike", "4=1"}, "--zernike は --psf と一緒に"},
+      {{"--psf", "p.bmp", "--lang", "fr"}, "ja か en"},
       {{"--fft", "-\x1b[2J"}, "\\x1B[2J"}};
   for (const auto& [arguments, expected] : cases) {
     std::string error;
-    EXPECT_FALSE(ParseBatchOptions(arguments, error)) << arguments.back();
+    EXPECT_FALSE(ParseRequest(arguments, error)) << arguments.back();
     EXPECT_NE(error.find(expected), std::string::npos) << error;
     EXPECT_EQ(error.find('\x1b'), std::string::npos) << "raw escape in: " << error;
   }
@@ -117,7 +136,7 @@ TEST(BatchOptions, RefusesValuesAndCombinationsOutsideTheForms) {
 using Batch = test::BatchFixture;
 
 TEST_F(Batch, BuiltInSampleGivesCaptionsTableAndPicture) {
-  BatchOptions options;
+  FftCommandOptions options;
   options.pngPath = (folder_.path() / "view.png").string();
   EXPECT_EQ(Execute(options), kBatchSuccess) << err_.str();
   EXPECT_EQ(out_.str().substr(0, 9), "開口率") << out_.str();
@@ -134,7 +153,7 @@ TEST_F(Batch, RefusedPupilFailsAndLeavesTheTable) {
   std::ofstream(table_, std::ios::binary) << "previous";
   const auto bogus = folder_.path() / "bogus.bmp";
   std::ofstream(bogus, std::ios::binary) << "BM";
-  BatchOptions options;
+  FftCommandOptions options;
   options.pupilPath = bogus.string();
   EXPECT_EQ(Execute(options), kBatchFailure);
   EXPECT_NE(err_.str().find("bogus.bmp"), std::string::npos) << err_.str();
@@ -142,8 +161,7 @@ TEST_F(Batch, RefusedPupilFailsAndLeavesTheTable) {
 }
 
 TEST_F(Batch, UnwritableTableFailsWithTheReason) {
-  BatchOptions options;
-  options.analysis = BatchAnalysis::kRayTrace;
+  RayTraceCommandOptions options;
   table_ = folder_.path() / "no such folder" / "VOKA.TXT";
   EXPECT_EQ(Execute(options), kBatchFailure);
   EXPECT_NE(err_.str().find("VOKA.TXT"), std::string::npos) << err_.str();

@@ -22,9 +22,8 @@ namespace fs = std::filesystem;
 class OutputCheck : public test::BatchFixture {
  protected:
   // A small star image of a preset: every output kind is cheap to make.
-  BatchOptions StarImage() const {
-    BatchOptions options;
-    options.analysis = BatchAnalysis::kPsf;
+  PsfCommandOptions StarImage() const {
+    PsfCommandOptions options;
     options.designPath = "preset:4-vanes";
     options.sidePixels = 64;
     return options;
@@ -35,7 +34,7 @@ class OutputCheck : public test::BatchFixture {
     return path;
   }
   // The run is refused as a usage error, names the file, and leaves it.
-  void ExpectRefused(const BatchOptions& options, const fs::path& kept, const char* why) {
+  void ExpectRefused(const BatchRequest& options, const fs::path& kept, const char* why) {
     const std::string before = test::ReadFileBytes(kept);
     EXPECT_EQ(Execute(options), kBatchUsageError) << why << '\n' << err_.str();
     EXPECT_NE(err_.str().find(kept.filename().string()), std::string::npos) << why << err_.str();
@@ -48,7 +47,7 @@ TEST_F(OutputCheck, NoOutputReplacesAnInput) {
   const auto design = pupils::PresetDesign("3-vanes");
   ASSERT_TRUE(design);
   const fs::path designFile = Write("design.json", pupils::DesignToJson(*design).toStdString());
-  BatchOptions options = StarImage();
+  PsfCommandOptions options = StarImage();
   options.designPath = designFile.string();
   options.fitsPath = designFile.string();
   ExpectRefused(options, designFile, "--fits");
@@ -59,25 +58,22 @@ TEST_F(OutputCheck, NoOutputReplacesAnInput) {
   options.jsonPath = designFile.string();
   ExpectRefused(options, designFile, "--json over a design, which is JSON too");
 
-  BatchOptions save;
-  save.analysis = BatchAnalysis::kNone;
+  SavePupilCommandOptions save;
   save.designPath = designFile.string();
   save.savePupilPath = designFile.string();
   ExpectRefused(save, designFile, "--save-pupil over its design");
 }
 
 TEST_F(OutputCheck, NoOutputReplacesThePupilBitmap) {
-  BatchOptions save;
-  save.analysis = BatchAnalysis::kNone;
+  SavePupilCommandOptions save;
   save.designPath = "preset:4-vanes";
   save.sidePixels = 64;
   save.savePupilPath = (folder_.path() / "pupil.bmp").string();
   ASSERT_EQ(Execute(save), kBatchSuccess) << err_.str();
   const fs::path pupil = save.savePupilPath;
-  for (std::string OutputOptions::*output :
-       {&OutputOptions::fitsPath, &OutputOptions::csvPath, &OutputOptions::jsonPath}) {
-    BatchOptions options;
-    options.analysis = BatchAnalysis::kPsf;
+  for (std::string StarImageOutputs::*output :
+       {&StarImageOutputs::fitsPath, &StarImageOutputs::csvPath, &StarImageOutputs::jsonPath}) {
+    PsfCommandOptions options;
     options.pupilPath = pupil.string();
     options.*output = pupil.string();
     ExpectRefused(options, pupil, "--psf pupil.bmp with an output onto it");
@@ -85,7 +81,7 @@ TEST_F(OutputCheck, NoOutputReplacesThePupilBitmap) {
 }
 
 TEST_F(OutputCheck, TwoOutputsNeverNameOneFile) {
-  BatchOptions options = StarImage();
+  PsfCommandOptions options = StarImage();
   options.fitsPath = (folder_.path() / "star").string();
   options.jsonPath = (folder_.path() / "sub" / ".." / "star").string();
   fs::create_directory(folder_.path() / "sub");
@@ -103,7 +99,7 @@ TEST_F(OutputCheck, TwoOutputsNeverNameOneFile) {
 
   const fs::path table = Write("VOKA.TXT", "table");
   fs::create_hard_link(table, folder_.path() / "hard.png");
-  BatchOptions fft;
+  FftCommandOptions fft;
   fft.pngPath = (folder_.path() / "hard.png").string();
   ExpectRefused(fft, folder_.path() / "hard.png", "a hard link to the table");
 }
@@ -113,7 +109,7 @@ TEST_F(OutputCheck, FilesOfAnotherKindStayAndTheProgramsOwnAreReplaced) {
   const fs::path picture = Write("picture.fits", "\x89PNG\r\n\x1a\nrest");
   const fs::path settings = Write("settings.json", R"({"peak_ratio": 1})");
   const fs::path text = Write("pupil.bmp", "notes, not a bitmap");
-  BatchOptions options = StarImage();
+  PsfCommandOptions options = StarImage();
   options.csvPath = notes.string();
   ExpectRefused(options, notes, "CSV without the curves' header");
   options.csvPath.clear();
@@ -133,8 +129,7 @@ TEST_F(OutputCheck, FilesOfAnotherKindStayAndTheProgramsOwnAreReplaced) {
   ASSERT_EQ(Execute(options), kBatchSuccess) << "a second run replaces its own files\n"
                                              << err_.str();
 
-  BatchOptions save;
-  save.analysis = BatchAnalysis::kNone;
+  SavePupilCommandOptions save;
   save.designPath = "preset:clear";
   save.sidePixels = 32;
   save.savePupilPath = text.string();

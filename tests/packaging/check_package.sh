@@ -101,13 +101,21 @@ pupils_lie_beside_the_program() {
 }
 
 documents_are_in_place() {
-  local page
-  for page in voka voka-batch; do
-    gzip -t "$root/usr/share/man/man1/$page.1.gz" || return 1
-    man -l "$root/usr/share/man/man1/$page.1.gz" 2>/dev/null | grep -q "NAME" || return 1
+  local page folder
+  for folder in man1 ja/man1; do
+    for page in voka voka-batch; do
+      gzip -t "$root/usr/share/man/$folder/$page.1.gz" || return 1
+      # The page of voka-batch is its help: its options are in it.
+      [[ $page == voka ]] ||
+        zcat "$root/usr/share/man/$folder/$page.1.gz" | grep -q -- "raytrace" || return 1
+    done
   done
-  # The page of voka-batch is its help: its options are in it.
-  man -l "$root/usr/share/man/man1/voka-batch.1.gz" 2>/dev/null | grep -q -- "--raytrace" &&
+  man -l "$root/usr/share/man/man1/voka-batch.1.gz" 2>/dev/null | grep -q "NAME" || return 1
+  # English in man1, Japanese in ja/man1.
+  ! zcat "$root"/usr/share/man/man1/*.gz | grep -qP '[\x{3000}-\x{30FF}\x{4E00}-\x{9FFF}\x{FF00}-\x{FFEF}]' &&
+    # A Japanese page may break a line between any two characters (\:).
+    zcat "$root/usr/share/man/ja/man1/voka-batch.1.gz" | sed 's/\\://g' | grep -q "使い方" &&
+    zcat "$root/usr/share/man/ja/man1/voka.1.gz" | sed 's/\\://g' | grep -q "中央遮蔽" &&
     gzip -t "$root/usr/share/doc/voka/changelog.gz"
 }
 

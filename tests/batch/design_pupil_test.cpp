@@ -7,7 +7,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "batch/batch_options.h"
 #include "batch/batch_run.h"
 #include "batch_fixture.h"
 #include "dib/dib_read.h"
@@ -20,8 +19,7 @@ namespace {
 using DesignBatch = test::BatchFixture;
 
 TEST_F(DesignBatch, SavesThePupilAtTheChosenSize) {
-  BatchOptions options;
-  options.analysis = BatchAnalysis::kNone;
+  SavePupilCommandOptions options;
   options.designPath = "preset:1-curved-vane";
   for (std::optional<int> size : {std::optional<int>(), std::optional<int>(64)}) {
     options.sidePixels = size;
@@ -39,7 +37,7 @@ TEST_F(DesignBatch, SavesThePupilAtTheChosenSize) {
 
 // The built-in pupil is the 4-vane design: naming it gives the same table.
 TEST_F(DesignBatch, AnalysesADesignAsABitmap) {
-  BatchOptions options;
+  FftCommandOptions options;
   ASSERT_EQ(Execute(options), kBatchSuccess) << err_.str();
   const std::string builtin = test::ReadFileBytes(table_);
   options.designPath = "preset:4-vanes";
@@ -48,7 +46,8 @@ TEST_F(DesignBatch, AnalysesADesignAsABitmap) {
   options.designPath = "preset:3-vanes";
   ASSERT_EQ(Execute(options), kBatchSuccess) << err_.str();
   EXPECT_NE(test::ReadFileBytes(table_), builtin);
-  EXPECT_NE(std::string(BatchUsage()).find(pupils::PresetNameList()), std::string::npos);
+  for (const pupils::DesignPreset& preset : pupils::DesignPresets())
+    EXPECT_NE(BatchUsage().find(preset.name), std::string::npos) << preset.name;
 }
 
 TEST_F(DesignBatch, BadDesignFailsNamingFileAndField) {
@@ -56,16 +55,17 @@ TEST_F(DesignBatch, BadDesignFailsNamingFileAndField) {
   const auto design = folder_.path() / "thin.json";
   std::ofstream(design) << R"({"voka_pupil": 1, "aperture_mm": 200, "vanes": [
       {"shape": "straight", "angle_deg": 0, "width_mm": -1, "offset_mm": 0}]})";
-  BatchOptions options;
+  FftCommandOptions options;
   options.designPath = design.string();
   EXPECT_EQ(Execute(options), kBatchFailure);
   EXPECT_NE(err_.str().find("thin.json"), std::string::npos) << err_.str();
   EXPECT_NE(err_.str().find("vanes[0].width_mm"), std::string::npos) << err_.str();
   EXPECT_EQ(test::ReadFileBytes(table_), "previous");
-  options.analysis = BatchAnalysis::kNone;
-  options.savePupilPath = (folder_.path() / "pupil.bmp").string();
-  EXPECT_EQ(Execute(options), kBatchFailure);
-  EXPECT_FALSE(std::filesystem::exists(options.savePupilPath));
+  SavePupilCommandOptions save;
+  save.designPath = design.string();
+  save.savePupilPath = (folder_.path() / "pupil.bmp").string();
+  EXPECT_EQ(Execute(save), kBatchFailure);
+  EXPECT_FALSE(std::filesystem::exists(save.savePupilPath));
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "batch/psf_run.h"
+#include "batch/psf_command.h"
 
 #include <gtest/gtest.h>
 
@@ -26,19 +26,18 @@ class PsfRun : public testing::Test {
     std::ofstream(pupil_, std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()),
                static_cast<std::streamsize>(bytes.size()));
-    options_.analysis = BatchAnalysis::kPsf;
     options_.pupilPath = pupil_.string();
   }
   int Execute() {
     out_.str({});
     err_.str({});
-    return RunPsf(options_, out_, err_, false);
+    return RunCommand(options_, RunContext{out_, err_, false, {}});
   }
   std::string Path(const char* name) const { return (folder_.path() / name).string(); }
 
   test::ScratchFolder folder_{"psf-run"};
   std::filesystem::path pupil_ = folder_.path() / "vanes.bmp";
-  BatchOptions options_;
+  PsfCommandOptions options_;
   std::ostringstream out_, err_;
 };
 
@@ -230,6 +229,33 @@ TEST_F(PsfRun, ADesignsWavefrontReportsItsStrehlAndRms) {
           .object()
           .contains("strehl"));
   EXPECT_EQ(out_.str().find("ストレール比="), std::string::npos);
+}
+
+// The command line's terms replace the design's one by one, and its focal
+// length replaces the design's, which otherwise sets the image scale.
+TEST_F(PsfRun, TheCommandLineOverridesTheDesignsWavefrontAndFocalLength) {
+  const std::string design = Path("v2.json");
+  std::ofstream(design) << R"({"voka_pupil": 2, "aperture_mm": 200, "focal_mm": 2000,
+      "vanes": [], "wavefront": {"zernike_nm_rms": {"4": 40}}})";
+  options_.pupilPath.clear();
+  options_.designPath = design;
+  options_.sidePixels = 128;
+  options_.jsonPath = Path("numbers.json");
+  const auto numbers = [this] {
+    EXPECT_EQ(Execute(), 0) << err_.str();
+    return QJsonDocument::fromJson(
+               QByteArray::fromStdString(test::ReadFileBytes(options_.jsonPath)))
+        .object();
+  };
+  EXPECT_EQ(numbers()["focal_length_mm"].toDouble(), 2000);
+  options_.zernikeNmRms = {{4, 0.0}, {8, 30.0}};  // defocus removed, coma added
+  const QJsonObject coma = numbers();
+  EXPECT_NEAR(coma["wavefront_rms_nm"].toDouble(), 30.0, 1.0);
+  options_.zernikeNmRms = {{4, 0.0}};
+  options_.focalLengthMm = 1000;
+  const QJsonObject perfect = numbers();
+  EXPECT_FALSE(perfect.contains("strehl")) << "no phase is left";
+  EXPECT_EQ(perfect["focal_length_mm"].toDouble(), 1000);
 }
 
 }  // namespace

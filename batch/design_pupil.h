@@ -5,10 +5,8 @@
 #include <ostream>
 #include <string>
 
-#include "batch/batch_options.h"
 #include "dib/dib_handle.h"
 #include "limits/limits.h"
-#include "psf/pupil_amplitude.h"
 #include "pupils/pupil_design.h"
 
 namespace voka {
@@ -17,9 +15,6 @@ namespace voka {
 // ray trace takes its 128x128 from the same image as from any file.
 inline constexpr int kDesignAnalysisSidePixels =
     static_cast<int>(limits::AnalysedPupilSide().defaultValue);
-// The side of a saved pupil unless --size says otherwise.
-inline constexpr int kDefaultSavedPupilSidePixels =
-    static_cast<int>(limits::SavedPupilSide().defaultValue);
 
 // The design of --design FILE.json or preset:NAME, or the built-in one when
 // none is named; nothing after telling on `err` why it was refused.
@@ -35,21 +30,5 @@ DibHandle DesignPupil(const pupils::PupilDesign& design,
 // The pupil of --design FILE.json or --design preset:NAME; null after
 // telling on `err` why the design was refused (file and field named).
 DibHandle LoadDesignPupil(const std::string& designPath, std::ostream& err);
-
-// A pupil for the star image, with the aperture its side spans.
-struct StarPupil {
-  psf::PupilAmplitude pupil;
-  double apertureDiameterMm = 0.0;
-};
-
-// --design FILE.json or preset:NAME rendered for the star image; nothing
-// after telling on `err` why the design was refused (file and field named).
-std::optional<StarPupil> LoadDesignStarPupil(const std::string& designPath, int side,
-                                             std::ostream& err);
-
-// --save-pupil OUT.bmp [--size N]: renders the design (the built-in one when
-// none is named) and writes the file whole or not at all. Returns the exit
-// status; messages go to `err`.
-int SaveDesignPupil(const BatchOptions& options, std::ostream& err);
 
 }  // namespace voka

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "batch/command_table.h"
+
+#include <QtGlobal>
+
+namespace voka {
+
+namespace {
+
+// A command's reader, with its options turned into the request.
+template <auto kRead>
+std::optional<BatchRequest> ReadAs(const ParsedArguments& parsed, std::string& error) {
+  auto options = kRead(parsed, error);
+  if (!options) return std::nullopt;
+  return BatchRequest(std::move(*options));
+}
+
+}  // namespace
+
+bool CommandSpec::Takes(std::string_view option) const {
+  for (std::string_view taken : options) {
+    if (taken == option) return true;
+  }
+  return false;
+}
+
+const std::vector<CommandSpec>& Commands() {
+  // The help lines are marked for translation here and translated where the
+  // help is printed.
+  static const std::vector<CommandSpec> kCommands{
+      {"--fft",
+       {},
+       true,
+       false,
+       QT_TRANSLATE_NOOP(
+           "voka-batch",
+           "512x512 に標本化して２次元ＦＦＴ（正弦変換）を計算し、開口率・中心強度などの"
+           "表示文字列を標準出力に、表を VOKA.TXT に書きます"),
+       {"--design", "--size", "--png"},
+       ReadAs<ReadFftCommand>},
+      {"--raytrace",
+       {},
+       true,
+       false,
+       QT_TRANSLATE_NOOP("voka-batch",
+                         "128x128 の瞳から 64x64 の像点へ回折の総和（レイトレース）を計算し、"
+                         "最大振幅を標準出力に、表を VOKA.TXT に書きます"),
+       {"--design", "--size", "--png"},
+       ReadAs<ReadRayTraceCommand>},
+      {"--psf",
+       {},
+       true,
+       true,
+       QT_TRANSLATE_NOOP("voka-batch",
+                         "瞳から星像（点像分布関数）を計算し、数値を単位つきで標準出力に書きます"),
+       {"--design", "--size", "--pad", "--wavelength-nm", "--aperture-mm", "--focal-mm", "--fov",
+        "--zernike", "--defocus-mm", "--fits", "--csv", "--json", "--png"},
+       ReadAs<ReadPsfCommand>},
+      {"--save-pupil",
+       {QT_TRANSLATE_NOOP("voka-batch", "瞳.bmp")},
+       false,
+       false,
+       QT_TRANSLATE_NOOP("voka-batch", "設計から描いた瞳を BMP で保存します（解析はしません）"),
+       {"--design", "--size"},
+       ReadAs<ReadSavePupilCommand>},
+  };
+  return kCommands;
+}
+
+const CommandSpec* FindCommand(std::string_view flag) {
+  for (const CommandSpec& command : Commands()) {
+    if (command.flag == flag) return &command;
+  }
+  return nullptr;
+}
+
+std::optional<BatchRequest> ReadRequest(const ParsedArguments& parsed, std::string& error) {
+  return parsed.command->read(parsed, error);
+}
+
+}  // namespace voka

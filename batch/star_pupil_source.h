@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The pupil of the star-image commands (--psf, --star-test), from a bitmap
+// or a design, with the wavefront and optics the command line sets over the
+// design's own.
+
+#include <optional>
+#include <ostream>
+
+#include "batch/option_groups.h"
+#include "limits/limits.h"
+#include "psf/psf_settings.h"
+#include "psf/pupil_amplitude.h"
+
+namespace voka {
+
+// The default pupil side for a design (a bitmap keeps its own size).
+inline constexpr int kDefaultDesignSidePixels = static_cast<int>(limits::PupilSide().defaultValue);
+
+struct StarPupilSource {
+  psf::PupilField pupil;
+  psf::PsfSettings settings;  // the aperture and focal length the pupil is seen with
+  double defocusRmsNm = 0.0;  // the Noll j = 4 term of its wavefront, for the sampling check
+};
+
+// Nothing after telling on `err` why the pupil or its settings were refused;
+// `status` is then the exit status to return (1 for an input, 2 for a
+// combination of arguments that cannot be computed).
+std::optional<StarPupilSource> LoadStarPupil(const PupilSourceOptions& source,
+                                             const OpticsOptions& optics,
+                                             const WavefrontOptions& wavefront, std::ostream& err,
+                                             int& status);
+
+}  // namespace voka
