@@ -12,34 +12,46 @@ std::vector<Quantity> ResultRecord(const PsfAnalysis& analysis) {
   const PsfNumbers& numbers = analysis.numbers;
   using enum QuantityUnit;
   using enum QuantityGroup;
+  using enum QuantityId;
   std::vector<Quantity> record{
-      {"wavelength_nm", "波長", kNanometres, kCondition, image.settings.wavelengthNm},
-      {"aperture_mm", "口径", kMillimetres, kCondition, image.settings.apertureDiameterMm},
-      {"focal_length_mm", "焦点距離", kMillimetres, kCondition, image.settings.focalLengthMm},
-      {"n", "瞳の一辺 N", kPixels, kCondition, static_cast<double>(image.pupilSide)},
-      {"pad", "拡大率 Q", kFactor, kCondition, static_cast<double>(image.padFactor)},
-      {"padded_side", "格子の一辺 N × Q", kPixels, kScale, static_cast<double>(image.paddedSide)},
-      {"lambda_over_d_arcsec", "λ/D (空)", kArcsec, kScale, scale.lambdaOverDArcsec},
-      {"lambda_over_d_um", "λ/D (焦点)", kMicrometres, kScale, scale.lambdaOverDMicrometres},
-      {"pixel_scale_arcsec", "画素スケール (空)", kArcsecPerPixel, kScale, scale.pixelArcsec},
-      {"pixel_scale_um", "画素スケール (焦点)", kMicrometresPerPixel, kScale,
+      {kWavelength, "wavelength_nm", "波長", kNanometres, kCondition, image.settings.wavelengthNm},
+      {kAperture, "aperture_mm", "口径", kMillimetres, kCondition,
+       image.settings.apertureDiameterMm},
+      {kFocalLength, "focal_length_mm", "焦点距離", kMillimetres, kCondition,
+       image.settings.focalLengthMm},
+      {kPupilSide, "n", "瞳の一辺 N", kPixels, kCondition, static_cast<double>(image.pupilSide)},
+      {kPadFactor, "pad", "拡大率 Q", kFactor, kCondition, static_cast<double>(image.padFactor)},
+      {kPaddedSide, "padded_side", "格子の一辺 N × Q", kPixels, kScale,
+       static_cast<double>(image.paddedSide)},
+      {kLambdaOverDSky, "lambda_over_d_arcsec", "λ/D (空)", kArcsec, kScale,
+       scale.lambdaOverDArcsec},
+      {kLambdaOverDFocus, "lambda_over_d_um", "λ/D (焦点)", kMicrometres, kScale,
+       scale.lambdaOverDMicrometres},
+      {kPixelScaleSky, "pixel_scale_arcsec", "画素スケール (空)", kArcsecPerPixel, kScale,
+       scale.pixelArcsec},
+      {kPixelScaleFocus, "pixel_scale_um", "画素スケール (焦点)", kMicrometresPerPixel, kScale,
        scale.pixelMicrometres},
-      {"airy_radius_arcsec", "エアリー半径 1.22 λ/D (空)", kArcsec, kScale, scale.airyRadiusArcsec},
-      {"airy_radius_um", "エアリー半径 1.22 λ/D (焦点)", kMicrometres, kScale,
+      {kAiryRadiusSky, "airy_radius_arcsec", "エアリー半径 1.22 λ/D (空)", kArcsec, kScale,
+       scale.airyRadiusArcsec},
+      {kAiryRadiusFocus, "airy_radius_um", "エアリー半径 1.22 λ/D (焦点)", kMicrometres, kScale,
        scale.airyRadiusMicrometres},
-      {"peak_ratio", "ピーク比 (無遮蔽開口比)", kRatio, kNumber, numbers.peakRatio},
-      {"ee_1_22", "包囲エネルギー 1.22 λ/D", kFraction, kNumber, numbers.encircledEnergyAt1_22},
-      {"ee_2_23", "包囲エネルギー 2.23 λ/D", kFraction, kNumber, numbers.encircledEnergyAt2_23},
-      {"ee_5", "包囲エネルギー 5 λ/D", kFraction, kNumber, numbers.encircledEnergyAt5},
-      {"spike_fraction", "スパイクの光量", kFraction, kNumber, numbers.spikeFraction},
+      {kPeakRatio, "peak_ratio", "ピーク比 (無遮蔽開口比)", kRatio, kNumber, numbers.peakRatio},
+      {kEncircledEnergy1_22, "ee_1_22", "包囲エネルギー 1.22 λ/D", kFraction, kNumber,
+       numbers.encircledEnergyAt1_22},
+      {kEncircledEnergy2_23, "ee_2_23", "包囲エネルギー 2.23 λ/D", kFraction, kNumber,
+       numbers.encircledEnergyAt2_23},
+      {kEncircledEnergy5, "ee_5", "包囲エネルギー 5 λ/D", kFraction, kNumber,
+       numbers.encircledEnergyAt5},
+      {kSpikeFraction, "spike_fraction", "スパイクの光量", kFraction, kNumber,
+       numbers.spikeFraction},
   };
   // A perfect wavefront has neither, and its files and lines stay as they
   // were.
   if (analysis.strehlRatio)
-    record.push_back({"strehl", "ストレール比", kRatio, kNumber, *analysis.strehlRatio});
+    record.push_back({kStrehl, "strehl", "ストレール比", kRatio, kNumber, *analysis.strehlRatio});
   if (analysis.wavefrontRmsNm)
-    record.push_back(
-        {"wavefront_rms_nm", "波面誤差 RMS", kNanometres, kNumber, *analysis.wavefrontRmsNm});
+    record.push_back({kWavefrontRms, "wavefront_rms_nm", "波面誤差 RMS", kNanometres, kNumber,
+                      *analysis.wavefrontRmsNm});
   return record;
 }
 

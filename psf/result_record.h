@@ -30,7 +30,31 @@ enum class QuantityUnit {
 // boxes, files state them beside the numbers.
 enum class QuantityGroup { kCondition, kScale, kNumber };
 
+// Which quantity, for a presentation that names it in a language of its own.
+enum class QuantityId {
+  kWavelength,
+  kAperture,
+  kFocalLength,
+  kPupilSide,
+  kPadFactor,
+  kPaddedSide,
+  kLambdaOverDSky,
+  kLambdaOverDFocus,
+  kPixelScaleSky,
+  kPixelScaleFocus,
+  kAiryRadiusSky,
+  kAiryRadiusFocus,
+  kPeakRatio,
+  kEncircledEnergy1_22,
+  kEncircledEnergy2_23,
+  kEncircledEnergy5,
+  kSpikeFraction,
+  kStrehl,
+  kWavefrontRms,
+};
+
 struct Quantity {
+  QuantityId id;
   std::string_view key;    // as files name it: "peak_ratio"
   std::string_view label;  // as people read it (Japanese, UTF-8)
   QuantityUnit unit;

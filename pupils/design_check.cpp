@@ -11,7 +11,7 @@ constexpr const char* kNotFinite = "数値が有限ではありません。普�
 
 std::optional<DesignProblem> Problem(std::string field, std::string reason,
                                      DesignProblemKind kind) {
-  return DesignProblem{std::move(field), std::move(reason), kind};
+  return MakeDesignProblem(std::move(field), std::move(reason), kind);
 }
 
 std::optional<DesignProblem> NotFinite(std::string field) {
@@ -57,6 +57,14 @@ std::optional<DesignProblem> CheckVane(const Vane& vane, std::size_t index,
 
 std::string VaneField(std::size_t index, const char* key) {
   return "vanes[" + std::to_string(index) + "]." + key;
+}
+
+DesignProblem MakeDesignProblem(std::string field, std::string reason, DesignProblemKind kind) {
+  DesignProblem problem;
+  problem.field = std::move(field);
+  problem.reason = std::move(reason);
+  problem.kind = kind;
+  return problem;
 }
 
 std::optional<DesignProblem> FindDesignProblem(const PupilDesign& design) {

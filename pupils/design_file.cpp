@@ -58,8 +58,12 @@ std::optional<QByteArray> ReadWhole(const std::filesystem::path& path) {
 }
 #endif
 
-DesignLoad Refused(std::string message) {
-  return {std::nullopt, std::move(message)};
+DesignLoad Loaded(PupilDesign design) {
+  return {std::move(design), {}, DesignLoadRefusal::kNone, {}};
+}
+
+DesignLoad Refused(DesignLoadRefusal refusal, std::string message, DesignProblem problem = {}) {
+  return {std::nullopt, std::move(message), refusal, std::move(problem)};
 }
 
 }  // namespace
@@ -80,24 +84,29 @@ DesignLoad LoadDesignFile(const std::filesystem::path& path) {
   std::error_code error;
   if (std::filesystem::is_regular_file(path, error) &&
       std::filesystem::file_size(path, error) > kMaxDesignFileBytes)
-    return Refused("設計ファイル「" + ShownFileName(path) +
-                   "」は大きすぎます（1 MB まで）。瞳の設計ファイルを選んでください。");
+    return Refused(DesignLoadRefusal::kTooLarge,
+                   "設計ファイル「" + ShownFileName(path) +
+                       "」は大きすぎます（1 MB まで）。瞳の設計ファイルを選んでください。");
   const std::optional<QByteArray> bytes = ReadWhole(path);
   if (!bytes)
-    return Refused("設計ファイル「" + ShownFileName(path) +
-                   "」を開けません。ファイルがあること、読み取りが許可されていることを"
-                   "確かめてください。");
+    return Refused(DesignLoadRefusal::kCannotOpen,
+                   "設計ファイル「" + ShownFileName(path) +
+                       "」を開けません。ファイルがあること、読み取りが許可されていることを"
+                       "確かめてください。");
   DesignParse parse = ParseDesignJson(*bytes);
-  if (!parse.design) return Refused(DesignRefusalMessage(path, parse.problem));
-  return {std::move(parse.design), {}};
+  if (!parse.design)
+    return Refused(DesignLoadRefusal::kBadContent, DesignRefusalMessage(path, parse.problem),
+                   parse.problem);
+  return Loaded(std::move(*parse.design));
 }
 
 DesignLoad LoadDesignOrPreset(const std::string& fileOrPreset) {
   if (fileOrPreset.starts_with(kPresetPrefix)) {
     const std::string name = fileOrPreset.substr(kPresetPrefix.size());
-    if (auto design = PresetDesign(name)) return {std::move(design), {}};
-    return Refused("瞳の設計「" + EscapedForDisplay(name) +
-                   "」はありません。使える名前: " + PresetNameList());
+    if (auto design = PresetDesign(name)) return Loaded(std::move(*design));
+    return Refused(
+        DesignLoadRefusal::kUnknownPreset,
+        "瞳の設計「" + EscapedForDisplay(name) + "」はありません。使える名前: " + PresetNameList());
   }
   return LoadDesignFile(
       std::filesystem::path(std::u8string(fileOrPreset.begin(), fileOrPreset.end())));

@@ -18,9 +18,21 @@ inline constexpr std::uintmax_t kMaxDesignFileBytes = 1 << 20;
 // The command line names a preset as "preset:NAME" in place of a file.
 inline constexpr std::string_view kPresetPrefix = "preset:";
 
+// Why a design file or preset was refused, for a window that words it in
+// its own language.
+enum class DesignLoadRefusal {
+  kNone,
+  kTooLarge,       // over kMaxDesignFileBytes
+  kCannotOpen,     // missing, unreadable, or not a regular file
+  kBadContent,     // read, but `problem` says what is wrong in it
+  kUnknownPreset,  // "preset:NAME" names no preset
+};
+
 struct DesignLoad {
   std::optional<PupilDesign> design;
   std::string message;  // Japanese, UTF-8, naming the file and the field; empty on success
+  DesignLoadRefusal refusal = DesignLoadRefusal::kNone;
+  DesignProblem problem;  // for kBadContent
 };
 
 // Reads and checks a design file.

@@ -21,8 +21,8 @@ struct Refusal {
   DesignProblem problem;
 };
 
-[[noreturn]] void Refuse(std::string field, std::string reason) {
-  throw Refusal{{std::move(field), std::move(reason)}};
+[[noreturn]] void Refuse(std::string field, std::string reason, DesignProblemKind kind) {
+  throw Refusal{MakeDesignProblem(std::move(field), std::move(reason), kind)};
 }
 
 std::string Joined(const std::string& prefix, const QString& key) {
@@ -35,19 +35,24 @@ void CheckKeys(const QJsonObject& object, const std::string& prefix, const QStri
                const QStringList& optional = {}) {
   for (const QString& key : object.keys()) {
     if (!required.contains(key) && !optional.contains(key))
-      Refuse(Joined(prefix, key), "知らない項目です。綴りを確かめるか、取り除いてください。");
+      Refuse(Joined(prefix, key), "知らない項目です。綴りを確かめるか、取り除いてください。",
+             DesignProblemKind::kUnknownKey);
   }
   for (const QString& key : required) {
-    if (!object.contains(key)) Refuse(Joined(prefix, key), "ありません。書き加えてください。");
+    if (!object.contains(key))
+      Refuse(Joined(prefix, key), "ありません。書き加えてください。",
+             DesignProblemKind::kMissingKey);
   }
 }
 
 double Number(const QJsonObject& object, const std::string& prefix, const QString& key) {
   const QJsonValue value = object.value(key);
-  if (!value.isDouble()) Refuse(Joined(prefix, key), "数値にしてください。");
+  if (!value.isDouble())
+    Refuse(Joined(prefix, key), "数値にしてください。", DesignProblemKind::kNotNumber);
   const double number = value.toDouble();
   if (!std::isfinite(number))
-    Refuse(Joined(prefix, key), "数値が有限ではありません。普通の数値を書いてください。");
+    Refuse(Joined(prefix, key), "数値が有限ではありません。普通の数値を書いてください。",
+           DesignProblemKind::kNotFinite);
   return number;
 }
 
@@ -57,7 +62,8 @@ double OptionalNumber(const QJsonObject& object, const std::string& prefix, cons
 }
 
 QJsonObject Object(const QJsonValue& value, const std::string& field) {
-  if (!value.isObject()) Refuse(field, "{ } で囲んだ項目の集まりにしてください。");
+  if (!value.isObject())
+    Refuse(field, "{ } で囲んだ項目の集まりにしてください。", DesignProblemKind::kNotObject);
   return value.toObject();
 }
 
@@ -74,9 +80,11 @@ Vane ReadVane(const QJsonObject& object, std::size_t index) {
   const std::string prefix = "vanes[" + std::to_string(index) + "]";
   const QJsonValue shape = object.value(QStringLiteral("shape"));
   if (!object.contains(QStringLiteral("shape")))
-    Refuse(prefix + ".shape", "ありません。\"straight\" か \"curved\" を書き加えてください。");
+    Refuse(prefix + ".shape", "ありません。\"straight\" か \"curved\" を書き加えてください。",
+           DesignProblemKind::kShapeMissing);
   if (!shape.isString())
-    Refuse(prefix + ".shape", "文字列 \"straight\" か \"curved\" にしてください。");
+    Refuse(prefix + ".shape", "文字列 \"straight\" か \"curved\" にしてください。",
+           DesignProblemKind::kShapeNotString);
   Vane vane;
   QString lengthKey;
   if (shape.toString() == QStringLiteral("straight")) {
@@ -86,7 +94,8 @@ Vane ReadVane(const QJsonObject& object, std::size_t index) {
     vane.shape = VaneShape::kCurved;
     lengthKey = QStringLiteral("radius_mm");
   } else {
-    Refuse(prefix + ".shape", "\"straight\"（直線）か \"curved\"（曲線）にしてください。");
+    Refuse(prefix + ".shape", "\"straight\"（直線）か \"curved\"（曲線）にしてください。",
+           DesignProblemKind::kShapeUnknown);
   }
   // A straight vane through the centre needs no offset; a curved one always
   // needs its radius.
@@ -106,11 +115,13 @@ Vane ReadVane(const QJsonObject& object, std::size_t index) {
 
 int CheckVersion(const QJsonObject& root) {
   if (!root.contains(kVersionKey))
-    Refuse("voka_pupil", "ありません。瞳の設計ファイルではないようです。");
+    Refuse("voka_pupil", "ありません。瞳の設計ファイルではないようです。",
+           DesignProblemKind::kNotDesignFile);
   const QJsonValue version = root.value(kVersionKey);
   if (!version.isDouble() ||
       (version.toDouble() != kDesignFileVersion && version.toDouble() != kWavefrontFileVersion))
-    Refuse("voka_pupil", "1 か 2 ではありません。この版で読める設計ファイルは 1 と 2 です。");
+    Refuse("voka_pupil", "1 か 2 ではありません。この版で読める設計ファイルは 1 と 2 です。",
+           DesignProblemKind::kUnknownVersion);
   return static_cast<int>(version.toDouble());
 }
 
@@ -120,8 +131,10 @@ int NollIndexOfKey(const QString& key, const std::string& field) {
   const int index = key.toInt(&isNumber);
   if (!isNumber || QString::number(index) != key || index < 1 ||
       index > wavefront::kMaximumNollIndex)
-    Refuse(field, "Zernike 項の番号 (Noll) は \"1\" から \"" +
-                      std::to_string(wavefront::kMaximumNollIndex) + "\" の文字列にしてください。");
+    Refuse(field,
+           "Zernike 項の番号 (Noll) は \"1\" から \"" +
+               std::to_string(wavefront::kMaximumNollIndex) + "\" の文字列にしてください。",
+           DesignProblemKind::kNollKeyInvalid);
   return index;
 }
 
@@ -159,10 +172,13 @@ PupilDesign ReadDesign(const QJsonObject& root) {
     design.obstruction =
         ReadObstruction(Object(root.value(QStringLiteral("obstruction")), "obstruction"));
   const QJsonValue vanes = root.value(QStringLiteral("vanes"));
-  if (!vanes.isArray()) Refuse("vanes", "[ ] で囲んだ並びにしてください（支持板なしは []）。");
+  if (!vanes.isArray())
+    Refuse("vanes", "[ ] で囲んだ並びにしてください（支持板なしは []）。",
+           DesignProblemKind::kVanesNotArray);
   const QJsonArray list = vanes.toArray();
   if (list.size() > kMaxVanes)
-    Refuse("vanes", "支持板は " + std::to_string(kMaxVanes) + " 本までにしてください。");
+    Refuse("vanes", "支持板は " + std::to_string(kMaxVanes) + " 本までにしてください。",
+           DesignProblemKind::kTooManyVanes);
   for (qsizetype index = 0; index < list.size(); ++index) {
     const std::size_t at = static_cast<std::size_t>(index);
     design.vanes.push_back(
@@ -222,12 +238,20 @@ QByteArray DesignToJson(const PupilDesign& design) {
 DesignParse ParseDesignJson(const QByteArray& text) {
   QJsonParseError error;
   const QJsonDocument document = QJsonDocument::fromJson(text, &error);
-  if (error.error != QJsonParseError::NoError)
-    return {std::nullopt,
-            {"", "JSON として読めません（" + std::to_string(error.offset) +
-                     " バイト目: " + error.errorString().toStdString() +
-                     "）。テキストエディターで直すか、設計画面で保存し直してください。"}};
-  if (!document.isObject()) return {std::nullopt, {"", "{ } で囲んだ JSON の設計ではありません。"}};
+  if (error.error != QJsonParseError::NoError) {
+    DesignProblem problem =
+        MakeDesignProblem("",
+                          "JSON として読めません（" + std::to_string(error.offset) +
+                              " バイト目: " + error.errorString().toStdString() +
+                              "）。テキストエディターで直すか、設計画面で保存し直してください。",
+                          DesignProblemKind::kNotJson);
+    problem.textOffset = error.offset;
+    problem.parserMessage = error.errorString().toStdString();
+    return {std::nullopt, std::move(problem)};
+  }
+  if (!document.isObject())
+    return {std::nullopt, MakeDesignProblem("", "{ } で囲んだ JSON の設計ではありません。",
+                                            DesignProblemKind::kNotJsonObject)};
   try {
     PupilDesign design = ReadDesign(document.object());
     if (auto problem = FindDesignProblem(design)) return {std::nullopt, *problem};

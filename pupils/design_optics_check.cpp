@@ -14,14 +14,18 @@ constexpr const char* kNotFinite = "数値が有限ではありません。普�
 std::optional<DesignProblem> CheckZernike(int nollIndex, double coefficientNm) {
   const std::string field = "wavefront.zernike_nm_rms." + std::to_string(nollIndex);
   if (nollIndex < 1 || nollIndex > wavefront::kMaximumNollIndex)
-    return DesignProblem{field, "Zernike 項の番号 (Noll) は 1 から " +
-                                    std::to_string(wavefront::kMaximumNollIndex) +
-                                    " にしてください。"};
-  if (!std::isfinite(coefficientNm)) return DesignProblem{field, kNotFinite};
+    return MakeDesignProblem(field,
+                             "Zernike 項の番号 (Noll) は 1 から " +
+                                 std::to_string(wavefront::kMaximumNollIndex) + " にしてください。",
+                             DesignProblemKind::kNollIndexOutOfRange);
+  if (!std::isfinite(coefficientNm))
+    return MakeDesignProblem(field, kNotFinite, DesignProblemKind::kNotFinite);
   if (std::abs(coefficientNm) > wavefront::kMaximumZernikeRmsNm)
-    return DesignProblem{field,
-                         "±" + std::to_string(static_cast<int>(wavefront::kMaximumZernikeRmsNm)) +
-                             " nm の範囲にしてください。"};
+    return MakeDesignProblem(field,
+                             "±" +
+                                 std::to_string(static_cast<int>(wavefront::kMaximumZernikeRmsNm)) +
+                                 " nm の範囲にしてください。",
+                             DesignProblemKind::kZernikeTooLarge);
   return std::nullopt;
 }
 
@@ -29,19 +33,24 @@ std::optional<DesignProblem> CheckZernike(int nollIndex, double coefficientNm) {
 
 std::optional<DesignProblem> FindOpticsProblem(const PupilDesign& design) {
   if (design.focalLengthMm) {
-    if (!std::isfinite(*design.focalLengthMm)) return DesignProblem{"focal_mm", kNotFinite};
+    if (!std::isfinite(*design.focalLengthMm))
+      return MakeDesignProblem("focal_mm", kNotFinite, DesignProblemKind::kNotFinite);
     if (*design.focalLengthMm <= 0)
-      return DesignProblem{"focal_mm", "0 より大きい値にしてください。"};
+      return MakeDesignProblem("focal_mm", "0 より大きい値にしてください。",
+                               DesignProblemKind::kFocalNotPositive);
   }
   for (const auto& [nollIndex, coefficient] : design.wavefront.zernikeRmsNm) {
     if (auto problem = CheckZernike(nollIndex, coefficient)) return problem;
   }
   if (const std::optional<double>& defocus = design.wavefront.defocusMm) {
-    if (!std::isfinite(*defocus)) return DesignProblem{"wavefront.defocus_mm", kNotFinite};
+    if (!std::isfinite(*defocus))
+      return MakeDesignProblem("wavefront.defocus_mm", kNotFinite, DesignProblemKind::kNotFinite);
     if (std::abs(*defocus) > wavefront::kMaximumDefocusMm)
-      return DesignProblem{"wavefront.defocus_mm",
-                           "±" + std::to_string(static_cast<int>(wavefront::kMaximumDefocusMm)) +
-                               " mm の範囲にしてください。"};
+      return MakeDesignProblem("wavefront.defocus_mm",
+                               "±" +
+                                   std::to_string(static_cast<int>(wavefront::kMaximumDefocusMm)) +
+                                   " mm の範囲にしてください。",
+                               DesignProblemKind::kDefocusTooLarge);
   }
   return std::nullopt;
 }

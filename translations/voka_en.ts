@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>スパイダー遮光による星像解析</source>
-        <translation>Star images of spider-vane obstructions</translation>
+        <translation>Star images of spider vanes</translation>
     </message>
     <message>
         <source>OK</source>
@@ -315,6 +315,10 @@
     <message>
         <source>%1は %2 の範囲で指定してください（%3 は使えません）。</source>
         <translation>The %1 must be within %2 (%3 cannot be used).</translation>
+    </message>
+    <message>
+        <source>波長</source>
+        <translation>wavelength</translation>
     </message>
 </context>
 <context>
@@ -1194,6 +1198,10 @@ wavefront error RMS=%.3f nm
         <source>表示を PNG に保存</source>
         <translation>Save view as PNG</translation>
     </message>
+    <message>
+        <source>FITS を作れませんでした。もう一度お試しください。</source>
+        <translation>Could not make the FITS file. Please try again.</translation>
+    </message>
 </context>
 <context>
     <name>voka::CVokaDlg</name>
@@ -1207,7 +1215,7 @@ wavefront error RMS=%.3f nm
     </message>
     <message>
         <source>開口率  </source>
-        <translation>Aperture ratio </translation>
+        <translation>Aperture ratio</translation>
     </message>
     <message>
         <source>％</source>
@@ -1445,6 +1453,190 @@ VOKA.TXT の値はすべて nan になりました。</source>
         <translation>
 Every value in VOKA.TXT is nan.</translation>
     </message>
+    <message>
+        <source>JSON として読めません（%1 バイト目: %2）。テキストエディターで直すか、設計画面で保存し直してください。</source>
+        <translation>Cannot be read as JSON (at byte %1: %2). Correct it in a text editor, or save the design again from the pupil designer.</translation>
+    </message>
+    <message>
+        <source>{ } で囲んだ JSON の設計ではありません。</source>
+        <translation>is not a design: a design is a JSON object in { }.</translation>
+    </message>
+    <message>
+        <source>ありません。瞳の設計ファイルではないようです。</source>
+        <translation>is missing. This does not look like a pupil design file.</translation>
+    </message>
+    <message>
+        <source>1 か 2 ではありません。この版で読める設計ファイルは 1 と 2 です。</source>
+        <translation>is neither 1 nor 2. This version reads design files of versions 1 and 2.</translation>
+    </message>
+    <message>
+        <source>知らない項目です。綴りを確かめるか、取り除いてください。</source>
+        <translation>is not a known entry. Check its spelling, or remove it.</translation>
+    </message>
+    <message>
+        <source>ありません。書き加えてください。</source>
+        <translation>is missing. Add it.</translation>
+    </message>
+    <message>
+        <source>数値にしてください。</source>
+        <translation>Enter a number.</translation>
+    </message>
+    <message>
+        <source>{ } で囲んだ項目の集まりにしてください。</source>
+        <translation>Make it a set of entries in { }.</translation>
+    </message>
+    <message>
+        <source>[ ] で囲んだ並びにしてください（支持板なしは []）。</source>
+        <translation>Make it a list in [ ] (no vanes: []).</translation>
+    </message>
+    <message>
+        <source>ありません。&quot;straight&quot; か &quot;curved&quot; を書き加えてください。</source>
+        <translation>is missing. Add &quot;straight&quot; or &quot;curved&quot;.</translation>
+    </message>
+    <message>
+        <source>文字列 &quot;straight&quot; か &quot;curved&quot; にしてください。</source>
+        <translation>Make it the text &quot;straight&quot; or &quot;curved&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;straight&quot;（直線）か &quot;curved&quot;（曲線）にしてください。</source>
+        <translation>Make it &quot;straight&quot; or &quot;curved&quot;.</translation>
+    </message>
+    <message>
+        <source>Zernike 項の番号 (Noll) は &quot;1&quot; から &quot;%1&quot; の文字列にしてください。</source>
+        <translation>Write the Zernike term&apos;s (Noll) index as text from &quot;1&quot; to &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Zernike 項の番号 (Noll) は 1 から %1 にしてください。</source>
+        <translation>Use Zernike (Noll) indices from 1 to %1.</translation>
+    </message>
+    <message>
+        <source>±%1 nm の範囲にしてください。</source>
+        <translation>Keep it within ±%1 nm.</translation>
+    </message>
+    <message>
+        <source>±%1 mm の範囲にしてください。</source>
+        <translation>Keep it within ±%1 mm.</translation>
+    </message>
+    <message>
+        <source> (空)</source>
+        <translation> (sky)</translation>
+    </message>
+    <message>
+        <source>波長</source>
+        <translation>Wavelength</translation>
+    </message>
+    <message>
+        <source>口径</source>
+        <translation>Aperture</translation>
+    </message>
+    <message>
+        <source>焦点距離</source>
+        <translation>Focal length</translation>
+    </message>
+    <message>
+        <source>瞳の一辺 N</source>
+        <translation>Pupil side N</translation>
+    </message>
+    <message>
+        <source>拡大率 Q</source>
+        <translation>Padding factor Q</translation>
+    </message>
+    <message>
+        <source>格子の一辺 N × Q</source>
+        <translation>Grid side N × Q</translation>
+    </message>
+    <message>
+        <source>λ/D (空)</source>
+        <translation>λ/D (sky)</translation>
+    </message>
+    <message>
+        <source>λ/D (焦点)</source>
+        <translation>λ/D (focus)</translation>
+    </message>
+    <message>
+        <source>画素スケール (空)</source>
+        <translation>Pixel scale (sky)</translation>
+    </message>
+    <message>
+        <source>画素スケール (焦点)</source>
+        <translation>Pixel scale (focus)</translation>
+    </message>
+    <message>
+        <source>エアリー半径 1.22 λ/D (空)</source>
+        <translation>Airy radius 1.22 λ/D (sky)</translation>
+    </message>
+    <message>
+        <source>エアリー半径 1.22 λ/D (焦点)</source>
+        <translation>Airy radius 1.22 λ/D (focus)</translation>
+    </message>
+    <message>
+        <source>ピーク比 (無遮蔽開口比)</source>
+        <translation>Peak ratio (to a clear aperture)</translation>
+    </message>
+    <message>
+        <source>包囲エネルギー 1.22 λ/D</source>
+        <translation>Encircled energy 1.22 λ/D</translation>
+    </message>
+    <message>
+        <source>包囲エネルギー 2.23 λ/D</source>
+        <translation>Encircled energy 2.23 λ/D</translation>
+    </message>
+    <message>
+        <source>包囲エネルギー 5 λ/D</source>
+        <translation>Encircled energy 5 λ/D</translation>
+    </message>
+    <message>
+        <source>スパイクの光量</source>
+        <translation>Spike fraction</translation>
+    </message>
+    <message>
+        <source>ストレール比</source>
+        <translation>Strehl ratio</translation>
+    </message>
+    <message>
+        <source>波面誤差 RMS</source>
+        <translation>Wavefront error RMS</translation>
+    </message>
+    <message>
+        <source>画素</source>
+        <translation>px</translation>
+    </message>
+    <message>
+        <source>倍</source>
+        <translation>×</translation>
+    </message>
+    <message>
+        <source>秒角</source>
+        <translation>arcsec</translation>
+    </message>
+    <message>
+        <source>秒角/画素</source>
+        <translation>arcsec/px</translation>
+    </message>
+    <message>
+        <source>µm/画素</source>
+        <translation>µm/px</translation>
+    </message>
+    <message>
+        <source>設計ファイル「%1」は大きすぎます（1 MB まで）。瞳の設計ファイルを選んでください。</source>
+        <translation>The design file &quot;%1&quot; is too large (at most 1 MB). Choose a pupil design file.</translation>
+    </message>
+    <message>
+        <source>設計ファイル「%1」を開けません。ファイルがあること、読み取りが許可されていることを確かめてください。</source>
+        <translation>Cannot open the design file &quot;%1&quot;. Check that it exists and that you may read it.</translation>
+    </message>
+    <message>
+        <source>その名前の瞳の設計はありません。使える名前: %1</source>
+        <translation>There is no pupil design of that name. Names: %1</translation>
+    </message>
+    <message>
+        <source>設計ファイル「%1」は %2</source>
+        <translation>The design file &quot;%1&quot; %2</translation>
+    </message>
+    <message>
+        <source>設計ファイル「%1」の「%2」: %3</source>
+        <translation>The design file &quot;%1&quot;, &quot;%2&quot;: %3</translation>
+    </message>
 </context>
 <context>
     <name>voka::StarImageJob</name>
@@ -1491,6 +1683,49 @@ Every value in VOKA.TXT is nan.</translation>
     <message>
         <source>星像を計算するスレッドを起動できませんでした。ほかのプログラムを閉じてから、もう一度計算してください。</source>
         <translation>Could not start a thread to compute the star image. Close other programs and compute again.</translation>
+    </message>
+</context>
+<context>
+    <name>voka::StarImagePresentation</name>
+    <message>
+        <source>この瞳</source>
+        <translation>This pupil</translation>
+    </message>
+    <message>
+        <source>無遮蔽開口 (理論)</source>
+        <translation>Clear aperture (theory)</translation>
+    </message>
+    <message>
+        <source>スパイダー沿い %1°</source>
+        <translation>Along a vane, %1°</translation>
+    </message>
+    <message>
+        <source>%1° 方向</source>
+        <translation>At %1°</translation>
+    </message>
+    <message>
+        <source>スパイダー間 %1°</source>
+        <translation>Between vanes, %1°</translation>
+    </message>
+    <message>
+        <source>無遮蔽開口</source>
+        <translation>Clear aperture</translation>
+    </message>
+    <message>
+        <source>全方向の平均</source>
+        <translation>Mean of all directions</translation>
+    </message>
+    <message>
+        <source>MTF (遮断周波数 D/λ = %1 本/mm = %2 周期/秒角)</source>
+        <translation>MTF (cut-off D/λ = %1 lp/mm = %2 cycles/arcsec)</translation>
+    </message>
+    <message>
+        <source>計算時間</source>
+        <translation>Computing time</translation>
+    </message>
+    <message>
+        <source>%1 秒</source>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,8 @@
 #include "output/write_failure_message.h"
 #include "pupils/design_presets.h"
 #include "sine_transform/work_areas.h"
+#include "wavefront/wavefront_terms.h"
+#include "wavefront/zernike.h"
 
 namespace voka {
 
@@ -87,6 +89,60 @@ const char* WriteReason(const std::error_code& error) {
   return nullptr;
 }
 
+// The faults of a design file's text.
+QString DesignFileReason(const pupils::DesignProblem& problem) {
+  using enum pupils::DesignProblemKind;
+  switch (problem.kind) {
+    case kNotJson:
+      return QCoreApplication::translate(
+                 "voka::LibraryTexts",
+                 "JSON として読めません（%1 バイト目: %2）。"
+                 "テキストエディターで直すか、設計画面で保存し直してください。")
+          .arg(problem.textOffset)
+          .arg(Utf8(problem.parserMessage));
+    case kNotJsonObject:
+      return QCoreApplication::translate("voka::LibraryTexts",
+                                         "{ } で囲んだ JSON の設計ではありません。");
+    case kNotDesignFile:
+      return QCoreApplication::translate("voka::LibraryTexts",
+                                         "ありません。瞳の設計ファイルではないようです。");
+    case kUnknownVersion:
+      return QCoreApplication::translate(
+          "voka::LibraryTexts",
+          "1 か 2 ではありません。この版で読める設計ファイルは 1 と 2 です。");
+    case kUnknownKey:
+      return QCoreApplication::translate(
+          "voka::LibraryTexts", "知らない項目です。綴りを確かめるか、取り除いてください。");
+    case kMissingKey:
+      return QCoreApplication::translate("voka::LibraryTexts", "ありません。書き加えてください。");
+    case kNotNumber:
+      return QCoreApplication::translate("voka::LibraryTexts", "数値にしてください。");
+    case kNotObject:
+      return QCoreApplication::translate("voka::LibraryTexts",
+                                         "{ } で囲んだ項目の集まりにしてください。");
+    case kVanesNotArray:
+      return QCoreApplication::translate("voka::LibraryTexts",
+                                         "[ ] で囲んだ並びにしてください（支持板なしは []）。");
+    case kShapeMissing:
+      return QCoreApplication::translate(
+          "voka::LibraryTexts", "ありません。\"straight\" か \"curved\" を書き加えてください。");
+    case kShapeNotString:
+      return QCoreApplication::translate("voka::LibraryTexts",
+                                         "文字列 \"straight\" か \"curved\" にしてください。");
+    case kShapeUnknown:
+      return QCoreApplication::translate(
+          "voka::LibraryTexts", "\"straight\"（直線）か \"curved\"（曲線）にしてください。");
+    case kNollKeyInvalid:
+      return QCoreApplication::translate(
+                 "voka::LibraryTexts",
+                 "Zernike 項の番号 (Noll) は \"1\" から \"%1\" の文字列にしてください。")
+          .arg(wavefront::kMaximumNollIndex);
+    default:
+      break;
+  }
+  return Utf8(problem.reason);
+}
+
 QString DesignReason(const pupils::DesignProblem& problem) {
   switch (problem.kind) {
     case pupils::DesignProblemKind::kOther:
@@ -110,8 +166,93 @@ QString DesignReason(const pupils::DesignProblem& problem) {
     case pupils::DesignProblemKind::kTooManyVanes:
       return QCoreApplication::translate("voka::LibraryTexts", "支持板は %1 本までにしてください。")
           .arg(pupils::kMaxVanes);
+    case pupils::DesignProblemKind::kNollIndexOutOfRange:
+      return QCoreApplication::translate("voka::LibraryTexts",
+                                         "Zernike 項の番号 (Noll) は 1 から %1 にしてください。")
+          .arg(wavefront::kMaximumNollIndex);
+    case pupils::DesignProblemKind::kZernikeTooLarge:
+      return QCoreApplication::translate("voka::LibraryTexts", "±%1 nm の範囲にしてください。")
+          .arg(static_cast<int>(wavefront::kMaximumZernikeRmsNm));
+    case pupils::DesignProblemKind::kFocalNotPositive:
+      return QCoreApplication::translate("voka::LibraryTexts", "0 より大きい値にしてください。");
+    case pupils::DesignProblemKind::kDefocusTooLarge:
+      return QCoreApplication::translate("voka::LibraryTexts", "±%1 mm の範囲にしてください。")
+          .arg(static_cast<int>(wavefront::kMaximumDefocusMm));
+    default:
+      return DesignFileReason(problem);
   }
   return Utf8(problem.reason);
+}
+
+// The sky's name of a quantity whose focus twin shares its row.
+const char* const kSkySuffix = QT_TRANSLATE_NOOP("voka::LibraryTexts", " (空)");
+
+const char* QuantitySourceText(psf::QuantityId id) {
+  using enum psf::QuantityId;
+  switch (id) {
+    case kWavelength:
+      return QT_TRANSLATE_NOOP("voka::LibraryTexts", "波長");
+    case kAperture:
+      return QT_TRANSLATE_NOOP("voka::LibraryTexts", "口径");
+    case kFocalLength:
+      return QT_TRANSLATE_NOOP("voka::LibraryTexts", "焦点距離");
+    case kPupilSide:
+      return QT_TRANSLATE_NOOP("voka::LibraryTexts", "瞳の一辺 N");
+    case kPadFactor:
+      return QT_TRANSLATE_NOOP("voka::LibraryTexts", "拡大率 Q");
+    case kPaddedSide:
+      return QT_TRANSLATE_NOOP("voka::LibraryTexts", "格子の一辺 N × Q");
+    case kLambdaOverDSky:
+      return QT_TRANSLATE_NOOP("voka::LibraryTexts", "λ/D (空)");
+    case kLambdaOverDFocus:
+      return QT_TRANSLATE_NOOP("voka::LibraryTexts", "λ/D (焦点)");
+    case kPixelScaleSky:
+      return QT_TRANSLATE_NOOP("voka::LibraryTexts", "画素スケール (空)");
+    case kPixelScaleFocus:
+      return QT_TRANSLATE_NOOP("voka::LibraryTexts", "画素スケール (焦点)");
+    case kAiryRadiusSky:
+      return QT_TRANSLATE_NOOP("voka::LibraryTexts", "エアリー半径 1.22 λ/D (空)");
+    case kAiryRadiusFocus:
+      return QT_TRANSLATE_NOOP("voka::LibraryTexts", "エアリー半径 1.22 λ/D (焦点)");
+    case kPeakRatio:
+      return QT_TRANSLATE_NOOP("voka::LibraryTexts", "ピーク比 (無遮蔽開口比)");
+    case kEncircledEnergy1_22:
+      return QT_TRANSLATE_NOOP("voka::LibraryTexts", "包囲エネルギー 1.22 λ/D");
+    case kEncircledEnergy2_23:
+      return QT_TRANSLATE_NOOP("voka::LibraryTexts", "包囲エネルギー 2.23 λ/D");
+    case kEncircledEnergy5:
+      return QT_TRANSLATE_NOOP("voka::LibraryTexts", "包囲エネルギー 5 λ/D");
+    case kSpikeFraction:
+      return QT_TRANSLATE_NOOP("voka::LibraryTexts", "スパイクの光量");
+    case kStrehl:
+      return QT_TRANSLATE_NOOP("voka::LibraryTexts", "ストレール比");
+    case kWavefrontRms:
+      return QT_TRANSLATE_NOOP("voka::LibraryTexts", "波面誤差 RMS");
+  }
+  return "";
+}
+
+const char* UnitSourceText(psf::QuantityUnit unit) {
+  using enum psf::QuantityUnit;
+  switch (unit) {
+    case kPixels:
+      return QT_TRANSLATE_NOOP("voka::LibraryTexts", "画素");
+    case kFactor:
+      return QT_TRANSLATE_NOOP("voka::LibraryTexts", "倍");
+    case kArcsec:
+      return QT_TRANSLATE_NOOP("voka::LibraryTexts", "秒角");
+    case kArcsecPerPixel:
+      return QT_TRANSLATE_NOOP("voka::LibraryTexts", "秒角/画素");
+    case kMicrometresPerPixel:
+      return QT_TRANSLATE_NOOP("voka::LibraryTexts", "µm/画素");
+    case kNanometres:
+    case kMillimetres:
+    case kMicrometres:
+    case kRatio:
+    case kFraction:
+      break;
+  }
+  return nullptr;
 }
 
 }  // namespace
@@ -138,6 +279,55 @@ QString DesignProblemText(const pupils::DesignProblem& problem) {
   const QString reason = Japanese() ? Utf8(problem.reason) : DesignReason(problem);
   return QCoreApplication::translate("voka::LibraryTexts", "「%1」: %2")
       .arg(Utf8(problem.field), reason);
+}
+
+QString QuantityText(const psf::Quantity& quantity) {
+  if (Japanese()) return Utf8(quantity.label);
+  return Translated(QuantitySourceText(quantity.id));
+}
+
+QString SkySuffixText() {
+  return Japanese() ? QString::fromUtf8(kSkySuffix) : Translated(kSkySuffix);
+}
+
+QString UnitText(psf::QuantityUnit unit) {
+  if (Japanese()) return Utf8(psf::UnitSymbol(unit));
+  const char* source = UnitSourceText(unit);
+  // The units written alike in both languages are the library's symbols.
+  return source ? Translated(source) : Utf8(psf::UnitSymbol(unit));
+}
+
+QString DesignLoadText(const pupils::DesignLoad& load, const std::filesystem::path& file) {
+  if (Japanese()) return Utf8(load.message);
+  const QString name = Utf8(pupils::ShownFileName(file));
+  switch (load.refusal) {
+    case pupils::DesignLoadRefusal::kNone:
+      return {};
+    case pupils::DesignLoadRefusal::kTooLarge:
+      return QCoreApplication::translate("voka::LibraryTexts",
+                                         "設計ファイル「%1」は大きすぎます（1 MB "
+                                         "まで）。瞳の設計ファイルを選んでください。")
+          .arg(name);
+    case pupils::DesignLoadRefusal::kCannotOpen:
+      return QCoreApplication::translate(
+                 "voka::LibraryTexts",
+                 "設計ファイル「%"
+                 "1」を開けません。ファイルがあること、読み取りが許可されていることを"
+                 "確かめてください。")
+          .arg(name);
+    case pupils::DesignLoadRefusal::kBadContent:
+      break;
+    case pupils::DesignLoadRefusal::kUnknownPreset:
+      return QCoreApplication::translate("voka::LibraryTexts",
+                                         "その名前の瞳の設計はありません。使える名前: %1")
+          .arg(Utf8(pupils::PresetNameList()));
+  }
+  const QString reason = DesignReason(load.problem);
+  if (load.problem.field.empty())
+    return QCoreApplication::translate("voka::LibraryTexts", "設計ファイル「%1」は %2")
+        .arg(name, reason);
+  return QCoreApplication::translate("voka::LibraryTexts", "設計ファイル「%1」の「%2」: %3")
+      .arg(name, Utf8(load.problem.field), reason);
 }
 
 QString AnalysisMessageText(std::string_view message) {

@@ -14,7 +14,9 @@
 #include "camera/camera_image.h"
 #include "camera/light_tables_csv.h"
 #include "dib/dib_refusal.h"
+#include "psf/result_record.h"
 #include "pupils/design_check.h"
+#include "pupils/design_file.h"
 
 namespace voka {
 
@@ -36,6 +38,21 @@ QString CsvProblemText(const camera::CsvProblem& problem);
 
 // Why the camera image cannot be made, and what to change.
 QString CameraRefusalText(camera::CameraRefusal refusal);
+
+// The name of a star image's number ("Peak ratio (to a clear aperture)").
+QString QuantityText(const psf::Quantity& quantity);
+
+// " (空)" in the chosen language: what the name of a quantity on the sky
+// ends with.
+QString SkySuffixText();
+
+// The unit written after a number ("arcsec", "µm/px"); empty for ratios and
+// fractions.
+QString UnitText(psf::QuantityUnit unit);
+
+// Why a design file was refused, naming the file and, where one is at fault,
+// the field.
+QString DesignLoadText(const pupils::DesignLoad& load, const std::filesystem::path& file);
 
 // A message the analyses tell (no pupil, no light, out of memory); null for
 // any other text, which the caller words itself.

@@ -42,6 +42,7 @@ struct TextWithComment {
     QT_TRANSLATE_NOOP("limits", "瞳の一辺"),
     QT_TRANSLATE_NOOP("limits", "計算する格子の一辺"),
     QT_TRANSLATE_NOOP("limits", "拡大率"),
+    QT_TRANSLATE_NOOP("limits", "波長"),
     QT_TRANSLATE_NOOP("limits", "口径"),
     QT_TRANSLATE_NOOP("limits", "焦点距離"),
     QT_TRANSLATE_NOOP("limits", "書き出す星像の半幅"),

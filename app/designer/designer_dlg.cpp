@@ -55,10 +55,6 @@ std::filesystem::path ToPath(const QString& path) {
   return std::filesystem::path(path.toStdU16String());
 }
 
-QString FromUtf8(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QDoubleSpinBox* LengthBox(double minimumMm, double maximumMm, int decimals = 2) {
   auto* box = new QDoubleSpinBox;
   box->setRange(minimumMm, maximumMm);
@@ -411,8 +407,9 @@ void CDesignerDlg::ShowPreview() {
 void CDesignerDlg::OnOpenDesign() {
   const QString file = chooseOpenFile(DesignFilter());
   if (file.isEmpty()) return;
-  const pupils::DesignLoad load = pupils::LoadDesignFile(ToPath(file));
-  if (!load.design) return tellUser(FromUtf8(load.message));
+  const std::filesystem::path path = ToPath(file);
+  const pupils::DesignLoad load = pupils::LoadDesignFile(path);
+  if (!load.design) return tellUser(DesignLoadText(load, path));
   SetDesign(*load.design);
 }
 

@@ -490,7 +490,10 @@ void CStarImageDlg::ExportFits() {
   const std::string bytes =
       psf::StarImageFitsBytes(shown_->analysis->image, psf::kDefaultFieldOfViewLambdaOverD, error);
   if (bytes.empty()) {
-    tellUser(tr("FITS を作れませんでした (%1)。").arg(Utf8(error)));
+    // The library's reason is Japanese; another language names no reason.
+    tellUser(CurrentLanguage() == Language::kJapanese
+                 ? tr("FITS を作れませんでした (%1)。").arg(Utf8(error))
+                 : tr("FITS を作れませんでした。もう一度お試しください。"));
     return;
   }
   SaveBytes(tr("星像を FITS に保存"), QStringLiteral("star.fits"),
@@ -515,8 +518,8 @@ void CStarImageDlg::ExportPng() {
     tellUser(tr("PNG を作れませんでした。もう一度お試しください。"));
     return;
   }
-  SaveBytes(tr("表示を PNG に保存"), QStringLiteral("star.png"),
-            QStringLiteral("PNG (*.png)"), png);
+  SaveBytes(tr("表示を PNG に保存"), QStringLiteral("star.png"), QStringLiteral("PNG (*.png)"),
+            png);
 }
 
 }  // namespace voka

@@ -8,6 +8,7 @@
 #include <new>
 #include <system_error>
 
+#include "app/common/limit_texts.h"
 #include "psf/image_scale.h"
 #include "psf/psf_settings.h"
 #include "psf/pupil_amplitude.h"
@@ -20,10 +21,6 @@ namespace {
 // and the zoom take the rest.
 constexpr int kRenderEndPercent = 5;
 constexpr int kAnalysisEndPercent = 85;
-
-QString FromUtf8(const char* text) {
-  return QString::fromUtf8(text);
-}
 
 // The pupil samples the aperture N times across, so the image repeats every
 // N λ/D: a zoom wider than half of that would show the repetition, and is
@@ -92,7 +89,7 @@ bool SamePhysicalSettings(const psf::PsfSettings& a, const psf::PsfSettings& b) 
 
 QString CheckStarImageRequest(const StarImageRequest& request) {
   if (const auto refusal = psf::CheckPsfSettings(request.settings))
-    return FromUtf8(limits::RefusalMessage(*refusal).c_str());
+    return LimitRefusalText(*refusal);
   const int side = request.pupil ? request.pupil->side : request.renderSide;
   if (!request.pupil && !request.renderPupil)
     return QCoreApplication::translate("voka::StarImageJob", "瞳がありません。");

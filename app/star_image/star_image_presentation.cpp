@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/star_image/star_image_presentation.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <string_view>
 
+#include "app/common/library_texts.h"
 #include "psf/result_record.h"
 
 namespace voka {
@@ -37,14 +38,10 @@ std::vector<QPointF> Points(const std::vector<double>& x, const std::vector<doub
   return points;
 }
 
-QString FromUtf8View(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // A quantity as the table shows it: fractions in percent, ratios to four
 // places, lengths and angles to four significant digits with their unit.
 QString ShownValue(const psf::Quantity& quantity) {
-  const QString unit = FromUtf8View(psf::UnitSymbol(quantity.unit));
+  const QString unit = UnitText(quantity.unit);
   switch (quantity.unit) {
     case psf::QuantityUnit::kFraction:
       return Percent(quantity.value);
@@ -74,13 +71,15 @@ PsfPicture MakePsfPicture(const StarImageComputation& computation, int decades) 
 }
 
 std::vector<NamedCurve> EncircledEnergyCurves(const psf::PsfNumbers& numbers) {
-  NamedCurve measured{QStringLiteral("この瞳"), {}, false};
+  NamedCurve measured{
+      QCoreApplication::translate("voka::StarImagePresentation", "この瞳"), {}, false};
   measured.points.reserve(numbers.encircledEnergy.size());
   for (const psf::EncircledEnergyPoint& point : numbers.encircledEnergy)
     measured.points.emplace_back(point.radiusLambdaOverD, point.fraction);
   const double largestRadius =
       numbers.encircledEnergy.empty() ? 0.0 : numbers.encircledEnergy.back().radiusLambdaOverD;
-  NamedCurve clear{QStringLiteral("無遮蔽開口 (理論)"), {}, true};
+  NamedCurve clear{
+      QCoreApplication::translate("voka::StarImagePresentation", "無遮蔽開口 (理論)"), {}, true};
   clear.points.reserve(kReferenceCurvePoints + 1);
   for (int i = 0; i <= kReferenceCurvePoints; ++i) {
     const double radius = largestRadius * i / kReferenceCurvePoints;
@@ -93,12 +92,18 @@ std::vector<NamedCurve> MtfChartCurves(const psf::MtfCurves& mtf, bool vaneDirec
   const auto& frequency = mtf.frequencyOfCutoff;
   // A bitmap does not say where its vanes are: its cuts are named by angle only.
   const QString along =
-      vaneDirectionsKnown ? QStringLiteral("スパイダー沿い %1°") : QStringLiteral("%1° 方向");
+      vaneDirectionsKnown
+          ? QCoreApplication::translate("voka::StarImagePresentation", "スパイダー沿い %1°")
+          : QCoreApplication::translate("voka::StarImagePresentation", "%1° 方向");
   const QString between =
-      vaneDirectionsKnown ? QStringLiteral("スパイダー間 %1°") : QStringLiteral("%1° 方向");
+      vaneDirectionsKnown
+          ? QCoreApplication::translate("voka::StarImagePresentation", "スパイダー間 %1°")
+          : QCoreApplication::translate("voka::StarImagePresentation", "%1° 方向");
   return {
-      {QStringLiteral("無遮蔽開口"), Points(frequency, mtf.clearAperture), true},
-      {QStringLiteral("全方向の平均"), Points(frequency, mtf.radialMean), false},
+      {QCoreApplication::translate("voka::StarImagePresentation", "無遮蔽開口"),
+       Points(frequency, mtf.clearAperture), true},
+      {QCoreApplication::translate("voka::StarImagePresentation", "全方向の平均"),
+       Points(frequency, mtf.radialMean), false},
       {along.arg(mtf.alongAngleDeg, 0, 'f', 0), Points(frequency, mtf.alongVanes), false},
       {between.arg(mtf.betweenAngleDeg, 0, 'f', 0), Points(frequency, mtf.betweenVanes), false},
   };
@@ -110,7 +115,8 @@ QString MtfTitle(const psf::ImageScale& scale, const psf::PsfSettings& settings)
       settings.apertureDiameterMm /
       (settings.wavelengthNm * kMillimetresPerNanometre * settings.focalLengthMm);
   const double cutoffPerArcsec = 1.0 / scale.lambdaOverDArcsec;
-  return QStringLiteral("MTF (遮断周波数 D/λ = %1 本/mm = %2 周期/秒角)")
+  return QCoreApplication::translate("voka::StarImagePresentation",
+                                     "MTF (遮断周波数 D/λ = %1 本/mm = %2 周期/秒角)")
       .arg(cutoffPerMm, 0, 'f', 1)
       .arg(cutoffPerArcsec, 0, 'f', 3);
 }
@@ -127,17 +133,18 @@ std::vector<NumberRow> NumberRows(const StarImageComputation& computation) {
       const bool pair = quantity.unit == psf::QuantityUnit::kArcsec && i + 1 < record.size() &&
                         record[i + 1].unit == psf::QuantityUnit::kMicrometres;
       if (!pair) {
-        rows.push_back({FromUtf8View(quantity.label), ShownValue(quantity)});
+        rows.push_back({QuantityText(quantity), ShownValue(quantity)});
         continue;
       }
-      QString label = FromUtf8View(quantity.label);
-      label.remove(QStringLiteral(" (空)"));
+      QString label = QuantityText(quantity);
+      label.remove(SkySuffixText());
       rows.push_back(
           {label, QStringLiteral("%1 (%2)").arg(ShownValue(quantity), ShownValue(record[++i]))});
     }
   }
-  rows.push_back(
-      {QStringLiteral("計算時間"), QStringLiteral("%1 秒").arg(computation.seconds, 0, 'f', 2)});
+  rows.push_back({QCoreApplication::translate("voka::StarImagePresentation", "計算時間"),
+                  QCoreApplication::translate("voka::StarImagePresentation", "%1 秒")
+                      .arg(computation.seconds, 0, 'f', 2)});
   return rows;
 }
 

@@ -3,86 +3,44 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
-#include <QAbstractSpinBox>
 #include <QApplication>
-#include <QChart>
-#include <QChartView>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStandardPaths>
-#include <QTableWidget>
-#include <QValueAxis>
+#include <filesystem>
+#include <fstream>
 
+#include "app/common/limit_texts.h"
 #include "app/designer/designer_dlg.h"
+#include "app/main_dialog/about_dlg.h"
 #include "app/main_dialog/voka_dlg.h"
 #include "app/star_image/star_image_dlg.h"
+#include "app/star_image/star_image_job.h"
 #include "dib/dib_refusal.h"
+#include "limits/refusal.h"
 #include "output/shown_text.h"
+#include "psf/psf_settings.h"
+#include "pupils/design_file.h"
 #include "resources/strings.h"
+#include "shown_texts.h"
 #include "support/context_menu.h"
 #include "support/run_until.h"
+#include "support/scratch_files.h"
 
 namespace voka {
 namespace {
 
-// Kana (half-width too), CJK ideographs, their punctuation and the full-width
-// forms: what an English window must not show.
-bool IsJapanese(char32_t c) {
-  return (c >= 0x3000 && c <= 0x30FF) || (c >= 0x31F0 && c <= 0x31FF) ||
-         (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF) ||
-         (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFF00 && c <= 0xFFEF);
-}
-
-bool HasJapanese(const QString& text) {
-  for (const char32_t c : text.toUcs4())
-    if (IsJapanese(c)) return true;
-  return false;
-}
+using test::ExpectNoJapanese;
+using test::HasJapanese;
+using test::ShownTexts;
 
 // The one text shown in both languages on purpose, so that either reader finds it.
 const QString kLanguageItem = QStringLiteral("言語 / Language");
-
-// Every text a person can see in the window and its children, with where it is.
-QStringList ShownTexts(QWidget& window) {
-  QStringList texts;
-  auto add = [&texts](const QObject* owner, const QString& text) {
-    texts << owner->objectName() + QStringLiteral(": ") + text;
-  };
-  QList<QWidget*> widgets = window.findChildren<QWidget*>();
-  widgets.prepend(&window);
-  for (QWidget* widget : widgets) {
-    if (widget->isWindow()) add(widget, widget->windowTitle());
-    add(widget, widget->toolTip());
-    if (auto* button = qobject_cast<QAbstractButton*>(widget)) add(button, button->text());
-    if (auto* label = qobject_cast<QLabel*>(widget)) add(label, label->text());
-    if (auto* group = qobject_cast<QGroupBox*>(widget)) add(group, group->title());
-    if (auto* box = qobject_cast<QSpinBox*>(widget)) add(box, box->prefix() + box->suffix());
-    if (auto* box = qobject_cast<QDoubleSpinBox*>(widget))
-      add(box, box->prefix() + box->suffix() + box->specialValueText());
-    if (auto* combo = qobject_cast<QComboBox*>(widget))
-      for (int i = 0; i < combo->count(); ++i) add(combo, combo->itemText(i));
-    if (auto* list = qobject_cast<QListWidget*>(widget))
-      for (int i = 0; i < list->count(); ++i) add(list, list->item(i)->text());
-    if (auto* table = qobject_cast<QTableWidget*>(widget))
-      for (int column = 0; column < table->columnCount(); ++column)
-        add(table, table->horizontalHeaderItem(column)->text());
-    if (auto* chart = qobject_cast<QChartView*>(widget))
-      for (QAbstractAxis* axis : chart->chart()->axes()) add(chart, axis->titleText());
-  }
-  return texts;
-}
-
-void ExpectNoJapanese(const QStringList& texts) {
-  for (const QString& text : texts) EXPECT_FALSE(HasJapanese(text)) << text.toStdString();
-}
 
 // Each test starts and ends in Japanese, the default of every other test,
 // with settings of its own.
@@ -107,7 +65,7 @@ TEST_F(Language, EveryWindowAndMessageIsEnglish) {
   QStringList messages;
   dialog.tellUser = [&messages](const QString& text) { messages << text; };
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Spider Obstruction Analysis - VOKA Ver1.0"));
-  ExpectNoJapanese(ShownTexts(dialog));
+  ExpectNoJapanese(dialog);
 
   QStringList menuTexts;
   test::WithContextMenu(dialog, [&menuTexts](QMenu* menu) {
@@ -134,10 +92,24 @@ TEST_F(Language, EveryWindowAndMessageIsEnglish) {
   auto* presets = designer->findChild<QComboBox*>(QStringLiteral("presets"));
   for (int preset = 0; preset < presets->count(); ++preset) {
     designer->ApplyPreset(preset);
-    ExpectNoJapanese(ShownTexts(*designer));
+    ExpectNoJapanese(*designer);
   }
   designer->chooseSaveFile = [](const QString&) { return QStringLiteral("/no/such/d.json"); };
   designer->OnSaveDesign();
+  // Design files that are missing, not JSON, or wrong in one field.
+  const test::ScratchFolder folder("english-designs");
+  const std::filesystem::path notJson = folder.path() / "not.json";
+  const std::filesystem::path badField = folder.path() / "field.json";
+  std::ofstream(notJson) << "{ aperture";
+  std::ofstream(badField)
+      << R"({"voka_pupil": 2, "aperture_mm": 200, "focal_mm": -1, "vanes": []})";
+  for (const std::filesystem::path& file :
+       {std::filesystem::path("/no/such/design.json"), notJson, badField}) {
+    designer->chooseOpenFile = [&file](const QString&) {
+      return QString::fromStdU16String(file.u16string());
+    };
+    designer->OnOpenDesign();
+  }
   // An obstruction as wide as the aperture is refused beside the preview.
   auto* obstruction = designer->findChild<QDoubleSpinBox*>(QStringLiteral("obstruction"));
   obstruction->setValue(designer->findChild<QDoubleSpinBox*>(QStringLiteral("aperture"))->value());
@@ -149,17 +121,44 @@ TEST_F(Language, EveryWindowAndMessageIsEnglish) {
   dialog.OnStarImage();
   CStarImageDlg* window = dialog.StarImageWindow();
   ASSERT_NE(window, nullptr);
-  ExpectNoJapanese(ShownTexts(*window));  // "no pupil yet"
+  ExpectNoJapanese(*window);  // "no pupil yet"
   designer->findChild<QPushButton*>(QStringLiteral("IDC_DESIGN_STARIMAGE"))->click();
   window->findChild<QSpinBox*>(QStringLiteral("sideN"))->setValue(64);
   ASSERT_TRUE(test::RunUntil([window] { return !window->IsComputing() && window->Shown(); }));
-  // The numbers table and the curves' names are worded elsewhere and are
-  // not yet translated; every other text is checked.
-  ExpectNoJapanese(ShownTexts(*window));
+  // The numbers, their units, the curves' names and the chart titles too.
+  const QStringList shown = ShownTexts(*window);
+  ExpectNoJapanese(shown);
+  for (const char* english : {"Peak ratio (to a clear aperture)", "Encircled energy 1.22 λ/D",
+                              "Spike fraction", "Airy radius 1.22 λ/D", "arcsec", "µm/px",
+                              "Clear aperture (theory)", "Mean of all directions", "cycles/arcsec"})
+    EXPECT_TRUE(shown.filter(QString::fromUtf8(english)).size() > 0) << english;
 
-  ASSERT_EQ(messages.size(), 3) << messages.join(QLatin1Char('|')).toStdString();
+  // A setting out of its range, which the boxes otherwise prevent.
+  StarImageRequest outOfRange;
+  outOfRange.settings.padFactor = 3;
+  outOfRange.settings.wavelengthNm = 1e9;
+  for (const QString& refusal :
+       {CheckStarImageRequest(outOfRange),
+        LimitRefusalText(*limits::Check(limits::LimitId::kPupilSide, 1.5, true))}) {
+    EXPECT_FALSE(refusal.isEmpty());
+    EXPECT_FALSE(HasJapanese(refusal)) << refusal.toStdString();
+  }
+  const QString wavelengthRefusal = CheckStarImageRequest(outOfRange);
+  EXPECT_TRUE(wavelengthRefusal.contains(QStringLiteral("wavelength"), Qt::CaseInsensitive))
+      << wavelengthRefusal.toStdString();
+
+  // The About box places its labels by hand: the English must fit them.
+  CAboutDlg about;
+  ExpectNoJapanese(about);
+  for (const QLabel* label : about.findChildren<QLabel*>())
+    EXPECT_LE(label->sizeHint().width(), label->width()) << label->text().toStdString();
+
+  ASSERT_EQ(messages.size(), 6) << messages.join(QLatin1Char('|')).toStdString();
   ExpectNoJapanese(messages);
   EXPECT_TRUE(messages[1].contains(QStringLiteral("/no/such/pupil.bmp")));
+  EXPECT_TRUE(messages[3].contains(QStringLiteral("design.json")));
+  EXPECT_TRUE(messages[4].contains(QStringLiteral("byte")));
+  EXPECT_TRUE(messages[5].contains(QStringLiteral("focal_mm")));
 }
 
 // Without a translation the texts are the Japanese ones, byte for byte as
@@ -188,8 +187,19 @@ TEST_F(Language, JapaneseIsTheSourceTextUnchanged) {
   EXPECT_EQ(messages[0].toStdString(),
             EscapedForDisplay(DibRefusalMessage(DibRefusal::kCannotOpen, missing)));
 
+  StarImageRequest outOfRange;
+  outOfRange.settings.apertureDiameterMm = 0.0;
+  EXPECT_EQ(CheckStarImageRequest(outOfRange).toStdString(),
+            limits::RefusalMessage(*psf::CheckPsfSettings(outOfRange.settings)));
+
   dialog.OnDesign();
   auto* designer = dialog.Designer();
+  designer->tellUser = [&messages](const QString& text) { messages << text; };
+  designer->chooseOpenFile = [](const QString&) { return QStringLiteral("/no/such/設計.json"); };
+  designer->OnOpenDesign();
+  ASSERT_EQ(messages.size(), 2);
+  EXPECT_EQ(messages[1].toStdString(),
+            pupils::LoadDesignFile(std::filesystem::path(u8"/no/such/設計.json")).message);
   designer->findChild<QDoubleSpinBox*>(QStringLiteral("obstruction"))
       ->setValue(designer->findChild<QDoubleSpinBox*>(QStringLiteral("aperture"))->value());
   EXPECT_EQ(designer->findChild<QLabel*>(QStringLiteral("problem"))->text(),

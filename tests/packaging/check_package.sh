@@ -73,6 +73,17 @@ menu_entry_resolves() {
   grep -q "<launchable type=\"desktop-id\">$(basename "$desktop")</launchable>" "$metainfo"
 }
 
+# Readers of English and of Japanese each find the program under its own name.
+named_in_english_and_japanese() {
+  local key
+  for key in Name 'Name\[ja\]' Comment 'Comment\[ja\]'; do
+    [[ -n $(field "$key" "$desktop") ]] || { echo "the menu entry has no $key"; return 1; }
+  done
+  grep -q '<name>[^<]' "$metainfo" || { echo "the metainfo has no English name"; return 1; }
+  grep -q '<name xml:lang="ja">[^<]' "$metainfo" || { echo "the metainfo has no Japanese name"; return 1; }
+  grep -q '<summary xml:lang="ja">[^<]' "$metainfo" || { echo "no Japanese summary"; return 1; }
+}
+
 metainfo_release_is_the_package_version() {
   local version
   version=$(dpkg-deb -f "$deb" Version)
@@ -160,6 +171,7 @@ check "appstreamcli validate" appstreamcli validate --no-net "$metainfo"
 check "metainfo release is the package version" metainfo_release_is_the_package_version
 check "lintian: no errors" lintian_has_no_errors 3>&1
 check "menu entry: Exec, Icon at every size, launchable" menu_entry_resolves
+check "menu entry and metainfo: names in English and Japanese" named_in_english_and_japanese
 check "sample pupils at ../share/voka/pupils from bin/" pupils_lie_beside_the_program
 check "manual pages, changelog" documents_are_in_place
 check "copyright: GPL-3.0-or-later, pointing to common-licenses" copyright_names_the_licence

@@ -26,63 +26,75 @@ std::string Valid(const std::string& vane) {
 }
 
 TEST(DesignFile, RefusesEachKindOfBadDesignNamingTheField) {
+  // The kind is what a window words the reason by in another language.
   struct Case {
     std::string text;
     std::string field;
+    DesignProblemKind kind;
   };
   const std::string straight =
       R"({"shape": "straight", "angle_deg": 0, "width_mm": 2, "offset_mm": 0})";
   const Case cases[] = {
-      {"{\"voka_pupil\": 1, ", ""},
-      {"[1, 2]", ""},
-      {R"({"voka_pupil": 3, "aperture_mm": 200, "vanes": []})", "voka_pupil"},
-      {R"({"aperture_mm": 200, "vanes": []})", "voka_pupil"},
-      {R"({"voka_pupil": 1, "vanes": []})", "aperture_mm"},
-      {R"({"voka_pupil": 1, "aperture_mm": 200, "vanes": [], "colour": 1})", "colour"},
-      {R"({"voka_pupil": 1, "aperture_mm": "200", "vanes": []})", "aperture_mm"},
-      {R"({"voka_pupil": 1, "aperture_mm": 1e999, "vanes": []})", ""},  // not JSON's number
-      {R"({"voka_pupil": 1, "aperture_mm": 0, "vanes": []})", "aperture_mm"},
-      {R"({"voka_pupil": 1, "aperture_mm": 200, "vanes": {}})", "vanes"},
+      {"{\"voka_pupil\": 1, ", "", DesignProblemKind::kNotJson},
+      {"[1, 2]", "", DesignProblemKind::kNotJsonObject},
+      {R"({"voka_pupil": 3, "aperture_mm": 200, "vanes": []})", "voka_pupil",
+       DesignProblemKind::kUnknownVersion},
+      {R"({"aperture_mm": 200, "vanes": []})", "voka_pupil", DesignProblemKind::kNotDesignFile},
+      {R"({"voka_pupil": 1, "vanes": []})", "aperture_mm", DesignProblemKind::kMissingKey},
+      {R"({"voka_pupil": 1, "aperture_mm": 200, "vanes": [], "colour": 1})", "colour",
+       DesignProblemKind::kUnknownKey},
+      {R"({"voka_pupil": 1, "aperture_mm": "200", "vanes": []})", "aperture_mm",
+       DesignProblemKind::kNotNumber},
+      {R"({"voka_pupil": 1, "aperture_mm": 1e999, "vanes": []})", "",
+       DesignProblemKind::kNotJson},  // not JSON's number
+      {R"({"voka_pupil": 1, "aperture_mm": 0, "vanes": []})", "aperture_mm",
+       DesignProblemKind::kApertureNotPositive},
+      {R"({"voka_pupil": 1, "aperture_mm": 200, "vanes": {}})", "vanes",
+       DesignProblemKind::kVanesNotArray},
       {R"({"voka_pupil": 1, "aperture_mm": 200, "obstruction": {"diameter_mm": 200,
            "offset_x_mm": 0, "offset_y_mm": 0}, "vanes": []})",
-       "obstruction.diameter_mm"},
+       "obstruction.diameter_mm", DesignProblemKind::kObstructionTooLarge},
       {R"({"voka_pupil": 1, "aperture_mm": 200, "obstruction": {"offset_x_mm": 0},
            "vanes": []})",
-       "obstruction.diameter_mm"},
+       "obstruction.diameter_mm", DesignProblemKind::kMissingKey},
       // The optics belong to version 2 only.
-      {R"({"voka_pupil": 1, "aperture_mm": 200, "vanes": [], "wavefront": {}})", "wavefront"},
-      {R"({"voka_pupil": 1, "aperture_mm": 200, "vanes": [], "focal_mm": 800})", "focal_mm"},
-      {R"({"voka_pupil": 2, "aperture_mm": 200, "vanes": [], "focal_mm": 0})", "focal_mm"},
+      {R"({"voka_pupil": 1, "aperture_mm": 200, "vanes": [], "wavefront": {}})", "wavefront",
+       DesignProblemKind::kUnknownKey},
+      {R"({"voka_pupil": 1, "aperture_mm": 200, "vanes": [], "focal_mm": 800})", "focal_mm",
+       DesignProblemKind::kUnknownKey},
+      {R"({"voka_pupil": 2, "aperture_mm": 200, "vanes": [], "focal_mm": 0})", "focal_mm",
+       DesignProblemKind::kFocalNotPositive},
       {R"({"voka_pupil": 2, "aperture_mm": 200, "vanes": [],
            "wavefront": {"zernike_nm_rms": {"38": 5}}})",
-       "wavefront.zernike_nm_rms.38"},
+       "wavefront.zernike_nm_rms.38", DesignProblemKind::kNollKeyInvalid},
       {R"({"voka_pupil": 2, "aperture_mm": 200, "vanes": [],
            "wavefront": {"zernike_nm_rms": {"04": 5}}})",
-       "wavefront.zernike_nm_rms.04"},
+       "wavefront.zernike_nm_rms.04", DesignProblemKind::kNollKeyInvalid},
       {R"({"voka_pupil": 2, "aperture_mm": 200, "vanes": [],
            "wavefront": {"zernike_nm_rms": {"4": "5"}}})",
-       "wavefront.zernike_nm_rms.4"},
+       "wavefront.zernike_nm_rms.4", DesignProblemKind::kNotNumber},
       {R"({"voka_pupil": 2, "aperture_mm": 200, "vanes": [], "wavefront": {"defocus_mm": 1e3}})",
-       "wavefront.defocus_mm"},
+       "wavefront.defocus_mm", DesignProblemKind::kDefocusTooLarge},
       {R"({"voka_pupil": 2, "aperture_mm": 200, "vanes": [], "wavefront": {"tilt": 1}})",
-       "wavefront.tilt"},
+       "wavefront.tilt", DesignProblemKind::kUnknownKey},
       {Valid(straight +
              R"(, {"shape": "straight", "angle_deg": 0, "width_mm": 0, "offset_mm": 0})"),
-       "vanes[1].width_mm"},
+       "vanes[1].width_mm", DesignProblemKind::kVaneWidthNotPositive},
       {Valid(R"({"shape": "curved", "angle_deg": 0, "width_mm": 2, "radius_mm": -49.9})"),
-       "vanes[0].radius_mm"},
+       "vanes[0].radius_mm", DesignProblemKind::kCurveTooTight},
       {Valid(R"({"shape": "straight", "angle_deg": 0, "width_mm": 2, "radius_mm": 80})"),
-       "vanes[0].radius_mm"},
+       "vanes[0].radius_mm", DesignProblemKind::kUnknownKey},
       {Valid(R"({"shape": "wavy", "angle_deg": 0, "width_mm": 2, "offset_mm": 0})"),
-       "vanes[0].shape"},
+       "vanes[0].shape", DesignProblemKind::kShapeUnknown},
       {Valid(R"({"shape": "straight", "angle_deg": null, "width_mm": 2, "offset_mm": 0})"),
-       "vanes[0].angle_deg"},
+       "vanes[0].angle_deg", DesignProblemKind::kNotNumber},
   };
   for (const Case& c : cases) {
     const DesignParse parse = ParseDesignJson(QByteArray::fromStdString(c.text));
     EXPECT_FALSE(parse.design) << c.text;
     EXPECT_EQ(parse.problem.field, c.field) << c.text;
     EXPECT_FALSE(parse.problem.reason.empty()) << c.text;
+    EXPECT_EQ(parse.problem.kind, c.kind) << c.text;
   }
   EXPECT_TRUE(ParseDesignJson(QByteArray::fromStdString(Valid(straight))).design);
 }
@@ -106,13 +118,15 @@ TEST(DesignFile, MessagesNameTheFileAndTheField) {
   EXPECT_NE(load.message.find("bad\\x1B[2J.json"), std::string::npos) << load.message;
   EXPECT_NE(load.message.find("aperture_mm"), std::string::npos) << load.message;
   EXPECT_EQ(load.message.find('\x1b'), std::string::npos) << "no raw control characters";
-  EXPECT_FALSE(LoadDesignFile(folder.path() / "missing.json").design);
-  EXPECT_FALSE(LoadDesignOrPreset("preset:5-vanes").design);
+  EXPECT_EQ(load.refusal, DesignLoadRefusal::kBadContent);
+  EXPECT_EQ(load.problem.kind, DesignProblemKind::kApertureNotPositive);
+  EXPECT_EQ(LoadDesignFile(folder.path() / "missing.json").refusal, DesignLoadRefusal::kCannotOpen);
+  EXPECT_EQ(LoadDesignOrPreset("preset:5-vanes").refusal, DesignLoadRefusal::kUnknownPreset);
 #ifndef _WIN32
   // A FIFO with no writer would block an ordinary open for ever.
   const std::filesystem::path fifo = folder.path() / "fifo.json";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  EXPECT_FALSE(LoadDesignFile(fifo).design);
+  EXPECT_EQ(LoadDesignFile(fifo).refusal, DesignLoadRefusal::kCannotOpen);
 #endif
 }
 
