@@ -148,8 +148,7 @@ std::string BatchUsage() {
   usage += QLatin1Char('\n');
   usage +=
       GroupSection(OptionGroup::kPupilSource, QCoreApplication::translate("voka-batch", "瞳:"));
-  usage += GroupSection(OptionGroup::kOptics,
-                        QCoreApplication::translate("voka-batch", "光学系:"));
+  usage += GroupSection(OptionGroup::kOptics, QCoreApplication::translate("voka-batch", "光学系:"));
   usage += GroupSection(OptionGroup::kWavefront,
                         QCoreApplication::translate(
                             "voka-batch",

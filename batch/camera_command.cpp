@@ -38,16 +38,19 @@ std::string UsageError(const char* format, const std::string& value) {
 
 // A number outside its row, or a text not of its form, as the message says.
 std::string SettingTextError(const char* option, camera::SettingTextRefusal refusal,
-                             const std::optional<limits::Refusal>& limit, const std::string& typed) {
+                             const std::optional<limits::Refusal>& limit,
+                             const std::string& typed) {
   if (refusal == camera::SettingTextRefusal::kOutOfRange && limit)
     return QString("%1: %2").arg(QLatin1String(option), LimitRefusalText(*limit)).toStdString();
   if (refusal == camera::SettingTextRefusal::kEmptyBand)
     return UsageError("--spectrum flat:L1-L2 の L1 は L2 より短くしてください（「%1」）。", typed);
   return std::string(option) == "--spectrum"
-             ? UsageError("--spectrum には blackbody:T、flat:L1-L2 または CSV ファイルを指定して"
-                          "ください（「%1」は使えません）。",
-                          typed)
-             : UsageError("--offset-px には DX,DY を指定してください（「%1」は使えません）。", typed);
+             ? UsageError(
+                   "--spectrum には blackbody:T、flat:L1-L2 または CSV ファイルを指定して"
+                   "ください（「%1」は使えません）。",
+                   typed)
+             : UsageError("--offset-px には DX,DY を指定してください（「%1」は使えません）。",
+                          typed);
 }
 
 bool ReadChoices(const ParsedArguments& parsed, CameraCommandOptions& options, std::string& error) {
@@ -57,8 +60,9 @@ bool ReadChoices(const ParsedArguments& parsed, CameraCommandOptions& options, s
   } else if (colour == "mono") {
     options.camera.colour = camera::ColourMode::kMono;
   } else if (!colour.empty() && colour != "visual") {
-    error = UsageError("--colour には visual、camera、mono のどれかを指定してください（「%1」は使えません）。",
-                       colour);
+    error = UsageError(
+        "--colour には visual、camera、mono のどれかを指定してください（「%1」は使えません）。",
+        colour);
     return false;
   }
   const std::string stretch = parsed.Text("--stretch");
@@ -67,13 +71,15 @@ bool ReadChoices(const ParsedArguments& parsed, CameraCommandOptions& options, s
   } else if (stretch == "log") {
     options.display.stretch = camera::Stretch::kLog;
   } else if (!stretch.empty() && stretch != "asinh") {
-    error = UsageError("--stretch には linear、log、asinh のどれかを指定してください（「%1」は使えません）。",
-                       stretch);
+    error = UsageError(
+        "--stretch には linear、log、asinh のどれかを指定してください（「%1」は使えません）。",
+        stretch);
     return false;
   }
   options.responseCsvPath = parsed.Text("--response");
   if (!options.responseCsvPath.empty() && options.camera.colour != camera::ColourMode::kCamera) {
-    error = QCoreApplication::translate("voka-batch", "--response は --colour camera と一緒に指定してください。")
+    error = QCoreApplication::translate("voka-batch",
+                                        "--response は --colour camera と一緒に指定してください。")
                 .toStdString();
     return false;
   }
@@ -134,8 +140,8 @@ bool ReadTables(const CameraCommandOptions& options, camera::CameraSettings& set
     if (!text) return false;
     const camera::SpectrumCsv csv = camera::ParseSpectrumCsv(*text);
     if (!csv.spectrum) {
-      err << "「" << EscapedForDisplay(options.spectrumCsvPath) << "」: "
-          << CsvProblemText(csv.problem).toStdString() << '\n';
+      err << "「" << EscapedForDisplay(options.spectrumCsvPath)
+          << "」: " << CsvProblemText(csv.problem).toStdString() << '\n';
       return false;
     }
     settings.spectrum = *csv.spectrum;
@@ -145,8 +151,8 @@ bool ReadTables(const CameraCommandOptions& options, camera::CameraSettings& set
     if (!text) return false;
     const camera::ResponseCsv csv = camera::ParseResponseCsv(*text);
     if (!csv.response) {
-      err << "「" << EscapedForDisplay(options.responseCsvPath) << "」: "
-          << CsvProblemText(csv.problem).toStdString() << '\n';
+      err << "「" << EscapedForDisplay(options.responseCsvPath)
+          << "」: " << CsvProblemText(csv.problem).toStdString() << '\n';
       return false;
     }
     settings.response = *csv.response;
@@ -169,10 +175,9 @@ void PrintNumbers(const camera::CameraNumbers& numbers, std::ostream& out) {
                                   "スパイク光量=%.5f\n"
                                   "標本化 Q=%.3f (550 nm) 細分=%d\n")
           .toStdString();
-  std::snprintf(text, sizeof text, format.c_str(), fractions.c_str(),
-                numbers.encircledEnergy1Pixel, numbers.encircledEnergy2Pixels,
-                numbers.encircledEnergy3Pixels, numbers.spikeFraction, numbers.samplingQ,
-                numbers.subsamples);
+  std::snprintf(text, sizeof text, format.c_str(), fractions.c_str(), numbers.encircledEnergy1Pixel,
+                numbers.encircledEnergy2Pixels, numbers.encircledEnergy3Pixels,
+                numbers.spikeFraction, numbers.samplingQ, numbers.subsamples);
   out << text;
   if (numbers.UnderSampled()) {
     out << QCoreApplication::translate("voka-batch", "標本化が粗く、星の芯は一つの画素に入ります。")
@@ -288,11 +293,12 @@ int RunCommand(const CameraCommandOptions& options, const RunContext& context) {
     return RunWithinMemory(options, context);
   } catch (const std::bad_alloc&) {
     if (context.showProgress) context.err << '\n';
-    context.err << QCoreApplication::translate(
-                       "voka-batch",
-                       "カメラ像を計算するメモリが足りません。--field-px か --size を小さくしてください。")
-                       .toStdString()
-                << '\n';
+    context.err
+        << QCoreApplication::translate(
+               "voka-batch",
+               "カメラ像を計算するメモリが足りません。--field-px か --size を小さくしてください。")
+               .toStdString()
+        << '\n';
   }
   return kBatchFailure;
 }

@@ -67,9 +67,10 @@ const std::vector<CommandSpec>& Commands() {
        {},
        true,
        true,
-       QT_TRANSLATE_NOOP("voka-batch",
-                         "星をカメラが写すとおりに計算します: 白色光で、センサーの画素に積分し、露出と"
-                         "階調をつけて。数値を標準出力に書きます"),
+       QT_TRANSLATE_NOOP(
+           "voka-batch",
+           "星をカメラが写すとおりに計算します: 白色光で、センサーの画素に積分し、露出と"
+           "階調をつけて。数値を標準出力に書きます"),
        {"--design", "--size", "--aperture-mm", "--focal-mm", "--zernike", "--defocus-mm",
         "--pixel-um", "--spectrum", "--wavelengths", "--colour", "--response", "--exposure",
         "--stretch", "--field-px", "--offset-px", "--png", "--fits", "--json"},

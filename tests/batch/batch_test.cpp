@@ -7,6 +7,7 @@
 
 #include "batch/batch_run.h"
 #include "batch/command_table.h"
+#include "batch/option_table.h"
 #include "batch_fixture.h"
 #include "reference/pupil_images.h"
 #include "support/scratch_files.h"
@@ -130,6 +131,14 @@ TEST(CommandLine, RefusesValuesAndCombinationsOutsideTheForms) {
     EXPECT_FALSE(ParseRequest(arguments, error)) << arguments.back();
     EXPECT_NE(error.find(expected), std::string::npos) << error;
     EXPECT_EQ(error.find('\x1b'), std::string::npos) << "raw escape in: " << error;
+  }
+}
+
+// Each option a command takes has its row, so the parser and the help know it.
+TEST(CommandLine, EveryOptionACommandTakesIsInTheTable) {
+  for (const CommandSpec& command : Commands()) {
+    for (std::string_view option : command.options)
+      EXPECT_NE(FindOption(option), nullptr) << command.flag << ' ' << option;
   }
 }
 
