@@ -27,6 +27,8 @@ constexpr int kRepetitions = 5;
 constexpr int kPadFactor = 4;
 constexpr int kChannels = 3;
 constexpr double kDefocusWaves = 2.0;  // peak to valley at 550 nm
+// A complex pupil field may take at most this many times a real one's time.
+constexpr double kPhaseTimeGoal = 1.6;
 
 struct Case {
   const char* label;
@@ -170,10 +172,11 @@ void PrintGoals(const bench::MedianReporter& reporter, const Case& c) {
   std::printf("  goal: <= %.0f ms and >= %.1fx the baseline: %s\n", c.goalMs, c.goalRatio,
               camera <= c.goalMs && baseline / camera >= c.goalRatio ? "met" : "NOT met");
   std::printf(
-      "  with a defocus: %.1f ms, %.2fx the time without, ratio %.2fx the baseline;"
-      " goal <= 1.60x: %s\n",
-      defocused, defocused / camera, baseline / defocused,
-      defocused <= 1.6 * camera ? "met" : "NOT met");
+      "  with a defocus: %.1f ms, %.2fx the time without (goal <= %.2fx: %s), ratio %.2fx the"
+      " baseline; both goals: %s\n",
+      defocused, defocused / camera, kPhaseTimeGoal,
+      defocused <= kPhaseTimeGoal * camera ? "met" : "NOT met", baseline / defocused,
+      defocused <= c.goalMs && baseline / defocused >= c.goalRatio ? "met" : "NOT met");
   std::printf("  from nothing (kernels made in the run): %.1f ms, ratio %.2fx the baseline\n", cold,
               baseline / cold);
 }

@@ -2,7 +2,10 @@
 #include "camera/camera_numbers.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
+
+#include "psf/psf_numbers.h"
 
 namespace voka::camera {
 
@@ -69,7 +72,8 @@ double SamplingQ(const CameraSettings& settings, double wavelengthNm) {
          (settings.pixelPitchUm * settings.apertureDiameterMm);
 }
 
-CameraNumbers ComputeCameraNumbers(const CameraImage& image, const CameraSettings& settings) {
+CameraNumbers ComputeCameraNumbers(const CameraImage& image, const CameraSettings& settings,
+                                   const psf::PupilField& pupil) {
   CameraNumbers numbers;
   const std::size_t pixels = static_cast<std::size_t>(image.pixels.side) * image.pixels.side;
   for (int c = 0; c < image.channels.channelCount; ++c) {
@@ -81,9 +85,39 @@ CameraNumbers ComputeCameraNumbers(const CameraImage& image, const CameraSetting
   numbers.encircledEnergy1Pixel = EncircledShare(image, settings, 1.0);
   numbers.encircledEnergy2Pixels = EncircledShare(image, settings, 2.0);
   numbers.encircledEnergy3Pixels = EncircledShare(image, settings, 3.0);
+  numbers.spikeFraction = psf::ComputeSpikeFraction(pupil, kSamplingWavelengthNm);
   numbers.samplingQ = SamplingQ(settings, kSamplingWavelengthNm);
   numbers.subsamples = image.subsamples;
   return numbers;
+}
+
+namespace {
+
+// The shortest text that reads back as the same double; JSON has no NaN or
+// infinity, so those become null.
+std::string JsonNumber(double value) {
+  if (!std::isfinite(value)) return "null";
+  char text[32];
+  const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+  return std::string(text, end);
+}
+
+}  // namespace
+
+std::string CameraNumbersJson(const CameraNumbers& numbers) {
+  std::string json = "{\n  \"peak_fraction\": [";
+  for (std::size_t c = 0; c < numbers.brightestPixelFraction.size(); ++c)
+    json += (c == 0 ? "" : ", ") + JsonNumber(numbers.brightestPixelFraction[c]);
+  json += "],\n";
+  const std::pair<const char*, double> values[] = {
+      {"ee_1px", numbers.encircledEnergy1Pixel},  {"ee_2px", numbers.encircledEnergy2Pixels},
+      {"ee_3px", numbers.encircledEnergy3Pixels}, {"spike_fraction", numbers.spikeFraction},
+      {"sampling_q", numbers.samplingQ},
+  };
+  for (const auto& [key, value] : values)
+    json += std::string("  \"") + key + "\": " + JsonNumber(value) + ",\n";
+  json += "  \"subsampling\": " + std::to_string(numbers.subsamples) + "\n}\n";
+  return json;
 }
 
 }  // namespace voka::camera

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "camera/camera_image.h"
+#include "psf/pupil_amplitude.h"
 
 namespace voka::camera {
 
@@ -22,13 +24,23 @@ struct CameraNumbers {
   double encircledEnergy1Pixel = 0.0;
   double encircledEnergy2Pixels = 0.0;
   double encircledEnergy3Pixels = 0.0;
+  // The share of the light the pupil sends out of round (psf/psf_numbers.h),
+  // at kSamplingWavelengthNm when the pupil has a phase.
+  double spikeFraction = 0.0;
   double samplingQ = 0.0;  // λF/(pD) at kSamplingWavelengthNm
   int subsamples = 0;
 
   bool UnderSampled() const { return samplingQ < kNyquistSamplingQ; }
 };
 
-CameraNumbers ComputeCameraNumbers(const CameraImage& image, const CameraSettings& settings);
+// `pupil` is the one the image was made of.
+CameraNumbers ComputeCameraNumbers(const CameraImage& image, const CameraSettings& settings,
+                                   const psf::PupilField& pupil);
+
+// The numbers as an indented JSON object with the keys peak_fraction (a list,
+// one per channel), ee_1px, ee_2px, ee_3px, spike_fraction, sampling_q and
+// subsampling; numbers written so that they read back exactly.
+std::string CameraNumbersJson(const CameraNumbers& numbers);
 
 // The sampling Q = λF/(pD) of a camera at a wavelength.
 double SamplingQ(const CameraSettings& settings, double wavelengthNm);

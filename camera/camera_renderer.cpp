@@ -173,10 +173,12 @@ void CameraRenderer::PrepareWorkAreas(int workers, int pupilSide) {
   const std::size_t half = static_cast<std::size_t>(key_.grid.half);
   workAreas_.resize(static_cast<std::size_t>(workers));
   for (WorkArea& work : workAreas_) {
-    work.field.resize(2 * n * n);
-    work.waves.resize(n * n);
-    work.partial.resize(2 * n * 2 * half);
-    work.mirrored.resize(n * 4 * half);
+    work.field.resize(4 * n);  // two rows of a complex field
+    // A complex field's folded quarters have a side of ⌈N/2⌉.
+    const std::size_t fold = (n + 1) / 2;
+    work.folded.resize(8 * fold * fold);
+    work.partial.resize(std::max(2 * n * 2 * half, 8 * fold * half));
+    work.mirrored.resize(8 * fold * half);
     work.product.resize(2 * half * 4 * half);
     work.quadrants.resize(4 * half * half);
     work.intensity.resize(static_cast<std::size_t>(key_.grid.fineSide) * key_.grid.fineSide);
@@ -205,68 +207,163 @@ void CameraRenderer::RealProducts(WorkArea& work, const float* kernel) const {
   }
 }
 
-// A complex pupil Pr + iPi: [Ar | Br ; Ai | Bi] = [Pr ; Pi] · [C | S], so the
-// partial field at a low column is X + iY = (Ar + Bi) + i(Ai − Br) and at its
-// mirror (Ar − Bi) + i(Ai + Br). Then [C | S]ᵀ · [Xlow Xhigh Ylow Yhigh]: a
-// low row's field is CX + SY + i(CY − SX), a mirrored row's CX − SY + i(CY + SX).
+namespace {
+
+// The pupil's rows and columns folded about its centre: a row's cosine sum
+// takes the sum of the sample at x and the one at −x, its sine sum their
+// difference, so each axis needs only the ⌈N/2⌉ kernel rows at x ≤ 0. For
+// each of the real and imaginary planes, four folded quarters (sum or
+// difference in y, then in x): ss, ds, sd, dd; ordered so that the quarters
+// the cosines take (ss, ds) and those the sines take (sd, dd) each lie in
+// one block. An odd side's middle row and column are their own mirror: the
+// sum counts them once and the difference is zero.
+//
+// One row pair of one plane: the top row (row) and its mirror, the bottom
+// row, into row `row` of the four quarters (each of side fold).
+void FoldRowPair(const float* top, const float* bottom, int n, int row, float* ss, float* ds,
+                 float* sd, float* dd) {
+  const int fold = (n + 1) / 2;
+  const float rowWeight = row == n - 1 - row ? 0.5f : 1.0f;
+  const std::size_t at = static_cast<std::size_t>(row) * fold;
+  for (int column = 0; column < n / 2; ++column) {
+    const int mirror = n - 1 - column;
+    const float topSum = top[column] + top[mirror], topDifference = top[column] - top[mirror];
+    const float bottomSum = bottom[column] + bottom[mirror];
+    const float bottomDifference = bottom[column] - bottom[mirror];
+    ss[at + column] = rowWeight * (topSum + bottomSum);
+    ds[at + column] = topSum - bottomSum;
+    sd[at + column] = rowWeight * (topDifference + bottomDifference);
+    dd[at + column] = topDifference - bottomDifference;
+  }
+  if (n % 2 == 1) {
+    const int middle = n / 2;
+    ss[at + middle] = rowWeight * (top[middle] + bottom[middle]);
+    ds[at + middle] = top[middle] - bottom[middle];
+    sd[at + middle] = 0.0f;
+    dd[at + middle] = 0.0f;
+  }
+}
+
+}  // namespace
+
+// The optical path that, at every wavelength, gives the complex field's
+// phase: the wavefront's, and the tilt that moves the lattice onto the star
+// (exp(−2πi·tilt·step·x/N) per axis). A sub-sample's step in λ/D is
+// proportional to 1/λ, so the tilt too is a path, the same at all wavelengths.
+void CameraRenderer::PreparePath(const psf::PupilField& pupil, double subsampleLambdaNmOverD) {
+  const int n = pupil.side;
+  pathNm_.resize(static_cast<std::size_t>(n) * n);
+  const double columnNm = -key_.grid.tiltColumnSubsamples * subsampleLambdaNmOverD / n;
+  const double rowNm = -key_.grid.tiltRowSubsamples * subsampleLambdaNmOverD / n;
+  for (int row = 0; row < n; ++row) {
+    const double rowPart = rowNm * CentredCoordinate(row, n);
+    double* path = pathNm_.data() + static_cast<std::size_t>(row) * n;
+    const double* opd =
+        pupil.HasPhase() ? pupil.opdNm.data() + static_cast<std::size_t>(row) * n : nullptr;
+    for (int column = 0; column < n; ++column)
+      path[column] = rowPart + columnNm * CentredCoordinate(column, n) + (opd ? opd[column] : 0.0);
+  }
+}
+
+// The complex field amplitude · exp(2πi·path/λ), folded about its centre
+// two rows at a time, so that the field never fills a plane of its own.
+void CameraRenderer::FoldedField(WorkArea& work, double wavelengthNm) const {
+  const int n = key_.pupilSide;
+  const int fold = (n + 1) / 2;
+  const std::size_t quarter = static_cast<std::size_t>(fold) * fold;
+  const std::size_t width = static_cast<std::size_t>(n);
+  float* folded = work.folded.data();
+  float* topReal = work.field.data();
+  float* topImaginary = topReal + width;
+  float* bottomReal = topImaginary + width;
+  float* bottomImaginary = bottomReal + width;
+  for (int row = 0; row < fold; ++row) {
+    const std::size_t top = static_cast<std::size_t>(row) * width;
+    const std::size_t bottom = static_cast<std::size_t>(n - 1 - row) * width;
+    ScaledUnitPhasors(pathNm_.data() + top, 1.0 / wavelengthNm, amplitude_.data() + top, width,
+                      topReal, topImaginary);
+    ScaledUnitPhasors(pathNm_.data() + bottom, 1.0 / wavelengthNm, amplitude_.data() + bottom,
+                      width, bottomReal, bottomImaginary);
+    FoldRowPair(topReal, bottomReal, n, row, folded, folded + 2 * quarter, folded + 4 * quarter,
+                folded + 6 * quarter);
+    FoldRowPair(topImaginary, bottomImaginary, n, row, folded + quarter, folded + 3 * quarter,
+                folded + 5 * quarter, folded + 7 * quarter);
+  }
+}
+
+// A complex pupil, folded about its centre (FoldedField) into quarters of side
+// H = ⌈N/2⌉, which halves both products against the unfolded field. With
+// K = C − iS at the first half's frequencies (C + iS at their mirrors):
+// As, Ad = [ss ; ds] · Cx and Bs, Bd = [sd ; dd] · Sx (complex, H x half),
+// then T1 = Cyᵀ As, T4 = Cyᵀ Bs, T2 = Syᵀ Bd, T3 = Syᵀ Ad, and the field at
+// the frequency signs (sy, sx) is E = T1 − sy·sx·T2 − i(sy·T3 + sx·T4).
 void CameraRenderer::ComplexProducts(WorkArea& work, const float* kernel,
-                                     const psf::PupilField& pupil, double wavelengthNm,
-                                     double step) const {
+                                     double wavelengthNm) const {
   const int n = key_.pupilSide;
   const int half = key_.grid.half;
   const int twoHalf = 2 * half;
-  const std::size_t samples = static_cast<std::size_t>(n) * n;
-  // The field's phase in turns: the optical path, less the tilts that move
-  // the lattice onto the star (exp(−2πi·tilt·step·x/N) per axis).
-  const double columnTurns = -key_.grid.tiltColumnSubsamples * step / n;
-  const double rowTurns = -key_.grid.tiltRowSubsamples * step / n;
-  for (int row = 0; row < n; ++row) {
-    const double rowPart = rowTurns * CentredCoordinate(row, n);
-    double* waves = work.waves.data() + static_cast<std::size_t>(row) * n;
-    const double* path =
-        pupil.HasPhase() ? pupil.opdNm.data() + static_cast<std::size_t>(row) * n : nullptr;
-    for (int column = 0; column < n; ++column) {
-      waves[column] = rowPart + columnTurns * CentredCoordinate(column, n) +
-                      (path ? path[column] / wavelengthNm : 0.0);
-    }
-  }
-  float* real = work.field.data();
-  float* imaginary = real + samples;
-  UnitPhasors(work.waves.data(), samples, real, imaginary);
-  for (std::size_t i = 0; i < samples; ++i) {
-    const auto amplitude = static_cast<float>(pupil.amplitude[i]);
-    real[i] *= amplitude;
-    imaginary[i] *= amplitude;
-  }
-  Product(false, 2 * n, twoHalf, n, real, n, kernel, work.partial.data());
   const int fourHalf = 4 * half;
-  for (int q = 0; q < n; ++q) {
-    const float* realRow = work.partial.data() + static_cast<std::size_t>(q) * twoHalf;
-    const float* imaginaryRow = work.partial.data() + static_cast<std::size_t>(n + q) * twoHalf;
-    float* out = work.mirrored.data() + static_cast<std::size_t>(q) * fourHalf;
-    for (int j = 0; j < half; ++j) {
-      const float ar = realRow[j], br = realRow[half + j];
-      const float ai = imaginaryRow[j], bi = imaginaryRow[half + j];
-      out[j] = ar + bi;
-      out[half + j] = ar - bi;
-      out[2 * half + j] = ai - br;
-      out[3 * half + j] = ai + br;
+  const int fold = (n + 1) / 2;
+  FoldedField(work, wavelengthNm);
+
+  // [As r; As i; Ad r; Ad i] and [Bs r; Bs i; Bd r; Bd i], each 4H x half.
+  const std::size_t quarter = static_cast<std::size_t>(fold) * fold;
+  const std::size_t block = static_cast<std::size_t>(fold) * half;
+  float* cosinePartial = work.partial.data();
+  float* sinePartial = cosinePartial + 4 * block;
+  cblas_sgemm(CblasRowMajor, CblasNoTrans, CblasNoTrans, 4 * fold, half, fold, 1.0f,
+              work.folded.data(), fold, kernel, twoHalf, 0.0f, cosinePartial, half);
+  cblas_sgemm(CblasRowMajor, CblasNoTrans, CblasNoTrans, 4 * fold, half, fold, 1.0f,
+              work.folded.data() + 4 * quarter, fold, kernel + half, twoHalf, 0.0f, sinePartial,
+              half);
+  // Side by side for the second products: [As r | As i | Bs r | Bs i] for
+  // the cosines of y, [Bd r | Bd i | Ad r | Ad i] for its sines.
+  float* forCosines = work.mirrored.data();
+  float* forSines = forCosines + static_cast<std::size_t>(fold) * fourHalf;
+  const float* cosineSources[4] = {cosinePartial, cosinePartial + block, sinePartial,
+                                   sinePartial + block};
+  const float* sineSources[4] = {sinePartial + 2 * block, sinePartial + 3 * block,
+                                 cosinePartial + 2 * block, cosinePartial + 3 * block};
+  for (int row = 0; row < fold; ++row) {
+    const std::size_t from = static_cast<std::size_t>(row) * half;
+    for (int part = 0; part < 4; ++part) {
+      std::copy_n(cosineSources[part] + from, half,
+                  forCosines + static_cast<std::size_t>(row) * fourHalf + part * half);
+      std::copy_n(sineSources[part] + from, half,
+                  forSines + static_cast<std::size_t>(row) * fourHalf + part * half);
     }
   }
-  Product(true, twoHalf, fourHalf, n, kernel, twoHalf, work.mirrored.data(), work.product.data());
-  const std::size_t quadrant = static_cast<std::size_t>(half) * half;
+  // [T1 r | T1 i | T4 r | T4 i] and [T2 r | T2 i | T3 r | T3 i], half x 4·half.
+  float* cosineProduct = work.product.data();
+  float* sineProduct = cosineProduct + static_cast<std::size_t>(half) * fourHalf;
+  cblas_sgemm(CblasRowMajor, CblasTrans, CblasNoTrans, half, fourHalf, fold, 1.0f, kernel, twoHalf,
+              forCosines, fourHalf, 0.0f, cosineProduct, fourHalf);
+  cblas_sgemm(CblasRowMajor, CblasTrans, CblasNoTrans, half, fourHalf, fold, 1.0f, kernel + half,
+              twoHalf, forSines, fourHalf, 0.0f, sineProduct, fourHalf);
+
+  const std::size_t quadrantSize = static_cast<std::size_t>(half) * half;
+  float* lowLow = work.quadrants.data();
+  float* lowHigh = lowLow + quadrantSize;
+  float* highLow = lowLow + 2 * quadrantSize;
+  float* highHigh = lowLow + 3 * quadrantSize;
   for (int i = 0; i < half; ++i) {
-    const float* c = work.product.data() + static_cast<std::size_t>(i) * fourHalf;
-    const float* s = work.product.data() + static_cast<std::size_t>(half + i) * fourHalf;
+    const float* c = cosineProduct + static_cast<std::size_t>(i) * fourHalf;
+    const float* s = sineProduct + static_cast<std::size_t>(i) * fourHalf;
     for (int j = 0; j < half; ++j) {
+      const float t1r = c[j], t1i = c[half + j], t4r = c[2 * half + j], t4i = c[3 * half + j];
+      const float t2r = s[j], t2i = s[half + j], t3r = s[2 * half + j], t3i = s[3 * half + j];
+      // sy·sx = +1 (both low or both high) and −1.
+      const float uSameR = t1r - t2r, uSameI = t1i - t2i;
+      const float uCrossR = t1r + t2r, uCrossI = t1i + t2i;
+      const auto intensity = [](float ur, float ui, float vr, float vi) {
+        return (ur + vi) * (ur + vi) + (ui - vr) * (ui - vr);
+      };
       const std::size_t at = static_cast<std::size_t>(i) * half + j;
-      for (int high = 0; high < 2; ++high) {
-        const float cx = c[high * half + j], cy = c[(2 + high) * half + j];
-        const float sx = s[high * half + j], sy = s[(2 + high) * half + j];
-        // quadrants_: [low row][low column], [low][high], [high][low], [high][high].
-        work.quadrants[high * quadrant + at] = (cx + sy) * (cx + sy) + (cy - sx) * (cy - sx);
-        work.quadrants[(2 + high) * quadrant + at] = (cx - sy) * (cx - sy) + (cy + sx) * (cy + sx);
-      }
+      // V = sy·T3 + sx·T4.
+      lowLow[at] = intensity(uSameR, uSameI, t3r + t4r, t3i + t4i);
+      lowHigh[at] = intensity(uCrossR, uCrossI, t3r - t4r, t3i - t4i);
+      highLow[at] = intensity(uCrossR, uCrossI, t4r - t3r, t4i - t3i);
+      highHigh[at] = intensity(uSameR, uSameI, -t3r - t4r, -t3i - t4i);
     }
   }
 }
@@ -304,7 +401,7 @@ void CameraRenderer::FieldIntensity(WorkArea& work, std::size_t wavelength,
     GatherWindow(quadrants, intensity);
     return;
   }
-  ComplexProducts(work, kernel, pupil, wavelengthNm, key_.stepsLambdaOverD[wavelength]);
+  ComplexProducts(work, kernel, wavelengthNm);
   const float* quadrants[2][2] = {{q, q + quadrant}, {q + 2 * quadrant, q + 3 * quadrant}};
   GatherWindow(quadrants, intensity);
 }
@@ -339,6 +436,8 @@ CameraOutcome CameraRenderer::Render(const psf::PupilField& pupil, const CameraS
   PrepareWorkAreas(workers, n);
   // resize keeps the buffers of the last render when the sizes agree.
   amplitude_.assign(pupil.amplitude.begin(), pupil.amplitude.end());
+  if (pupil.HasPhase() || key_.grid.Tilted())
+    PreparePath(pupil, key_.stepsLambdaOverD.front() * image.channels.wavelengthsNm.front());
   channelWeights_.resize(static_cast<std::size_t>(channels) * wavelengths);
 
   double transmitted = 0.0;

@@ -37,10 +37,10 @@ MirrorGrid MirrorGridFor(const CameraSettings& settings, int subsamples);
 // two real matrix products on the mirror-symmetric grid: a real pupil's
 // image is symmetric through the centre, so its first product is one real
 // product with the cosines and sines and the second gives two intensities
-// per quadrant value; a complex pupil (a phase or a tilt) takes twice the
-// work. The thread budget's workers take alternate wavelengths, each with
-// buffers of its own and single-threaded products. One renderer serves one
-// computation at a time.
+// per quadrant value; a complex pupil (a phase or a tilt) is folded about
+// its centre into quarters, so that its products cost about the same. The thread budget's workers
+// take alternate wavelengths, each with buffers of its own and single-threaded products. One
+// renderer serves one computation at a time.
 class CameraRenderer {
  public:
   CameraOutcome Render(const psf::PupilField& pupil, const CameraSettings& settings,
@@ -56,10 +56,10 @@ class CameraRenderer {
 
   // One worker's buffers, kept from render to render.
   struct WorkArea {
-    std::vector<float> field;      // a complex pupil field: real parts, then imaginary
-    std::vector<double> waves;     // its phase, in turns
+    std::vector<float> field;      // two rows of a complex pupil field: real, imaginary
+    std::vector<float> folded;     // its quarters folded about the centre
     std::vector<float> partial;    // the first product
-    std::vector<float> mirrored;   // a complex field's partial at ± frequency
+    std::vector<float> mirrored;   // a complex field's partials side by side
     std::vector<float> product;    // the second product
     std::vector<float> quadrants;  // four half x half intensities
     std::vector<float> intensity;  // one wavelength's on the sensor grid
@@ -75,14 +75,18 @@ class CameraRenderer {
   void FieldIntensity(WorkArea& work, std::size_t wavelength, const psf::PupilField& pupil,
                       double wavelengthNm);
   void RealProducts(WorkArea& work, const float* kernel) const;
-  void ComplexProducts(WorkArea& work, const float* kernel, const psf::PupilField& pupil,
-                       double wavelengthNm, double step) const;
+  // The complex field's path, for every wavelength: `subsampleLambdaNmOverD`
+  // is a sub-sample's step in λ/D times λ in nm, the same at all wavelengths.
+  void PreparePath(const psf::PupilField& pupil, double subsampleLambdaNmOverD);
+  void FoldedField(WorkArea& work, double wavelengthNm) const;
+  void ComplexProducts(WorkArea& work, const float* kernel, double wavelengthNm) const;
   void GatherWindow(const float* quadrants[2][2], float* intensity) const;
 
   KernelKey key_;
   // Per wavelength, pupilSide x 2·half: the cosines, then the sines.
   std::vector<std::vector<float>> kernels_;
   std::vector<float> amplitude_;  // the pupil's, pupilSide²
+  std::vector<double> pathNm_;    // a complex field's optical path, pupilSide²
   std::vector<WorkArea> workAreas_;
   std::vector<float> channelWeights_;  // channels x wavelengths
 };

@@ -24,8 +24,8 @@ struct Spectrum {
   double temperatureK = limits::TemperatureK().defaultValue;  // blackbody only
   // The band the samples cover; a table's band is its first and last
   // wavelength.
-  double fromNm = 400.0;
-  double toNm = 700.0;
+  double fromNm = limits::BandFromNm().defaultValue;
+  double toNm = limits::BandToNm().defaultValue;
   std::vector<SpectrumPoint> table;  // ascending wavelengths; table only
 };
 

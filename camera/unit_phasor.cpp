@@ -81,8 +81,36 @@ std::size_t VectorPhasors(const double* waves, std::size_t count, float* cosines
   }
   return i;
 }
+
+std::size_t VectorScaledPhasors(const double* pathNm, double turnsPerNm, const float* amplitude,
+                                std::size_t count, float* real, float* imaginary) {
+  std::size_t i = 0;
+  for (; i + kWidth <= count; i += kWidth) {
+    Double4 path;
+    std::memcpy(&path, pathNm + i, sizeof path);
+    Float4 a;
+    std::memcpy(&a, amplitude + i, sizeof a);
+    // Outside the aperture and behind the obstruction, a third of a pupil
+    // or more, there is no light to turn.
+    if (a[0] == 0.0f && a[1] == 0.0f && a[2] == 0.0f && a[3] == 0.0f) {
+      std::memset(real + i, 0, sizeof a);
+      std::memset(imaginary + i, 0, sizeof a);
+      continue;
+    }
+    Float4 c, s;
+    Phasor(path * turnsPerNm, c, s);
+    c *= a;
+    s *= a;
+    std::memcpy(real + i, &c, sizeof c);
+    std::memcpy(imaginary + i, &s, sizeof s);
+  }
+  return i;
+}
 #else
 std::size_t VectorPhasors(const double*, std::size_t, float*, float*) {
+  return 0;
+}
+std::size_t VectorScaledPhasors(const double*, double, const float*, std::size_t, float*, float*) {
   return 0;
 }
 #endif
@@ -92,6 +120,16 @@ std::size_t VectorPhasors(const double*, std::size_t, float*, float*) {
 void UnitPhasors(const double* waves, std::size_t count, float* cosines, float* sines) {
   for (std::size_t i = VectorPhasors(waves, count, cosines, sines); i < count; ++i) {
     Phasor(waves[i], cosines[i], sines[i]);
+  }
+}
+
+void ScaledUnitPhasors(const double* pathNm, double turnsPerNm, const float* amplitude,
+                       std::size_t count, float* real, float* imaginary) {
+  for (std::size_t i = VectorScaledPhasors(pathNm, turnsPerNm, amplitude, count, real, imaginary);
+       i < count; ++i) {
+    Phasor(pathNm[i] * turnsPerNm, real[i], imaginary[i]);
+    real[i] *= amplitude[i];
+    imaginary[i] *= amplitude[i];
   }
 }
 

@@ -12,4 +12,10 @@ namespace voka::camera {
 // Accurate to a few parts in 10⁸.
 void UnitPhasors(const double* waves, std::size_t count, float* cosines, float* sines);
 
+// amplitude · exp(2πi · pathNm · turnsPerNm) for each of `count` samples, as
+// real and imaginary parts: a pupil field at one wavelength (turnsPerNm =
+// 1/λ) from its optical path, in one pass over the samples.
+void ScaledUnitPhasors(const double* pathNm, double turnsPerNm, const float* amplitude,
+                       std::size_t count, float* real, float* imaginary);
+
 }  // namespace voka::camera

@@ -49,6 +49,9 @@ enum class LimitId {
   kExposure,
   kTableRows,
   kTableWavelengthNm,
+  kBandFromNm,
+  kBandToNm,
+  kStarOffsetPixels,
   kCount,
 };
 
@@ -116,6 +119,11 @@ inline constexpr Limit kTable[] = {
     {"表の行数", "行", 2, 100000, 2, "スペクトルと感度の表の行数"},
     // Light outside this range is none that a telescope camera sees.
     {"表の波長", "nm", 100, 5000, 550, "スペクトルと感度の表の波長"},
+    // A flat band's ends: the same light as a table's, 400-700 nm by default.
+    {"帯域の短波長端", "nm", 100, 5000, 400, "平坦なスペクトルの短波長端"},
+    {"帯域の長波長端", "nm", 100, 5000, 700, "平坦なスペクトルの長波長端"},
+    // Half a pixel either way reaches every position within a pixel.
+    {"星の位置のずれ", "画素", -0.5, 0.5, 0, "画素の中心からの星の位置のずれ"},
 };
 
 static_assert(std::size(kTable) == static_cast<std::size_t>(LimitId::kCount),
@@ -212,6 +220,15 @@ constexpr const Limit& TableRows() {
 }
 constexpr const Limit& TableWavelengthNm() {
   return Of(LimitId::kTableWavelengthNm);
+}
+constexpr const Limit& BandFromNm() {
+  return Of(LimitId::kBandFromNm);
+}
+constexpr const Limit& BandToNm() {
+  return Of(LimitId::kBandToNm);
+}
+constexpr const Limit& StarOffsetPixels() {
+  return Of(LimitId::kStarOffsetPixels);
 }
 
 }  // namespace voka::limits

@@ -623,6 +623,289 @@ wavefront error RMS=%.3f nm
     </message>
 </context>
 <context>
+    <name>voka::CCameraViewDlg</name>
+    <message>
+        <source>白</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <source>マゼンタ</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>緑</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>カメラ像</source>
+        <translation>Camera image</translation>
+    </message>
+    <message>
+        <source>瞳がありません。設計画面の「カメラ像」で開いてください。</source>
+        <translation>No pupil yet. Open this window with &quot;Camera image&quot; in the pupil designer.</translation>
+    </message>
+    <message>
+        <source>望遠鏡とカメラ</source>
+        <translation>Telescope and camera</translation>
+    </message>
+    <message>
+        <source> µm</source>
+        <translation> µm</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source> 画素</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>画素の大きさ</source>
+        <translation>Pixel pitch</translation>
+    </message>
+    <message>
+        <source>焦点距離</source>
+        <translation>Focal length</translation>
+    </message>
+    <message>
+        <source>口径</source>
+        <translation>Aperture</translation>
+    </message>
+    <message>
+        <source>視野</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>波長の数</source>
+        <translation>Wavelengths</translation>
+    </message>
+    <message>
+        <source>星の光と色</source>
+        <translation>Starlight and colour</translation>
+    </message>
+    <message>
+        <source>露出と表示</source>
+        <translation>Exposure and display</translation>
+    </message>
+    <message>
+        <source>中止</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>量</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>値</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>黒体</source>
+        <translation>Blackbody</translation>
+    </message>
+    <message>
+        <source>平坦な帯域</source>
+        <translation>Flat band</translation>
+    </message>
+    <message>
+        <source>CSV ファイル</source>
+        <translation>CSV file</translation>
+    </message>
+    <message>
+        <source>スペクトルはエネルギーの単位 (nm あたりの W) で与えます。カメラとモノクロは光子数 (λ/hc 倍) で数え、目で見た色はエネルギーのまま色を合わせます。</source>
+        <translation>Spectra are given in energy units (W per nm). The camera and mono modes count photons (times λ/hc); the visual mode matches colours on the energy itself.</translation>
+    </message>
+    <message>
+        <source> K</source>
+        <translation> K</translation>
+    </message>
+    <message>
+        <source> nm</source>
+        <translation> nm</translation>
+    </message>
+    <message>
+        <source>スペクトルの CSV...</source>
+        <translation>Spectrum CSV...</translation>
+    </message>
+    <message>
+        <source>スペクトル</source>
+        <translation>Spectrum</translation>
+    </message>
+    <message>
+        <source>色温度</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>帯域</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <source>目で見た色</source>
+        <translation>Visual</translation>
+    </message>
+    <message>
+        <source>カメラ</source>
+        <translation>Camera</translation>
+    </message>
+    <message>
+        <source>モノクロ</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>感度の CSV...</source>
+        <translation>Response CSV...</translation>
+    </message>
+    <message>
+        <source>波長 (nm), R, G, B の 4 列の表。選ばなければ青 400-500、緑 500-600、赤 600-700 nm の平坦な 3 帯域です。</source>
+        <translation>A table of four columns: wavelength (nm), R, G, B. Without one, three flat bands: blue 400-500, green 500-600, red 600-700 nm.</translation>
+    </message>
+    <message>
+        <source>平坦な 3 帯域</source>
+        <translation>Three flat bands</translation>
+    </message>
+    <message>
+        <source>色</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>最も明るい画素が飽和の何倍の光を受けるか</source>
+        <translation>How many times full well the brightest pixel receives</translation>
+    </message>
+    <message>
+        <source>線形</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <source>対数</source>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <source>asinh は 3 色を同じ倍率で伸ばすので、星の色が保たれます。</source>
+        <translation>asinh stretches the three channels by one factor, so the star keeps its colour.</translation>
+    </message>
+    <message>
+        <source>露出</source>
+        <translation>Exposure</translation>
+    </message>
+    <message>
+        <source>表示の伸長</source>
+        <translation>Stretch</translation>
+    </message>
+    <message>
+        <source>飽和した画素</source>
+        <translation>Saturated pixels</translation>
+    </message>
+    <message>
+        <source>表示中のカメラ像を 8 ビット sRGB の PNG に保存します。</source>
+        <translation>Saves the camera image as shown as an 8-bit sRGB PNG.</translation>
+    </message>
+    <message>
+        <source>クリップ前の線形な光量を、チャンネルごとの面の FITS に保存します。</source>
+        <translation>Saves the linear light before clipping as a FITS cube, one plane per channel.</translation>
+    </message>
+    <message>
+        <source>数値を JSON に保存します。</source>
+        <translation>Saves the numbers as JSON.</translation>
+    </message>
+    <message>
+        <source>スペクトルの CSV を開く</source>
+        <translation>Open spectrum CSV</translation>
+    </message>
+    <message>
+        <source>感度の CSV を開く</source>
+        <translation>Open response CSV</translation>
+    </message>
+    <message>
+        <source>帯域の短波長端を長波長端より短くしてください。</source>
+        <translation>Make the band&apos;s short end shorter than its long end.</translation>
+    </message>
+    <message>
+        <source>スペクトルの CSV ファイルを選んでください。</source>
+        <translation>Choose a spectrum CSV file.</translation>
+    </message>
+    <message>
+        <source>中止しました。表示は前の結果のままです。</source>
+        <translation>Cancelled. The previous result is still shown.</translation>
+    </message>
+    <message>
+        <source>中止しました。</source>
+        <translation>Cancelled.</translation>
+    </message>
+    <message>
+        <source>計算しています...</source>
+        <translation>Computing...</translation>
+    </message>
+    <message>
+        <source>瞳 %1 画素、%2 波長、%3 秒</source>
+        <translation>Pupil %1 px, %2 wavelengths, %3 s</translation>
+    </message>
+    <message>
+        <source>最も明るい画素の光量 (%1)</source>
+        <translation>Brightest pixel (%1)</translation>
+    </message>
+    <message>
+        <source>半径 1 画素内の光量</source>
+        <translation>Encircled energy within 1 px</translation>
+    </message>
+    <message>
+        <source>半径 2 画素内の光量</source>
+        <translation>Encircled energy within 2 px</translation>
+    </message>
+    <message>
+        <source>半径 3 画素内の光量</source>
+        <translation>Encircled energy within 3 px</translation>
+    </message>
+    <message>
+        <source>スパイク光量</source>
+        <translation>Spike fraction</translation>
+    </message>
+    <message>
+        <source>サンプリング Q = λF/(pD) (%1 nm)</source>
+        <translation>Sampling Q = λF/(pD) (%1 nm)</translation>
+    </message>
+    <message>
+        <source>画素の細分</source>
+        <translation>Sub-samples per pixel</translation>
+    </message>
+    <message>
+        <source>%1 × %1 点</source>
+        <translation>%1 × %1</translation>
+    </message>
+    <message>
+        <source>アンダーサンプリング: 星の芯が 1 画素に収まります</source>
+        <translation>under-sampled: the core falls in one pixel</translation>
+    </message>
+    <message>
+        <source>%1 に保存しています...</source>
+        <translation>Saving to %1...</translation>
+    </message>
+    <message>
+        <source>%1 に保存しました。</source>
+        <translation>Saved to %1.</translation>
+    </message>
+    <message>
+        <source>カメラ像を PNG に保存</source>
+        <translation>Save camera image as PNG</translation>
+    </message>
+    <message>
+        <source>PNG を作れませんでした。もう一度お試しください。</source>
+        <translation>Could not make the PNG image. Please try again.</translation>
+    </message>
+    <message>
+        <source>カメラ像を FITS に保存</source>
+        <translation>Save camera image as FITS</translation>
+    </message>
+    <message>
+        <source>FITS を作れませんでした (%1)。</source>
+        <translation>Could not make the FITS file (%1).</translation>
+    </message>
+    <message>
+        <source>数値を JSON に保存</source>
+        <translation>Save numbers as JSON</translation>
+    </message>
+</context>
+<context>
     <name>voka::CDesignerDlg</name>
     <message>
         <source>瞳の設計 (*.json);;All files (*.*)</source>
@@ -945,6 +1228,101 @@ wavefront error RMS=%.3f nm
     <message>
         <source>中心強度=</source>
         <translation>Central intensity=</translation>
+    </message>
+    <message>
+        <source>カメラ像...</source>
+        <translation>Camera image...</translation>
+    </message>
+</context>
+<context>
+    <name>voka::CameraJob</name>
+    <message>
+        <source>%1 行目: </source>
+        <translation>Line %1: </translation>
+    </message>
+    <message>
+        <source>テキストの CSV ではありません。波長 (nm) と値をカンマで区切って書いてください。</source>
+        <translation>This is not a text CSV file. Write the wavelength (nm) and the values separated by commas.</translation>
+    </message>
+    <message>
+        <source>項目の数が合いません。スペクトルは「波長,重み」、感度は「波長,R,G,B」です。</source>
+        <translation>Wrong number of fields. A spectrum is &quot;wavelength,weight&quot;, a response &quot;wavelength,R,G,B&quot;.</translation>
+    </message>
+    <message>
+        <source>数値として読めない項目があります。</source>
+        <translation>A field cannot be read as a number.</translation>
+    </message>
+    <message>
+        <source>波長は %1 から %2 nm にしてください。</source>
+        <translation>Keep wavelengths between %1 and %2 nm.</translation>
+    </message>
+    <message>
+        <source>波長は上から順に増えるように並べてください。</source>
+        <translation>List the wavelengths in increasing order from the top.</translation>
+    </message>
+    <message>
+        <source>重みと感度は 0 以上にしてください。</source>
+        <translation>Weights and responses must be 0 or more.</translation>
+    </message>
+    <message>
+        <source>数値の行が 2 行以上必要です。</source>
+        <translation>At least two rows of numbers are needed.</translation>
+    </message>
+    <message>
+        <source>行が多すぎます (%1 行まで)。</source>
+        <translation>Too many rows (at most %1).</translation>
+    </message>
+    <message>
+        <source>「%1」を開けません。ファイルを選び直してください。</source>
+        <translation>Cannot open &quot;%1&quot;. Choose the file again.</translation>
+    </message>
+    <message>
+        <source>「%1」は大きすぎます。波長と値の表を選んでください。</source>
+        <translation>&quot;%1&quot; is too large. Choose a table of wavelengths and values.</translation>
+    </message>
+    <message>
+        <source>スペクトル「%1」: %2</source>
+        <translation>Spectrum &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>感度「%1」: %2</source>
+        <translation>Response &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>瞳が光を通しません。遮蔽やスパイダーを小さくしてください。</source>
+        <translation>The pupil lets no light through. Make the obstruction or the vanes smaller.</translation>
+    </message>
+    <message>
+        <source>画素の大きさ、焦点距離、口径と視野を見直してください。</source>
+        <translation>Check the pixel pitch, focal length, aperture and field.</translation>
+    </message>
+    <message>
+        <source>帯域に光がありません。スペクトルを見直してください。</source>
+        <translation>There is no light in the band. Check the spectrum.</translation>
+    </message>
+    <message>
+        <source>画素が粗すぎて細分できません。画素を小さくするか焦点距離を長くしてください。</source>
+        <translation>The pixels are too coarse to sub-sample. Use smaller pixels or a longer focal length.</translation>
+    </message>
+    <message>
+        <source>細分した格子が大きすぎます。視野の画素数を減らすか、画素を小さくするか焦点距離を短くしてください。</source>
+        <translation>The sub-sampled grid is too large. Use fewer pixels across the field, smaller pixels or a shorter focal length.</translation>
+    </message>
+    <message>
+        <source>瞳を描けませんでした。設計を見直してください。</source>
+        <translation>Could not draw the pupil. Check the design.</translation>
+    </message>
+    <message>
+        <source>瞳の画像が大きすぎます (一辺 %1 画素まで)。小さい画像を開いてください。</source>
+        <translation>The pupil image is too large (at most %1 pixels a side). Open a smaller image.</translation>
+    </message>
+    <message>
+        <source>カメラ像を計算するメモリが足りません。視野の画素数か波長の数を減らしてください。</source>
+        <translation>Not enough memory for the camera image. Use fewer pixels across the field or fewer wavelengths.</translation>
+    </message>
+    <message>
+        <source>カメラ像を計算するスレッドを起動できませんでした。ほかのプログラムを閉じてから、もう一度計算してください。</source>
+        <translation>Could not start a thread for the camera image. Close other programs and compute again.</translation>
     </message>
 </context>
 <context>

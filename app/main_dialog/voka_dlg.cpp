@@ -13,6 +13,7 @@
 #include "analysis/fft_analysis.h"
 #include "analysis/pupil_sampling.h"
 #include "analysis/ray_trace_analysis.h"
+#include "app/camera_view/camera_view_dlg.h"
 #include "app/common/language.h"
 #include "app/common/library_texts.h"
 #include "app/common/module_dir.h"
@@ -154,6 +155,8 @@ void CVokaDlg::contextMenuEvent(QContextMenuEvent* event) {
   about->setObjectName(QStringLiteral("IDM_ABOUTBOX"));
   QAction* starImage = menu.addAction(ui_->IDC_STARIMAGE->text());
   starImage->setObjectName(QStringLiteral("IDC_STARIMAGE"));
+  QAction* cameraImage = menu.addAction(tr("カメラ像..."));
+  cameraImage->setObjectName(QStringLiteral("IDC_CAMERA"));
   // Named in both languages, so that it can be found whichever is shown.
   QMenu* languages = menu.addMenu(QStringLiteral("言語 / Language"));
   languages->setObjectName(QStringLiteral("IDM_LANGUAGE"));
@@ -167,6 +170,7 @@ void CVokaDlg::contextMenuEvent(QContextMenuEvent* event) {
   if (chosen == about) OnSysCommand(IDM_ABOUTBOX, 0);
   if (chosen == design) OnDesign();
   if (chosen == starImage) OnStarImage();
+  if (chosen == cameraImage) OnCamera();
   if (chosen == japanese) ChooseLanguage(Language::kJapanese);
   if (chosen == english) ChooseLanguage(Language::kEnglish);
 }
@@ -197,6 +201,16 @@ void CVokaDlg::RecreateWindows() {
     CreateDesigner();
     designer_->SetDesign(design);
     if (shown) designer_->show();
+  }
+  if (camera_) {
+    const bool shown = camera_->isVisible();
+    delete camera_.data();
+    if (shown) {
+      if (cameraFollowsDesign_ && designer_)
+        OnDesignCamera();
+      else
+        OnCamera();
+    }
   }
   if (starImage_) {
     const bool shown = starImage_->isVisible();
@@ -324,10 +338,15 @@ void CVokaDlg::CreateDesigner() {
     starImageButton->setObjectName(QStringLiteral("IDC_DESIGN_STARIMAGE"));
     designer_->AddCommandButton(starImageButton);
     connect(starImageButton, &QPushButton::clicked, this, &CVokaDlg::OnDesignStarImage);
+    auto* cameraButton = new QPushButton(tr("カメラ像..."), designer_);
+    cameraButton->setObjectName(QStringLiteral("IDC_DESIGN_CAMERA"));
+    designer_->AddCommandButton(cameraButton);
+    connect(cameraButton, &QPushButton::clicked, this, &CVokaDlg::OnDesignCamera);
     connect(designer_, &CDesignerDlg::DesignChanged, this,
             [this](const pupils::PupilDesign& design) {
               if (starImageFollowsDesign_ && starImage_ && starImage_->isVisible())
                 ShowDesignStarImage(design);
+              if (cameraFollowsDesign_ && camera_ && camera_->isVisible()) ShowDesignCamera(design);
             });
   }
 }
@@ -398,6 +417,38 @@ void CVokaDlg::ShowDesignStarImage(const pupils::PupilDesign& design) {
   starImage_->ShowRenderedPupil(
       [design](int side) { return pupils::StarPupilOfDesign(design, side); },
       design.apertureDiameterMm, pupils::kMaxRenderSidePixels);
+}
+
+CCameraViewDlg* CVokaDlg::CameraWindow() const {
+  return camera_.data();
+}
+
+CCameraViewDlg* CVokaDlg::ShownCameraWindow() {
+  // A window of its own beside the star image; it lives as long as the dialog.
+  if (!camera_) camera_ = new CCameraViewDlg(this);
+  camera_->show();
+  camera_->raise();
+  camera_->activateWindow();
+  return camera_;
+}
+
+void CVokaDlg::OnCamera() {
+  cameraFollowsDesign_ = false;
+  CCameraViewDlg* window = ShownCameraWindow();
+  if (currentDib_) window->ShowBitmapPupil(currentDib_, currentPath_);
+}
+
+void CVokaDlg::OnDesignCamera() {
+  cameraFollowsDesign_ = true;
+  ShownCameraWindow();
+  ShowDesignCamera(designer_->Design());
+}
+
+// The design is copied into the renderer, which runs on the window's
+// computing thread.
+void CVokaDlg::ShowDesignCamera(const pupils::PupilDesign& design) {
+  camera_->ShowRenderedPupil([design](int side) { return pupils::StarPupilOfDesign(design, side); },
+                             design.apertureDiameterMm);
 }
 
 }  // namespace voka

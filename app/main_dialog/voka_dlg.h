@@ -26,6 +26,7 @@ class IDD_MAIN;
 
 namespace voka {
 
+class CCameraViewDlg;
 class CDesignerDlg;
 class CStarImageDlg;
 struct PupilFileRead;
@@ -67,6 +68,13 @@ class CVokaDlg : public QDialog {
   void OnDesignStarImage();
   // The star-image window once opened; null before.
   CStarImageDlg* StarImageWindow() const;
+  // Opens the camera-image window (or raises it) on the open pupil.
+  void OnCamera();
+  // The designer's 「カメラ像」: the camera image of the design, following
+  // every change made in the designer until a bitmap is shown there again.
+  void OnDesignCamera();
+  // The camera-image window once opened; null before.
+  CCameraViewDlg* CameraWindow() const;
   // Handles the commands of the system menu; true when it was the About item.
   bool OnSysCommand(int id, qintptr parameter);
   // Shows the canvas region in the view now, not at the next event.
@@ -121,6 +129,10 @@ class CVokaDlg : public QDialog {
 
   QPointer<CStarImageDlg> starImage_;
   bool starImageFollowsDesign_ = false;
+  CCameraViewDlg* ShownCameraWindow();
+  void ShowDesignCamera(const pupils::PupilDesign& design);
+  QPointer<CCameraViewDlg> camera_;
+  bool cameraFollowsDesign_ = false;
   LatestOnlyRunner opener_;
   int progressBeforeOpen_ = 0;
   double pupilSum_ = 0.0;

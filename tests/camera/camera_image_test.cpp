@@ -122,7 +122,7 @@ TEST(CameraImage, WhiteLightIsTheSumOfScaledAiryPatterns) {
   // A pixel is 1/2 λ/D at 550 nm; the Airy pattern holds 1 − J₀²(πr) − J₁²(πr)
   // of its light within r λ/D (Rayleigh). Counting a rim pixel by its area
   // inside the circle, as if its light were even, costs a little accuracy.
-  const CameraNumbers numbers = ComputeCameraNumbers(image, settings);
+  const CameraNumbers numbers = ComputeCameraNumbers(image, settings, pupil);
   double expected = 0.0;
   for (std::size_t i = 0; i < image.channels.wavelengthsNm.size(); ++i) {
     const double x = std::numbers::pi * 1.5 * 550.0 / image.channels.wavelengthsNm[i];
@@ -208,17 +208,22 @@ TEST(CameraImage, DefocusedWhiteLightSumsEachWavelengthsOwnImage) {
 // pixel (a grid with a middle row), an offset star, an asymmetric pupil with
 // and without an asymmetric path: each pixel as the direct sum has it.
 TEST(CameraImage, MirroredGridMatchesTheDirectSumOffCentreAndAsymmetric) {
-  constexpr int kSide = 40;
-  const psf::PupilField clear = psf::test::AnnularPupil(kSide, 0.35, 3.0, -2.0);
-  psf::PupilField aberrated = clear;
-  aberrated.opdNm.assign(clear.amplitude.size(), 0.0);
-  for (int row = 0; row < kSide; ++row) {
-    for (int column = 0; column < kSide; ++column) {
-      const double x = (column + 0.5 - kSide / 2.0) / (kSide / 2.0);
-      const double y = (kSide / 2.0 - row - 0.5) / (kSide / 2.0);
-      aberrated.opdNm[row * kSide + column] = 700.0 * x * x * x + 400.0 * x * y + 300.0 * y;
+  const auto aberrate = [](psf::PupilField pupil) {
+    const int side = pupil.side;
+    pupil.opdNm.assign(pupil.amplitude.size(), 0.0);
+    for (int row = 0; row < side; ++row) {
+      for (int column = 0; column < side; ++column) {
+        const double x = (column + 0.5 - side / 2.0) / (side / 2.0);
+        const double y = (side / 2.0 - row - 0.5) / (side / 2.0);
+        pupil.opdNm[row * side + column] = 700.0 * x * x * x + 400.0 * x * y + 300.0 * y;
+      }
     }
-  }
+    return pupil;
+  };
+  const psf::PupilField clear = psf::test::AnnularPupil(40, 0.35, 3.0, -2.0);
+  const psf::PupilField aberrated = aberrate(clear);
+  // An odd side has a middle row and column, each its own mirror.
+  const psf::PupilField oddAberrated = aberrate(psf::test::AnnularPupil(39, 0.35, 3.0, -2.0));
   struct Case {
     const psf::PupilField* pupil;
     int fieldPixels;
@@ -226,7 +231,8 @@ TEST(CameraImage, MirroredGridMatchesTheDirectSumOffCentreAndAsymmetric) {
   };
   for (const Case& c :
        {Case{&clear, 15, 0.0, 0.0}, Case{&clear, 16, 0.0, 0.0}, Case{&clear, 16, 0.3, -0.45},
-        Case{&aberrated, 15, -0.2, 0.35}, Case{&aberrated, 16, 0.0, 0.0}}) {
+        Case{&aberrated, 15, -0.2, 0.35}, Case{&aberrated, 16, 0.0, 0.0},
+        Case{&oddAberrated, 15, 0.1, 0.2}}) {
     CameraSettings settings = QuarterLambdaGrid(500.0, 600.0, 2);
     settings.pixelPitchUm = 3.2;  // three sub-samples a pixel
     settings.fieldPixels = c.fieldPixels;
@@ -313,12 +319,14 @@ TEST(CameraImage, EncircledEnergyIsCentredOnTheStar) {
   image.pixels.values[(5 - 1 - 5 / 2) * 5 + 5 / 2] = 1.0;
   CameraSettings settings;
   settings.fieldPixels = 5;
-  const CameraNumbers numbers = ComputeCameraNumbers(image, settings);
+  const psf::PupilField pupil = psf::test::AnnularPupil(32, 0.0);
+  const CameraNumbers numbers = ComputeCameraNumbers(image, settings, pupil);
   EXPECT_NEAR(numbers.encircledEnergy1Pixel, 1.0, 1e-12);
   EXPECT_EQ(numbers.brightestPixelFraction, std::vector<double>{1.0});
   settings.offsetXPixels = 0.5;
   settings.offsetYPixels = 0.5;  // the star on the pixel's upper right corner
-  EXPECT_NEAR(ComputeCameraNumbers(image, settings).encircledEnergy1Pixel, 0.25 * 3.14159265, 2e-3);
+  EXPECT_NEAR(ComputeCameraNumbers(image, settings, pupil).encircledEnergy1Pixel, 0.25 * 3.14159265,
+              2e-3);
 }
 
 TEST(CameraImage, RefusesWhatCannotBeRecorded) {
