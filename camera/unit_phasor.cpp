@@ -90,6 +90,13 @@ std::size_t VectorScaledPhasors(const double* pathNm, double turnsPerNm, const f
     std::memcpy(&path, pathNm + i, sizeof path);
     Float4 a;
     std::memcpy(&a, amplitude + i, sizeof a);
+    // Outside the aperture and behind the obstruction, a third of a pupil
+    // or more, there is no light to turn.
+    if (a[0] == 0.0f && a[1] == 0.0f && a[2] == 0.0f && a[3] == 0.0f) {
+      std::memset(real + i, 0, sizeof a);
+      std::memset(imaginary + i, 0, sizeof a);
+      continue;
+    }
     Float4 c, s;
     Phasor(path * turnsPerNm, c, s);
     c *= a;
