@@ -372,10 +372,6 @@
         <translation>Pupil:</translation>
     </message>
     <message>
-        <source>光学系（--psf）:</source>
-        <translation>Optics (--psf):</translation>
-    </message>
-    <message>
         <source>波面誤差（--psf。光路差を nm で、瞳の縁を単位円とする Noll の順の Zernike 項で）:</source>
         <translation>Wavefront error (--psf; optical path difference in nm, as Zernike terms in Noll&apos;s order over the unit disk whose rim is the aperture&apos;s):</translation>
     </message>
@@ -620,6 +616,74 @@ wavefront error RMS=%.3f nm
     <message>
         <source>標準出力に書き込めませんでした（出力先のディスクの空きや、パイプの読み手を確かめてください）。</source>
         <translation>Standard output could not be written (check the free space where it goes, or the program reading the pipe).</translation>
+    </message>
+    <message>
+        <source>光学系:</source>
+        <translation>Optics:</translation>
+    </message>
+    <message>
+        <source>カメラ（--camera）:</source>
+        <translation>Camera (--camera):</translation>
+    </message>
+    <message>
+        <source>--response は --colour camera と一緒に指定してください。</source>
+        <translation>--response goes with --colour camera.</translation>
+    </message>
+    <message>
+        <source>表「%1」を読めません（%2 MiB までの CSV ファイルを指定してください）。</source>
+        <translation>The table &quot;%1&quot; cannot be read (give a CSV file of at most %2 MiB).</translation>
+    </message>
+    <message>
+        <source>最も明るい画素の光の割合=%s
+集中度 1 画素=%.5f 2 画素=%.5f 3 画素=%.5f
+スパイク光量=%.5f
+標本化 Q=%.3f (550 nm) 細分=%d
+</source>
+        <translation>brightest pixel&apos;s share of the light=%s
+encircled energy 1 px=%.5f 2 px=%.5f 3 px=%.5f
+spike fraction=%.5f
+sampling Q=%.3f (550 nm) sub-samples=%d
+</translation>
+    </message>
+    <message>
+        <source>標本化が粗く、星の芯は一つの画素に入ります。</source>
+        <translation>Under-sampled: the core falls in one pixel.</translation>
+    </message>
+    <message>
+        <source>カメラ像を計算中</source>
+        <translation>Computing the camera image</translation>
+    </message>
+    <message>
+        <source>--camera には瞳の画像か --design で瞳の設計を指定してください。</source>
+        <translation>--camera needs a pupil image, or a design with --design.</translation>
+    </message>
+    <message>
+        <source>カメラ像を計算するメモリが足りません。--field-px か --size を小さくしてください。</source>
+        <translation>Not enough memory for the camera image. Lower --field-px or --size.</translation>
+    </message>
+    <message>
+        <source>星をカメラが写すとおりに計算します: 白色光で、センサーの画素に積分し、露出と階調をつけて。数値を標準出力に書きます</source>
+        <translation>computes the star as a camera records it: in white light, summed over the sensor&apos;s pixels, exposed and stretched, and writes its numbers to standard output</translation>
+    </message>
+    <message>
+        <source>星の光のスペクトル: 温度 T (K) の黒体、L1〜L2 nm の平らな帯、または「波長 (nm),重み」の CSV。重みはエネルギー（nm あたりの W）で、camera と mono では λ/hc を掛けて光子の数にします。既定は 5800 K の黒体、400〜700 nm</source>
+        <translation>the star&apos;s spectrum: a blackbody at T (K), a flat band from L1 to L2 nm, or a CSV of &quot;wavelength (nm),weight&quot;. Weights are energy (W per nm); camera and mono multiply them by λ/hc to count photons. Default: a 5800 K blackbody over 400 to 700 nm</translation>
+    </message>
+    <message>
+        <source>色: visual は CIE 1931 の等色関数から sRGB（既定）、camera は R・G・B の感度（既定は 400〜500・500〜600・600〜700 nm の平らな帯）、mono は一つのチャンネル</source>
+        <translation>colour: visual is sRGB from the CIE 1931 colour-matching functions (default), camera is R, G and B responses (default flat bands 400-500, 500-600 and 600-700 nm), mono is one channel</translation>
+    </message>
+    <message>
+        <source>--colour camera の感度の表（波長 (nm),R,G,B の CSV）</source>
+        <translation>the responses of --colour camera (a CSV of wavelength (nm),R,G,B)</translation>
+    </message>
+    <message>
+        <source>表示の階調（既定 asinh。asinh は色を保ちます）</source>
+        <translation>the display stretch (default asinh, which keeps the star&apos;s colour)</translation>
+    </message>
+    <message>
+        <source>星の中心を画素 (M/2, M/2) の中心から右へ DX、上へ DY 画素ずらします（それぞれ -0.5〜0.5）</source>
+        <translation>moves the star DX pixels right and DY up from the centre of pixel (M/2, M/2) (each -0.5 to 0.5)</translation>
     </message>
 </context>
 <context>

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Every kind of FITS file voka-batch writes passes fitsverify (the FITS
 # standard's own checker, from HEASARC) with no error and no warning: a
-# cropped star image, and one whose field is wider than the grid.
+# cropped star image, one whose field is wider than the grid, and the camera
+# image's cube.
 # Usage: fits_verify.sh VOKA-BATCH FITSVERIFY
 set -euo pipefail
 batch=$1
@@ -12,8 +13,10 @@ trap 'rm -rf "$work"' EXIT
 cd "$work"
 "$batch" --psf --design preset:4-vanes --size 64 --fits cropped.fits >/dev/null
 "$batch" --psf --design preset:3-curved-vanes --size 48 --pad 3 --fov 1000 --fits whole.fits >/dev/null
+"$batch" --camera --design preset:4-vanes --size 128 --field-px 16 --wavelengths 8 \
+  --fits camera.fits >/dev/null
 status=0
-for file in cropped.fits whole.fits; do
+for file in cropped.fits whole.fits camera.fits; do
   report=$("$fitsverify" "$file")
   if ! grep -q "Verification found 0 warning(s) and 0 error(s)" <<<"$report"; then
     echo "$file:"; echo "$report"; status=1
