@@ -123,7 +123,7 @@ TEST(CommandLine, RefusesValuesAndCombinationsOutsideTheForms) {
       {{"--psf", "p.bmp", "--zernike", "4=1,4=2"}, "各項一度だけ"},
       {{"--psf", "p.bmp", "--zernike", "4=1,"}, "「」は使えません"},
       {{"--psf", "p.bmp", "--defocus-mm", "101"}, "-100〜100 mm"},
-      {{"--fft", "--zernike", "4=1"}, "--zernike は --psf と一緒に"},
+      {{"--fft", "--zernike", "4=1"}, "--zernike は --psf か --camera と一緒に"},
       {{"--psf", "p.bmp", "--lang", "fr"}, "ja か en"},
       {{"--fft", "-\x1b[2J"}, "\\x1B[2J"}};
   for (const auto& [arguments, expected] : cases) {
