@@ -106,6 +106,13 @@ TEST(DesignFile, MessagesNameTheFileAndTheField) {
   EXPECT_NE(load.message.find("bad\\x1B[2J.json"), std::string::npos) << load.message;
   EXPECT_NE(load.message.find("aperture_mm"), std::string::npos) << load.message;
   EXPECT_EQ(load.message.find('\x1b'), std::string::npos) << "no raw control characters";
+  // A key is the file's text too: a NUL in it must not cut the message short.
+  std::ofstream(folder.path() / "key.json", std::ios::binary)
+      << std::string(R"({"voka_pupil": 1, "aperture_mm": 200, "vanes": [], "width_mm)") +
+             std::string(1, '\0') + "\x1b[2J\": 1}";
+  const DesignLoad key = LoadDesignFile(folder.path() / "key.json");
+  EXPECT_FALSE(key.design);
+  EXPECT_NE(key.message.find("width_mm\\x00\\x1B[2J"), std::string::npos) << key.message;
   EXPECT_FALSE(LoadDesignFile(folder.path() / "missing.json").design);
   EXPECT_FALSE(LoadDesignOrPreset("preset:5-vanes").design);
 #ifndef _WIN32
