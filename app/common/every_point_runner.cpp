@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/common/every_point_runner.h"
 
-#include <QMetaObject>
 #include <algorithm>
 #include <numeric>
 
@@ -39,19 +38,14 @@ void EveryPointRunner::Submit(RunnerTask task) {
         // Repeated values would only flood the event queue.
         if (percent == lastPercent) return;
         lastPercent = percent;
-        QMetaObject::invokeMethod(
-            this, [this, series, point, percent] { OnPointProgress(series, point, percent); },
-            Qt::QueuedConnection);
+        posted_.Post([this, series, point, percent] { OnPointProgress(series, point, percent); });
       };
       delivery = task(cancel, progress);
       if (cancel.IsRaised()) delivery = nullptr;
     }
-    QMetaObject::invokeMethod(
-        this,
-        [this, series, point, delivery = std::move(delivery)] {
-          OnPointEnded(series, point, delivery);
-        },
-        Qt::QueuedConnection);
+    posted_.Post([this, series, point, delivery = std::move(delivery)] {
+      OnPointEnded(series, point, delivery);
+    });
   });
 }
 

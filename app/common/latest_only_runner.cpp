@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/common/latest_only_runner.h"
 
-#include <QMetaObject>
-
 namespace voka {
 
 LatestOnlyRunner::LatestOnlyRunner(QObject* parent) : QObject(parent) {
@@ -48,19 +46,14 @@ void LatestOnlyRunner::StartNext() {
       // Repeated values would only flood the event queue.
       if (percent == lastPercent) return;
       lastPercent = percent;
-      QMetaObject::invokeMethod(
-          this,
-          [this, generation, percent] {
-            if (generation == generation_) emit ProgressChanged(percent);
-          },
-          Qt::QueuedConnection);
+      posted_.Post([this, generation, percent] {
+        if (generation == generation_) emit ProgressChanged(percent);
+      });
     };
     Delivery delivery = task(cancel, progress);
     if (cancel.IsRaised()) delivery = nullptr;
-    QMetaObject::invokeMethod(
-        this,
-        [this, generation, delivery = std::move(delivery)] { OnTaskEnded(generation, delivery); },
-        Qt::QueuedConnection);
+    posted_.Post(
+        [this, generation, delivery = std::move(delivery)] { OnTaskEnded(generation, delivery); });
   });
 }
 
