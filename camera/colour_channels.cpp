@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numeric>
 #include <optional>
 
@@ -64,8 +65,9 @@ std::array<double, 3> UnitLuminanceXyz(const std::vector<double>& wavelengthsNm,
   return xyz;
 }
 
-// False when the eye sees none of the star's light: all of it lies outside
-// the matching functions' range, or between the samples.
+// False when the eye sees none of the star's light (all of it lies far
+// outside the matching functions' range, or between the samples), or so
+// little that dividing by it would overflow.
 bool FillVisual(SpectralChannels& channels, const std::vector<double>& powerWeights) {
   const std::vector<double>& wavelengths = channels.wavelengthsNm;
   const std::vector<double> equalEnergy(wavelengths.size(), 1.0 / wavelengths.size());
@@ -74,7 +76,7 @@ bool FillVisual(SpectralChannels& channels, const std::vector<double>& powerWeig
   double starY = 0.0;
   for (std::size_t i = 0; i < wavelengths.size(); ++i)
     starY += powerWeights[i] * CieXyzMatching(wavelengths[i])[1];
-  if (!(starY > 0.0)) return false;
+  if (!(starY >= std::numeric_limits<double>::min())) return false;
   for (std::size_t i = 0; i < wavelengths.size(); ++i) {
     std::array<double, 3> xyz = CieXyzMatching(wavelengths[i]);
     for (double& value : xyz) value *= powerWeights[i] / starY;

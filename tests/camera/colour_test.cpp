@@ -85,7 +85,7 @@ TEST(Colour, MonoAndCameraWeightPhotonsAtBinCentres) {
 // last plans the weights of the same table scaled down.
 TEST(Colour, TablesWithoutLightPlanNoChannelsAndHugeWeightsStayFinite) {
   const Spectrum dark = TableSpectrum({{566.24, 0.0}, {656.4, 0.0}});
-  const Spectrum infrared = TableSpectrum({{900.0, 1.0}, {1000.0, 1.0}});
+  const Spectrum infrared = TableSpectrum({{3000.0, 1.0}, {4000.0, 1.0}});
   for (const ColourMode mode : {ColourMode::kVisual, ColourMode::kCamera, ColourMode::kMono}) {
     const SpectralChannels none = PlanSpectralChannels(dark, 7, mode);
     EXPECT_TRUE(none.wavelengthsNm.empty() && none.weights.empty());
