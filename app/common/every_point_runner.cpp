@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <numeric>
 
+#include "app/common/pool_start.h"
+
 namespace voka {
 
 EveryPointRunner::EveryPointRunner(int workerCount, QObject* parent) : QObject(parent) {
@@ -29,7 +31,7 @@ void EveryPointRunner::Submit(RunnerTask task) {
   const std::size_t point = pointPercents_.size();
   pointPercents_.push_back(0);
   const CancelFlag cancel = seriesCancel_;
-  pool_.start([this, task = std::move(task), series, point, cancel] {
+  StartOnPool(pool_, [this, task = std::move(task), series, point, cancel] {
     Delivery delivery;
     // A point still waiting when its series was cancelled never starts.
     if (!cancel.IsRaised()) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/common/latest_only_runner.h"
 
+#include "app/common/pool_start.h"
+
 namespace voka {
 
 LatestOnlyRunner::LatestOnlyRunner(QObject* parent) : QObject(parent) {
@@ -40,7 +42,7 @@ void LatestOnlyRunner::StartNext() {
 
   const quint64 generation = generation_;
   const CancelFlag cancel = runningCancel_;
-  pool_.start([this, task = std::move(task), generation, cancel] {
+  StartOnPool(pool_, [this, task = std::move(task), generation, cancel] {
     int lastPercent = -1;
     const ProgressSink progress = [this, generation, &lastPercent](int percent) {
       // Repeated values would only flood the event queue.
