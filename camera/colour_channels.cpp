@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "camera/colour_channels.h"
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
 #include <numeric>
+#include <optional>
 
 #include "camera/colour_matching.h"
 #include "camera/planck.h"
@@ -17,17 +21,34 @@ std::vector<double> BinCentres(double fromNm, double toNm, int count) {
   return centres;
 }
 
-std::vector<double> NormalisedWeights(const Spectrum& spectrum,
-                                      const std::vector<double>& wavelengthsNm, bool photons) {
+std::vector<double> SampledWeights(const Spectrum& spectrum,
+                                   const std::vector<double>& wavelengthsNm, bool photons,
+                                   double powerScale) {
   std::vector<double> weights;
   for (const double wavelength : wavelengthsNm) {
-    const double power = SpectralPower(spectrum, wavelength);
+    const double power = SpectralPower(spectrum, wavelength) * powerScale;
     weights.push_back(photons ? power * PhotonsPerJoule(wavelength) : power);
   }
-  const double sum = std::accumulate(weights.begin(), weights.end(), 0.0);
-  if (sum > 0.0) {
-    for (double& weight : weights) weight /= sum;
+  return weights;
+}
+
+// Weights summing to 1, or nothing when the samples hold no light. A table's
+// weights are relative and may be written as large as a double holds; their
+// photon counts then overflow, so they are first brought down by the largest.
+std::optional<std::vector<double>> NormalisedWeights(const Spectrum& spectrum,
+                                                     const std::vector<double>& wavelengthsNm,
+                                                     bool photons) {
+  std::vector<double> weights = SampledWeights(spectrum, wavelengthsNm, photons, 1.0);
+  double sum = std::accumulate(weights.begin(), weights.end(), 0.0);
+  if (!std::isfinite(sum)) {
+    double largestPower = 0.0;
+    for (const double wavelength : wavelengthsNm)
+      largestPower = std::max(largestPower, SpectralPower(spectrum, wavelength));
+    weights = SampledWeights(spectrum, wavelengthsNm, photons, 1.0 / largestPower);
+    sum = std::accumulate(weights.begin(), weights.end(), 0.0);
   }
+  if (!(sum > 0.0) || !std::isfinite(sum)) return std::nullopt;
+  for (double& weight : weights) weight /= sum;
   return weights;
 }
 
@@ -44,7 +65,10 @@ std::array<double, 3> UnitLuminanceXyz(const std::vector<double>& wavelengthsNm,
   return xyz;
 }
 
-void FillVisual(SpectralChannels& channels, const std::vector<double>& powerWeights) {
+// False when the eye sees none of the star's light (all of it lies far
+// outside the matching functions' range, or between the samples), or so
+// little that dividing by it would overflow.
+bool FillVisual(SpectralChannels& channels, const std::vector<double>& powerWeights) {
   const std::vector<double>& wavelengths = channels.wavelengthsNm;
   const std::vector<double> equalEnergy(wavelengths.size(), 1.0 / wavelengths.size());
   const std::array<double, 3> whiteRgb =
@@ -52,12 +76,14 @@ void FillVisual(SpectralChannels& channels, const std::vector<double>& powerWeig
   double starY = 0.0;
   for (std::size_t i = 0; i < wavelengths.size(); ++i)
     starY += powerWeights[i] * CieXyzMatching(wavelengths[i])[1];
+  if (!(starY >= std::numeric_limits<double>::min())) return false;
   for (std::size_t i = 0; i < wavelengths.size(); ++i) {
     std::array<double, 3> xyz = CieXyzMatching(wavelengths[i]);
     for (double& value : xyz) value *= powerWeights[i] / starY;
     const std::array<double, 3> rgb = LinearSrgbFromXyz(xyz);
     for (int c = 0; c < 3; ++c) channels.weights.push_back(rgb[c] / whiteRgb[c]);
   }
+  return true;
 }
 
 }  // namespace
@@ -74,9 +100,12 @@ SpectralChannels PlanSpectralChannels(const Spectrum& spectrum, int wavelengthCo
                                       ColourMode mode, const ChannelResponse& response) {
   SpectralChannels channels;
   if (wavelengthCount < 1 || !(spectrum.toNm > spectrum.fromNm)) return channels;
-  channels.wavelengthsNm = BinCentres(spectrum.fromNm, spectrum.toNm, wavelengthCount);
-  const std::vector<double> weights =
-      NormalisedWeights(spectrum, channels.wavelengthsNm, mode != ColourMode::kVisual);
+  const std::vector<double> centres = BinCentres(spectrum.fromNm, spectrum.toNm, wavelengthCount);
+  const std::optional<std::vector<double>> normalised =
+      NormalisedWeights(spectrum, centres, mode != ColourMode::kVisual);
+  if (!normalised) return channels;
+  const std::vector<double>& weights = *normalised;
+  channels.wavelengthsNm = centres;
   if (mode == ColourMode::kMono) {
     channels.channelCount = 1;
     channels.channelNames = "L";
@@ -86,7 +115,7 @@ SpectralChannels PlanSpectralChannels(const Spectrum& spectrum, int wavelengthCo
   channels.channelCount = 3;
   channels.channelNames = "R,G,B";
   if (mode == ColourMode::kVisual) {
-    FillVisual(channels, weights);
+    if (!FillVisual(channels, weights)) return SpectralChannels{};
     return channels;
   }
   std::array<std::vector<double>, 3> responseOfChannel;

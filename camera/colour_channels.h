@@ -45,8 +45,8 @@ struct SpectralChannels {
 // visual: power weights summing to 1, through x̄ȳz̄ to XYZ scaled so that the
 // star's Y is 1, then to linear sRGB, each channel divided by that of an
 // equal-energy spectrum on the same samples, so that equal-energy white is
-// neutral. Empty (no wavelengths) when the count is below 1 or the band is
-// empty.
+// neutral. Empty (no wavelengths) when the count is below 1, the band is
+// empty, or the samples hold no light (in visual mode: none the eye sees).
 SpectralChannels PlanSpectralChannels(const Spectrum& spectrum, int wavelengthCount,
                                       ColourMode mode,
                                       const ChannelResponse& response = FlatBandResponse());

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <cmath>
 
+#include "output/shown_text.h"
 #include "wavefront/zernike.h"
 
 namespace voka::pupils {
@@ -25,8 +26,12 @@ struct Refusal {
   throw Refusal{MakeDesignProblem(std::move(field), std::move(reason), kind)};
 }
 
+// A key is the file's own text: control characters in it (a NUL, an escape
+// sequence) are shown as \xNN, so that naming it cannot cut a message short
+// or drive the terminal the message is printed on.
 std::string Joined(const std::string& prefix, const QString& key) {
-  return prefix.empty() ? key.toStdString() : prefix + "." + key.toStdString();
+  const std::string shown = EscapedForDisplay(key.toStdString());
+  return prefix.empty() ? shown : prefix + "." + shown;
 }
 
 // Every key of `object` must be one of `allowed` and every one of `required`

@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and runs every test: the optimised build, the Debian package made
 # from it and checked, then the build with AddressSanitizer and
-# UndefinedBehaviorSanitizer, then a minute of fuzzing of the bitmap reader
-# and painter. Ends with one line counting the tests.
+# UndefinedBehaviorSanitizer, then the build with ThreadSanitizer (the
+# engines' workers and the windows' jobs), then a minute of fuzzing of each
+# reader of untrusted files. Ends with one line counting the tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
@@ -33,7 +34,7 @@ package_stage() {
   fi
 }
 
-for preset in release asan; do
+for preset in release asan tsan; do
   echo "== $preset build and tests"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j "$jobs"
@@ -57,7 +58,7 @@ for preset in release asan; do
 done
 
 if [[ -x tools/fuzz.sh ]]; then
-  echo "== fuzzing the bitmap reader and painter"
+  echo "== fuzzing the readers of bitmaps, designs and CSV tables"
   tools/fuzz.sh "${VOKA_FUZZ_SECONDS:-60}"
 fi
 echo "ctest: $passed passed, $failed failed, $skipped skipped"

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/common/every_point_runner.h"
 
-#include <QMetaObject>
 #include <algorithm>
 #include <numeric>
+
+#include "app/common/pool_start.h"
 
 namespace voka {
 
@@ -30,7 +31,7 @@ void EveryPointRunner::Submit(RunnerTask task) {
   const std::size_t point = pointPercents_.size();
   pointPercents_.push_back(0);
   const CancelFlag cancel = seriesCancel_;
-  pool_.start([this, task = std::move(task), series, point, cancel] {
+  StartOnPool(pool_, [this, task = std::move(task), series, point, cancel] {
     Delivery delivery;
     // A point still waiting when its series was cancelled never starts.
     if (!cancel.IsRaised()) {
@@ -39,19 +40,14 @@ void EveryPointRunner::Submit(RunnerTask task) {
         // Repeated values would only flood the event queue.
         if (percent == lastPercent) return;
         lastPercent = percent;
-        QMetaObject::invokeMethod(
-            this, [this, series, point, percent] { OnPointProgress(series, point, percent); },
-            Qt::QueuedConnection);
+        posted_.Post([this, series, point, percent] { OnPointProgress(series, point, percent); });
       };
       delivery = task(cancel, progress);
       if (cancel.IsRaised()) delivery = nullptr;
     }
-    QMetaObject::invokeMethod(
-        this,
-        [this, series, point, delivery = std::move(delivery)] {
-          OnPointEnded(series, point, delivery);
-        },
-        Qt::QueuedConnection);
+    posted_.Post([this, series, point, delivery = std::move(delivery)] {
+      OnPointEnded(series, point, delivery);
+    });
   });
 }
 

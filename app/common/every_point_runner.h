@@ -5,6 +5,7 @@
 #include <QThreadPool>
 #include <vector>
 
+#include "app/common/posted_calls.h"
 #include "app/common/runner_task.h"
 
 namespace voka {
@@ -46,6 +47,8 @@ class EveryPointRunner : public QObject {
   void OnPointEnded(quint64 series, std::size_t point, const Delivery& delivery);
   void ReportProgress();
 
+  // Declared before the pool, so that it outlives the pool's last job.
+  PostedCalls posted_{this};
   QThreadPool pool_;
   // A cancel starts a new series; reports of an older one are dropped.
   quint64 series_ = 0;

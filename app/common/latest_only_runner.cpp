@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/common/latest_only_runner.h"
 
-#include <QMetaObject>
+#include "app/common/pool_start.h"
 
 namespace voka {
 
@@ -42,25 +42,20 @@ void LatestOnlyRunner::StartNext() {
 
   const quint64 generation = generation_;
   const CancelFlag cancel = runningCancel_;
-  pool_.start([this, task = std::move(task), generation, cancel] {
+  StartOnPool(pool_, [this, task = std::move(task), generation, cancel] {
     int lastPercent = -1;
     const ProgressSink progress = [this, generation, &lastPercent](int percent) {
       // Repeated values would only flood the event queue.
       if (percent == lastPercent) return;
       lastPercent = percent;
-      QMetaObject::invokeMethod(
-          this,
-          [this, generation, percent] {
-            if (generation == generation_) emit ProgressChanged(percent);
-          },
-          Qt::QueuedConnection);
+      posted_.Post([this, generation, percent] {
+        if (generation == generation_) emit ProgressChanged(percent);
+      });
     };
     Delivery delivery = task(cancel, progress);
     if (cancel.IsRaised()) delivery = nullptr;
-    QMetaObject::invokeMethod(
-        this,
-        [this, generation, delivery = std::move(delivery)] { OnTaskEnded(generation, delivery); },
-        Qt::QueuedConnection);
+    posted_.Post(
+        [this, generation, delivery = std::move(delivery)] { OnTaskEnded(generation, delivery); });
   });
 }
 

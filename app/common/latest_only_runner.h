@@ -5,6 +5,7 @@
 #include <QThreadPool>
 #include <optional>
 
+#include "app/common/posted_calls.h"
 #include "app/common/runner_task.h"
 
 namespace voka {
@@ -45,6 +46,8 @@ class LatestOnlyRunner : public QObject {
   void StartNext();
   void OnTaskEnded(quint64 generation, const Delivery& delivery);
 
+  // Declared before the pool, so that it outlives the pool's last job.
+  PostedCalls posted_{this};
   QThreadPool pool_;
   std::optional<Task> waiting_;
   CancelFlag runningCancel_;

@@ -79,5 +79,30 @@ TEST(Colour, MonoAndCameraWeightPhotonsAtBinCentres) {
   EXPECT_NEAR(SpectralPower(table, 505.0), 1.5, 1e-12);
 }
 
+// Tables a spectrum file may hold: without light the camera would sample,
+// the eye would see, or with weights whose photon counts overflow a double.
+// The first two plan no channels (the renderer refuses the spectrum); the
+// last plans the weights of the same table scaled down.
+TEST(Colour, TablesWithoutLightPlanNoChannelsAndHugeWeightsStayFinite) {
+  const Spectrum dark = TableSpectrum({{566.24, 0.0}, {656.4, 0.0}});
+  const Spectrum infrared = TableSpectrum({{3000.0, 1.0}, {4000.0, 1.0}});
+  for (const ColourMode mode : {ColourMode::kVisual, ColourMode::kCamera, ColourMode::kMono}) {
+    const SpectralChannels none = PlanSpectralChannels(dark, 7, mode);
+    EXPECT_TRUE(none.wavelengthsNm.empty() && none.weights.empty());
+  }
+  EXPECT_TRUE(PlanSpectralChannels(infrared, 7, ColourMode::kVisual).weights.empty());
+  EXPECT_EQ(PlanSpectralChannels(infrared, 7, ColourMode::kMono).weights.size(), 7u);
+
+  const Spectrum huge = TableSpectrum({{400.0, 1e308}, {700.0, 1.5e308}});
+  const Spectrum small = TableSpectrum({{400.0, 1.0}, {700.0, 1.5}});
+  for (const ColourMode mode : {ColourMode::kVisual, ColourMode::kCamera, ColourMode::kMono}) {
+    const SpectralChannels large = PlanSpectralChannels(huge, 7, mode);
+    const SpectralChannels plain = PlanSpectralChannels(small, 7, mode);
+    ASSERT_EQ(large.weights.size(), plain.weights.size());
+    for (std::size_t i = 0; i < plain.weights.size(); ++i)
+      EXPECT_NEAR(large.weights[i], plain.weights[i], 1e-12) << i;
+  }
+}
+
 }  // namespace
 }  // namespace voka::camera

@@ -122,6 +122,13 @@ TEST(DesignFile, MessagesNameTheFileAndTheField) {
   EXPECT_EQ(load.problem.kind, DesignProblemKind::kApertureNotPositive);
   EXPECT_EQ(LoadDesignFile(folder.path() / "missing.json").refusal, DesignLoadRefusal::kCannotOpen);
   EXPECT_EQ(LoadDesignOrPreset("preset:5-vanes").refusal, DesignLoadRefusal::kUnknownPreset);
+  // A key is the file's text too: a NUL in it must not cut the message short.
+  std::ofstream(folder.path() / "key.json", std::ios::binary)
+      << std::string(R"({"voka_pupil": 1, "aperture_mm": 200, "vanes": [], "width_mm)") +
+             std::string(1, '\0') + "\x1b[2J\": 1}";
+  const DesignLoad key = LoadDesignFile(folder.path() / "key.json");
+  EXPECT_FALSE(key.design);
+  EXPECT_NE(key.message.find("width_mm\\x00\\x1B[2J"), std::string::npos) << key.message;
 #ifndef _WIN32
   // A FIFO with no writer would block an ordinary open for ever.
   const std::filesystem::path fifo = folder.path() / "fifo.json";
