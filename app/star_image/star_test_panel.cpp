@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/star_image/star_test_panel.h"
 
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
