@@ -34,29 +34,35 @@ struct TestOutcome {
 
 TestOutcome ComputeTest(const StarImageRequest& request, double waves, const CancelFlag& cancel,
                         const LatestOnlyRunner::ProgressSink& progress) {
-  const auto tr = [](const char* text) {
-    return QCoreApplication::translate("voka::StarTestPanel", text);
-  };
   try {
     std::shared_ptr<const psf::PupilField> pupil = request.pupil;
     if (!pupil)
       pupil = std::make_shared<const psf::PupilField>(request.renderPupil(request.renderSide));
-    if (pupil->side <= 0) return {nullptr, tr("瞳を描けませんでした。設計を見直してください。")};
+    if (pupil->side <= 0)
+      return {nullptr,
+              QCoreApplication::translate("voka::StarTestPanel",
+                                          "瞳を描けませんでした。設計を見直してください。")};
     if (!psf::PupilLetsLightThrough(*pupil)) return {nullptr, NoLightRefusal()};
     std::optional<psf::StarTestImages> test = psf::ComputeStarTest(
         *pupil, request.settings, waves, {progress, [&cancel] { return cancel.IsRaised(); }});
     if (!test) {
       if (cancel.IsRaised()) return {};
-      return {nullptr, tr("スターテストを計算できませんでした。瞳の一辺 N か拡大率 Q を"
-                          "変えてください。")};
+      return {nullptr, QCoreApplication::translate(
+                           "voka::StarTestPanel",
+                           "スターテストを計算できませんでした。瞳の一辺 N か拡大率 Q を"
+                           "変えてください。")};
     }
     return {std::make_shared<const psf::StarTestImages>(std::move(*test)), {}};
   } catch (const std::bad_alloc&) {
-    return {nullptr, tr("スターテストを計算するメモリが足りません。瞳の一辺 N か拡大率 Q を"
-                        "小さくしてください。")};
+    return {nullptr, QCoreApplication::translate(
+                         "voka::StarTestPanel",
+                         "スターテストを計算するメモリが足りません。瞳の一辺 N か拡大率 Q を"
+                         "小さくしてください。")};
   } catch (const std::system_error&) {
-    return {nullptr, tr("スターテストを計算するスレッドを起動できませんでした。ほかの"
-                        "プログラムを閉じてから、もう一度計算してください。")};
+    return {nullptr, QCoreApplication::translate(
+                         "voka::StarTestPanel",
+                         "スターテストを計算するスレッドを起動できませんでした。ほかの"
+                         "プログラムを閉じてから、もう一度計算してください。")};
   }
 }
 
