@@ -16,6 +16,7 @@
 #include "app/common/language.h"
 #include "app/common/library_texts.h"
 #include "app/common/module_dir.h"
+#include "app/compare/study_commands.h"
 #include "app/designer/designer_dlg.h"
 #include "app/main_dialog/about_dlg.h"
 #include "app/main_dialog/app_icon.h"
@@ -337,6 +338,7 @@ void CVokaDlg::CreateDesigner() {
     starImageButton->setObjectName(QStringLiteral("IDC_DESIGN_STARIMAGE"));
     designer_->AddCommandButton(starImageButton);
     connect(starImageButton, &QPushButton::clicked, this, &CVokaDlg::OnDesignStarImage);
+    AddStudyCommands(designer_);
     connect(designer_, &CDesignerDlg::DesignChanged, this,
             [this](const pupils::PupilDesign& design) {
               if (starImageFollowsDesign_ && starImage_ && starImage_->isVisible())
