@@ -6,6 +6,7 @@
 
 #include "app/compare/compare_dlg.h"
 #include "app/designer/designer_dlg.h"
+#include "app/star_image/star_image_dlg.h"
 #include "app/sweep/sweep_dlg.h"
 #include "pupils/design_check.h"
 

@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QProgressBar>
 #include <QPushButton>
@@ -22,6 +23,7 @@
 #include "app/common/refusal_style.h"
 #include "app/star_image/star_image_dlg.h"
 #include "output/file_replace.h"
+#include "pupils/open_fraction_render.h"
 #include "pupils/star_pupil.h"
 #include "studies/sweep_csv.h"
 #include "studies/sweep_paths.h"
