@@ -139,7 +139,7 @@
     </message>
     <message>
         <source>設計中の瞳は描けません。設計画面で直してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>The designer's pupil cannot be drawn. Correct it in the designer.</translation>
     </message>
     <message>
         <source>設計中の瞳</source>
@@ -540,7 +540,7 @@
     </message>
     <message>
         <source>各点の値を CSV に保存します。</source>
-        <translation type="unfinished"></translation>
+        <translation>Saves each step's numbers as CSV.</translation>
     </message>
     <message>
         <source>点をクリックすると、その点の星像を表示します。</source>
@@ -556,7 +556,7 @@
     </message>
     <message>
         <source>掃引の範囲を読めません。パラメーター、範囲、点数を確かめてください。</source>
-        <translation type="unfinished"></translation>
+        <translation>The sweep cannot be read. Check the parameter, the range and the steps.</translation>
     </message>
     <message>
         <source>計算しています...</source>
@@ -564,7 +564,7 @@
     </message>
     <message>
         <source>値 %1 の瞳はどこも光を通しません。範囲を変えてください。</source>
-        <translation type="unfinished"></translation>
+        <translation>At %1 the pupil lets no light through. Change the range.</translation>
     </message>
     <message>
         <source>値</source>
