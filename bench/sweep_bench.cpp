@@ -76,10 +76,9 @@ int main(int argc, char** argv) {
   voka::bench::MedianReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
-  const double sweep = reporter.Median(std::string(voka::kSweepName) + "/real_time");
-  const double oneThread = reporter.Median(std::string(voka::kSinglesOneThreadName) + "/real_time");
-  const double wholeBudget =
-      reporter.Median(std::string(voka::kSinglesWholeBudgetName) + "/real_time");
+  const double sweep = reporter.Median(std::string(voka::kSweepName));
+  const double oneThread = reporter.Median(std::string(voka::kSinglesOneThreadName));
+  const double wholeBudget = reporter.Median(std::string(voka::kSinglesWholeBudgetName));
   std::printf("thread budget: %d\n", voka::threads::ThreadBudget());
   std::printf("median 21-step sweep (N=512, Q=4): %.0f ms\n", sweep);
   std::printf("21 single runs on one thread: %.0f ms, speed-up of the sweep: %.2f (goal >= 1.7)\n",
