@@ -149,11 +149,11 @@ std::string BatchUsage() {
   usage +=
       GroupSection(OptionGroup::kPupilSource, QCoreApplication::translate("voka-batch", "瞳:"));
   usage += GroupSection(OptionGroup::kOptics, QCoreApplication::translate("voka-batch", "光学系:"));
-  usage += GroupSection(OptionGroup::kWavefront,
-                        QCoreApplication::translate(
-                            "voka-batch",
-                            "波面誤差（--psf。光路差を nm で、瞳の縁を単位円とする Noll の順の "
-                            "Zernike 項で）:"));
+  usage += GroupSection(
+      OptionGroup::kWavefront,
+      QCoreApplication::translate(
+          "voka-batch",
+          "波面誤差（光路差を nm で、瞳の縁を単位円とする Noll の順の Zernike 項で）:"));
   usage += GroupSection(OptionGroup::kCamera,
                         QCoreApplication::translate("voka-batch", "カメラ（--camera）:"));
   usage += GroupSection(OptionGroup::kOutputs, QCoreApplication::translate("voka-batch", "出力:"));

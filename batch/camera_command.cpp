@@ -9,7 +9,6 @@
 
 #include "app/common/library_texts.h"
 #include "app/common/limit_texts.h"
-#include "batch/numbers_json.h"
 #include "batch/pending_files.h"
 #include "batch/star_pupil_source.h"
 #include "camera/camera_fits.h"
@@ -317,9 +316,11 @@ std::vector<RunOutput> OutputsOf(const CameraCommandOptions& options, const RunC
 std::vector<RunInput> InputsOf(const CameraCommandOptions& options) {
   std::vector<RunInput> inputs = InputsOf(static_cast<const PupilSourceOptions&>(options));
   if (!options.spectrumCsvPath.empty())
-    inputs.push_back({PathFromArgument(options.spectrumCsvPath), "スペクトルの表"});
+    inputs.push_back({PathFromArgument(options.spectrumCsvPath),
+                      QT_TRANSLATE_NOOP("voka-batch", "スペクトルの表")});
   if (!options.responseCsvPath.empty())
-    inputs.push_back({PathFromArgument(options.responseCsvPath), "感度の表"});
+    inputs.push_back(
+        {PathFromArgument(options.responseCsvPath), QT_TRANSLATE_NOOP("voka-batch", "感度の表")});
   return inputs;
 }
 

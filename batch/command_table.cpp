@@ -75,6 +75,42 @@ const std::vector<CommandSpec>& Commands() {
         "--pixel-um", "--spectrum", "--wavelengths", "--colour", "--response", "--exposure",
         "--stretch", "--field-px", "--offset-px", "--png", "--fits", "--json"},
        ReadAs<ReadCameraCommand>},
+      {"--star-test",
+       {"K"},
+       true,
+       true,
+       QT_TRANSLATE_NOOP(
+           "voka-batch",
+           "スターテスト: 瞳の波面に −K、0、+K 波長 (PV) の焦点はずしを加えた三つの星像を"
+           "計算します（K は 4 が古典的）。--fits で三面の FITS、--png で同じ色の目盛りの"
+           "三つの像"),
+       {"--design", "--size", "--pad", "--wavelength-nm", "--aperture-mm", "--focal-mm", "--fov",
+        "--zernike", "--defocus-mm", "--fits", "--png"},
+       ReadAs<ReadStarTestCommand>},
+      {"--compare",
+       {"A", "B"},
+       false,
+       false,
+       QT_TRANSLATE_NOOP(
+           "voka-batch",
+           "二つの瞳 A と B（設計ファイル、preset:名前、または BMP）を同じ格子と正規化で"
+           "比べ、各数値の A、B と変化 B − A を標準出力に書きます。--fits は B − A、"
+           "--png は A、B と変化、--json は {\"a\", \"b\", \"delta\"}"),
+       {"--size", "--pad", "--wavelength-nm", "--aperture-mm", "--focal-mm", "--fov", "--zernike",
+        "--defocus-mm", "--fits", "--png", "--json"},
+       ReadAs<ReadCompareCommand>},
+      {"--sweep",
+       {"PATH=FROM:TO:STEPS"},
+       false,
+       false,
+       QT_TRANSLATE_NOOP(
+           "voka-batch",
+           "設計の一つの数（vanes[1].angle_deg、vanes[*].width_mm、"
+           "obstruction.offset_x_mm など。vanes[i] はファイルの順に 0 から）を FROM から"
+           " TO まで STEPS 点（両端を含む）変え、各点の星像の数値を --csv に書きます"),
+       {"--design", "--size", "--pad", "--wavelength-nm", "--aperture-mm", "--focal-mm",
+        "--zernike", "--defocus-mm", "--csv"},
+       ReadAs<ReadSweepCommand>},
   };
   return kCommands;
 }

@@ -2,13 +2,10 @@
 #include "batch/numbers_json.h"
 
 #include <QByteArray>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <iterator>
 #include <vector>
-
-#include "psf/result_record.h"
 
 namespace voka {
 
@@ -26,25 +23,6 @@ const std::vector<std::vector<const char*>>& RecognisingKeys() {
 }
 
 }  // namespace
-
-std::string NumbersJson(const psf::PsfAnalysis& analysis) {
-  const psf::PsfNumbers& numbers = analysis.numbers;
-  QJsonArray curve;
-  for (const psf::EncircledEnergyPoint& point : numbers.encircledEnergy) {
-    curve.append(QJsonArray{point.radiusLambdaOverD, point.fraction});
-  }
-  QJsonObject object;
-  for (const psf::Quantity& quantity : psf::ResultRecord(analysis)) {
-    const QString key = QString::fromUtf8(quantity.key.data(), std::ssize(quantity.key));
-    // Counts are written as integers: "n": 128, not 128.0.
-    const bool count =
-        quantity.unit == psf::QuantityUnit::kPixels || quantity.unit == psf::QuantityUnit::kFactor;
-    object[key] = count ? QJsonValue(static_cast<qint64>(quantity.value)) : quantity.value;
-  }
-  object["encircled_energy"] = curve;
-  const QByteArray bytes = QJsonDocument(object).toJson(QJsonDocument::Indented);
-  return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
 
 bool IsNumbersJson(std::string_view bytes) {
   QJsonParseError error;

@@ -96,9 +96,12 @@ std::optional<WavefrontOptions> ReadWavefront(const ParsedArguments& parsed, std
 
 std::vector<RunInput> InputsOf(const PupilSourceOptions& source) {
   std::vector<RunInput> inputs;
-  if (!source.pupilPath.empty()) inputs.push_back({PathFromArgument(source.pupilPath), "瞳の画像"});
+  if (!source.pupilPath.empty())
+    inputs.push_back(
+        {PathFromArgument(source.pupilPath), QT_TRANSLATE_NOOP("voka-batch", "瞳の画像")});
   if (!source.designPath.empty() && !source.designPath.starts_with(pupils::kPresetPrefix))
-    inputs.push_back({PathFromArgument(source.designPath), "瞳の設計"});
+    inputs.push_back(
+        {PathFromArgument(source.designPath), QT_TRANSLATE_NOOP("voka-batch", "瞳の設計")});
   return inputs;
 }
 

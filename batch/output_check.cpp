@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/output_check.h"
 
+#include <QCoreApplication>
+#include <QString>
 #include <fstream>
 #include <string_view>
 #include <system_error>
@@ -10,10 +12,15 @@
 #include "output/shown_text.h"
 #include "psf/curves_csv.h"
 #include "psf/fits_export.h"
+#include "studies/sweep_csv.h"
 
 namespace voka {
 
 namespace {
+
+QString Tr(const char* text) {
+  return QCoreApplication::translate("voka-batch", text);
+}
 
 namespace fs = std::filesystem;
 
@@ -69,6 +76,22 @@ ExistingContent ExistingNumbersJson(const fs::path& target) {
   return IsNumbersJson(bytes) ? ExistingContent::kSameKind : ExistingContent::kOtherKind;
 }
 
+// A sweep's CSV names its parameter first, then the numbers in a fixed order.
+ExistingContent ExistingSweepCsv(const fs::path& target) {
+  std::error_code error;
+  if (!fs::is_regular_file(target, error)) return ExistingContent::kNothingToLose;
+  if (fs::file_size(target, error) == 0 && !error) return ExistingContent::kNothingToLose;
+  std::ifstream in(target, std::ios::binary);
+  std::string firstLine(1024, '\0');
+  in.read(firstLine.data(), static_cast<std::streamsize>(firstLine.size()));
+  if (in.bad()) return ExistingContent::kUnreadable;
+  firstLine.resize(static_cast<std::size_t>(in.gcount()));
+  firstLine = firstLine.substr(0, firstLine.find('\n'));
+  return firstLine.find(studies::kSweepColumnsHeader) != std::string::npos
+             ? ExistingContent::kSameKind
+             : ExistingContent::kOtherKind;
+}
+
 ExistingContent ExistingContentFor(const RunOutput& output) {
   switch (output.kind) {
     case OutputKind::kTable:
@@ -81,6 +104,8 @@ ExistingContent ExistingContentFor(const RunOutput& output) {
       return ExistingContentOf(output.path, kBitmapSignature);
     case OutputKind::kCurvesCsv:
       return ExistingContentOf(output.path, psf::kCurvesCsvFirstLine);
+    case OutputKind::kSweepCsv:
+      return ExistingSweepCsv(output.path);
     case OutputKind::kNumbersJson:
       return ExistingNumbersJson(output.path);
   }
@@ -90,7 +115,7 @@ ExistingContent ExistingContentFor(const RunOutput& output) {
 const char* KindName(OutputKind kind) {
   switch (kind) {
     case OutputKind::kTable:
-      return "表";
+      return QT_TRANSLATE_NOOP("voka-batch", "表");
     case OutputKind::kPng:
       return "PNG";
     case OutputKind::kFits:
@@ -98,9 +123,10 @@ const char* KindName(OutputKind kind) {
     case OutputKind::kPupilBitmap:
       return "BMP";
     case OutputKind::kCurvesCsv:
-      return "このプログラムの CSV";
+    case OutputKind::kSweepCsv:
+      return QT_TRANSLATE_NOOP("voka-batch", "このプログラムの CSV");
     case OutputKind::kNumbersJson:
-      return "このプログラムの JSON";
+      return QT_TRANSLATE_NOOP("voka-batch", "このプログラムの JSON");
   }
   return "";
 }
@@ -109,15 +135,17 @@ const char* KindName(OutputKind kind) {
 const char* KindEvidence(OutputKind kind) {
   switch (kind) {
     case OutputKind::kPng:
-      return "PNG の印で始まっていません";
+      return QT_TRANSLATE_NOOP("voka-batch", "PNG の印で始まっていません");
     case OutputKind::kFits:
-      return "「SIMPLE  =」で始まっていません";
+      return QT_TRANSLATE_NOOP("voka-batch", "「SIMPLE  =」で始まっていません");
     case OutputKind::kPupilBitmap:
-      return "「BM」で始まっていません";
+      return QT_TRANSLATE_NOOP("voka-batch", "「BM」で始まっていません");
     case OutputKind::kCurvesCsv:
-      return "星像の曲線の見出し行で始まっていません";
+      return QT_TRANSLATE_NOOP("voka-batch", "星像の曲線の見出し行で始まっていません");
+    case OutputKind::kSweepCsv:
+      return QT_TRANSLATE_NOOP("voka-batch", "掃引の見出し行で始まっていません");
     case OutputKind::kNumbersJson:
-      return "星像の数値を書いた JSON ではありません";
+      return QT_TRANSLATE_NOOP("voka-batch", "星像の数値を書いた JSON ではありません");
     case OutputKind::kTable:
       break;
   }
@@ -159,26 +187,46 @@ std::optional<OutputRefusal> FindOutputRefusal(const std::vector<RunOutput>& out
 }
 
 std::string OutputRefusalMessage(const OutputRefusal& refusal) {
-  const std::string file = ShownPath(refusal.output.path);
-  const std::string& option = refusal.output.option;
-  const std::string rename = "別の名前を指定してください。";
+  const QString file = QString::fromStdString(ShownPath(refusal.output.path));
+  const QString option = QString::fromStdString(refusal.output.option);
+  const QString kind = Tr(KindName(refusal.output.kind));
+  QString message;
   switch (refusal.reason) {
     case OutputRefusalReason::kNamesAnotherOutput:
-      if (refusal.otherOutput->kind == OutputKind::kTable)
-        return file + " には表を書くので、" + option + " の保存先にはできません。" + rename;
-      return file + " には " + refusal.otherOutput->option + " で書き出すので、" + option +
-             " の保存先にはできません。" + rename;
+      message =
+          refusal.otherOutput->kind == OutputKind::kTable
+              ? QCoreApplication::translate(
+                    "voka-batch",
+                    "%1 には表を書くので、%2 の保存先にはできません。別の名前を指定してください。")
+                    .arg(file, option)
+              : QCoreApplication::translate("voka-batch",
+                                            "%1 には %2 で書き出すので、%3 "
+                                            "の保存先にはできません。別の名前を指定してください。")
+                    .arg(file, QString::fromStdString(refusal.otherOutput->option), option);
+      break;
     case OutputRefusalReason::kOtherKind:
-      return file + " は " + KindName(refusal.output.kind) + " ではないファイルなので、" + option +
-             " で上書きしません（" + KindEvidence(refusal.output.kind) + "）。" + rename;
+      message = QCoreApplication::translate("voka-batch",
+                                            "%1 は %2 ではないファイルなので、%3 "
+                                            "で上書きしません（%4）。別の名前を指定してください。")
+                    .arg(file, kind, option, Tr(KindEvidence(refusal.output.kind)));
+      break;
     case OutputRefusalReason::kUnreadable:
-      return file + " の中身を読めず " + KindName(refusal.output.kind) +
-             " かどうか確かめられないので、" + option + " で上書きしません。" + rename;
+      message =
+          QCoreApplication::translate(
+              "voka-batch",
+              "%1 の中身を読めず %2 かどうか確かめられないので、%3 で上書きしません。別の名前を"
+              "指定してください。")
+              .arg(file, kind, option);
+      break;
     case OutputRefusalReason::kNamesAnInput:
-      return file + " は読み込む" + refusal.inputRole + "なので、" + option +
-             " の保存先にはできません。" + rename;
+      message =
+          QCoreApplication::translate(
+              "voka-batch",
+              "%1 は読み込む%2なので、%3 の保存先にはできません。別の名前を指定してください。")
+              .arg(file, Tr(refusal.inputRole), option);
+      break;
   }
-  return {};
+  return message.toStdString();
 }
 
 }  // namespace voka

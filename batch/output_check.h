@@ -20,6 +20,7 @@ enum class OutputKind {
   kPupilBitmap,  // a Windows bitmap: it begins with BM
   kCurvesCsv,    // the star image's curves: they begin with this program's header line
   kNumbersJson,  // the star image's numbers: a JSON object with this program's keys
+  kSweepCsv,     // a sweep's numbers: a header naming the parameter, then this program's columns
 };
 
 struct RunOutput {
@@ -30,7 +31,7 @@ struct RunOutput {
 
 struct RunInput {
   std::filesystem::path path;
-  const char* role;  // what the run reads from it, in the message: "瞳の画像"
+  const char* role;  // what the run reads from it, in the message (marked for translation)
 };
 
 enum class OutputRefusalReason {
@@ -55,7 +56,7 @@ struct OutputRefusal {
 std::optional<OutputRefusal> FindOutputRefusal(const std::vector<RunOutput>& outputs,
                                                const std::vector<RunInput>& inputs);
 
-// The Japanese message for a refusal: the file, why, and what to do.
+// The message for a refusal, in the language chosen: the file, why, and what to do.
 std::string OutputRefusalMessage(const OutputRefusal& refusal);
 
 }  // namespace voka

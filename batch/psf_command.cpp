@@ -8,7 +8,6 @@
 #include <system_error>
 
 #include "app/common/limit_texts.h"
-#include "batch/numbers_json.h"
 #include "batch/pending_files.h"
 #include "batch/star_pupil_source.h"
 #include "limits/refusal.h"
@@ -21,6 +20,7 @@
 #include "psf/result_record.h"
 #include "psfview/log_view.h"
 #include "psfview/log_view_image.h"
+#include "studies/numbers_json.h"
 #include "wavefront/defocus_sampling.h"
 
 namespace voka {
@@ -85,7 +85,8 @@ bool MakeOutputs(const PsfCommandOptions& options, const psf::PsfAnalysis& analy
     files.push_back(
         {options.csvPath, psf::CurvesCsv(analysis.numbers, analysis.mtf, analysis.image.scale)});
   }
-  if (!options.jsonPath.empty()) files.push_back({options.jsonPath, NumbersJson(analysis)});
+  if (!options.jsonPath.empty())
+    files.push_back({options.jsonPath, studies::NumbersJson(analysis)});
   if (!options.pngPath.empty()) {
     const double halfWidth = std::min(options.fieldOfViewLambdaOverD, kPngHalfWidthLambdaOverD);
     std::string bytes =

@@ -92,4 +92,25 @@ std::string StarTestFitsBytes(const StarTestImages& test, double fieldOfViewLamb
       error);
 }
 
+std::string StarImageDifferenceFitsBytes(const StarImage& a, const StarImageDifference& difference,
+                                         std::string& error) {
+  const int side = difference.side;
+  // The difference is stored top row first; FITS wants the bottom row first.
+  std::vector<double> values;
+  values.reserve(difference.values.size());
+  for (int row = side - 1; row >= 0; --row) {
+    const auto first = difference.values.begin() + static_cast<std::ptrdiff_t>(row) * side;
+    values.insert(values.end(), first, first + side);
+  }
+  const long axes[] = {side, side};
+  const double starPixel = side / 2 + 1;
+  return FitsImageBytes(
+      axes, values,
+      [&](fitsfile* file, int* status) {
+        WriteKeywords(file, a, status);
+        WriteOffsetCoordinates(file, starPixel, starPixel, a.scale.pixelArcsec, status);
+      },
+      error);
+}
+
 }  // namespace voka::psf

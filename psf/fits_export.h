@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "psf/star_image.h"
+#include "psf/star_image_difference.h"
 #include "psf/star_test.h"
 
 namespace voka::psf {
@@ -28,6 +29,12 @@ std::string StarImageFitsBytes(const StarImage& image, double fieldOfViewLambdaO
 // the same header and DEFOCUS, the k of the test in waves peak to valley.
 std::string StarTestFitsBytes(const StarTestImages& test, double fieldOfViewLambdaOverD,
                               std::string& error);
+
+// The change from star image A to B (B − A of the normalised images,
+// psf/star_image_difference.h) as a FITS image with the header of A, whose
+// grid both share.
+std::string StarImageDifferenceFitsBytes(const StarImage& a, const StarImageDifference& difference,
+                                         std::string& error);
 
 // Pixels per side of the cropped image.
 int CroppedSide(const StarImage& image, double fieldOfViewLambdaOverD);

@@ -13,6 +13,11 @@ namespace voka::studies {
 inline constexpr std::string_view kSweepColumns[] = {
     "peak_ratio", "ee_1_22", "ee_2_23", "ee_5", "spike_fraction", "strehl", "wavefront_rms_nm"};
 
+// What every sweep's header line holds after the parameter's path, by which
+// an existing file is known as one: the columns joined by commas.
+inline constexpr std::string_view kSweepColumnsHeader =
+    ",peak_ratio,ee_1_22,ee_2_23,ee_5,spike_fraction,strehl,wavefront_rms_nm";
+
 // A step's number under `key`. A pupil without a phase has a perfect
 // wavefront: its Strehl ratio is 1 and its wavefront RMS 0, which its record
 // does not state.

@@ -372,10 +372,6 @@
         <translation>Pupil:</translation>
     </message>
     <message>
-        <source>波面誤差（--psf。光路差を nm で、瞳の縁を単位円とする Noll の順の Zernike 項で）:</source>
-        <translation>Wavefront error (--psf; optical path difference in nm, as Zernike terms in Noll&apos;s order over the unit disk whose rim is the aperture&apos;s):</translation>
-    </message>
-    <message>
         <source>出力:</source>
         <translation>Outputs:</translation>
     </message>
@@ -684,6 +680,188 @@ sampling Q=%.3f (550 nm) sub-samples=%d
     <message>
         <source>星の中心を画素 (M/2, M/2) の中心から右へ DX、上へ DY 画素ずらします（それぞれ -0.5〜0.5）</source>
         <translation>moves the star DX pixels right and DY up from the centre of pixel (M/2, M/2) (each -0.5 to 0.5)</translation>
+    </message>
+    <message>
+        <source>波面誤差（光路差を nm で、瞳の縁を単位円とする Noll の順の Zernike 項で）:</source>
+        <translation>Wavefront error (optical path difference in nm, as Zernike terms in Noll&apos;s order over the unit disk whose rim is the aperture&apos;s):</translation>
+    </message>
+    <message>
+        <source>スペクトルの表</source>
+        <translation>spectrum table</translation>
+    </message>
+    <message>
+        <source>感度の表</source>
+        <translation>response table</translation>
+    </message>
+    <message>
+        <source>スターテスト: 瞳の波面に −K、0、+K 波長 (PV) の焦点はずしを加えた三つの星像を計算します（K は 4 が古典的）。--fits で三面の FITS、--png で同じ色の目盛りの三つの像</source>
+        <translation>the star test: three star images with −K, 0 and +K waves (peak to valley) of defocus added to the pupil&apos;s wavefront (K = 4 is the classic test); --fits writes a cube of three planes, --png the three images on one colour scale</translation>
+    </message>
+    <message>
+        <source>二つの瞳 A と B（設計ファイル、preset:名前、または BMP）を同じ格子と正規化で比べ、各数値の A、B と変化 B − A を標準出力に書きます。--fits は B − A、--png は A、B と変化、--json は {&quot;a&quot;, &quot;b&quot;, &quot;delta&quot;}</source>
+        <translation>compares two pupils A and B (design files, preset:NAME or BMPs) on one grid with one normalisation, and writes each number of A and B and its change B − A to standard output; --fits writes B − A, --png A, B and the change, --json {&quot;a&quot;, &quot;b&quot;, &quot;delta&quot;}</translation>
+    </message>
+    <message>
+        <source>設計の一つの数（vanes[1].angle_deg、vanes[*].width_mm、obstruction.offset_x_mm など。vanes[i] はファイルの順に 0 から）を FROM から TO まで STEPS 点（両端を含む）変え、各点の星像の数値を --csv に書きます</source>
+        <translation>varies one number of the design (vanes[1].angle_deg, vanes[*].width_mm, obstruction.offset_x_mm and so on; vanes[i] counts from 0 in file order) from FROM to TO in STEPS points, both ends included, and writes each step&apos;s star-image numbers to --csv</translation>
+    </message>
+    <message>
+        <source>A と B は同じ格子で比べます。瞳の一辺 (%1 と %2 ピクセル) と口径 (%3 と %4 mm) をそろえてください（--aperture-mm で両方の口径を指定できます）。</source>
+        <translation>A and B are compared on one grid. Give them the same pupil side (%1 and %2 pixels) and aperture (%3 and %4 mm); --aperture-mm sets the aperture of both.</translation>
+    </message>
+    <message>
+        <source>比較を計算中</source>
+        <translation>Computing the comparison</translation>
+    </message>
+    <message>
+        <source>瞳の画像</source>
+        <translation>pupil image</translation>
+    </message>
+    <message>
+        <source>瞳の設計</source>
+        <translation>pupil design</translation>
+    </message>
+    <message>
+        <source>表</source>
+        <translation>table</translation>
+    </message>
+    <message>
+        <source>このプログラムの CSV</source>
+        <translation>a CSV of this program</translation>
+    </message>
+    <message>
+        <source>このプログラムの JSON</source>
+        <translation>a JSON of this program</translation>
+    </message>
+    <message>
+        <source>PNG の印で始まっていません</source>
+        <translation>it does not begin with the PNG signature</translation>
+    </message>
+    <message>
+        <source>「SIMPLE  =」で始まっていません</source>
+        <translation>it does not begin with &quot;SIMPLE  =&quot;</translation>
+    </message>
+    <message>
+        <source>「BM」で始まっていません</source>
+        <translation>it does not begin with &quot;BM&quot;</translation>
+    </message>
+    <message>
+        <source>星像の曲線の見出し行で始まっていません</source>
+        <translation>it does not begin with the header of the star image&apos;s curves</translation>
+    </message>
+    <message>
+        <source>掃引の見出し行で始まっていません</source>
+        <translation>it does not begin with a sweep&apos;s header</translation>
+    </message>
+    <message>
+        <source>星像の数値を書いた JSON ではありません</source>
+        <translation>it is not a JSON of star-image numbers</translation>
+    </message>
+    <message>
+        <source>--star-test には %1 の数（焦点はずしの波長数 PV）を指定してください（「%2」は使えません）。</source>
+        <translation>--star-test takes a number from %1 (waves of defocus, peak to valley) (&quot;%2&quot; cannot be used).</translation>
+    </message>
+    <message>
+        <source>--star-test には瞳の画像か --design で瞳の設計を指定してください。</source>
+        <translation>--star-test needs a pupil image, or a design with --design.</translation>
+    </message>
+    <message>
+        <source>%1 には表を書くので、%2 の保存先にはできません。別の名前を指定してください。</source>
+        <translation>%1 receives the table, so it cannot be where %2 saves. Give another name.</translation>
+    </message>
+    <message>
+        <source>%1 には %2 で書き出すので、%3 の保存先にはできません。別の名前を指定してください。</source>
+        <translation>%1 is written by %2, so it cannot be where %3 saves. Give another name.</translation>
+    </message>
+    <message>
+        <source>%1 は %2 ではないファイルなので、%3 で上書きしません（%4）。別の名前を指定してください。</source>
+        <translation>%1 is not %2, so %3 does not replace it (%4). Give another name.</translation>
+    </message>
+    <message>
+        <source>%1 の中身を読めず %2 かどうか確かめられないので、%3 で上書きしません。別の名前を指定してください。</source>
+        <translation>The contents of %1 cannot be read to tell whether it is %2, so %3 does not replace it. Give another name.</translation>
+    </message>
+    <message>
+        <source>%1 は読み込む%2なので、%3 の保存先にはできません。別の名前を指定してください。</source>
+        <translation>%1 is the %2 being read, so it cannot be where %3 saves. Give another name.</translation>
+    </message>
+    <message>
+        <source>その番号の支持板は設計にありません（vanes[i] はファイルの順に 0 から数えます）。</source>
+        <translation>The design has no vane of that number (vanes[i] counts from 0 in file order).</translation>
+    </message>
+    <message>
+        <source>その支持板の形にない数です（offset_mm は直線、radius_mm は曲線の支持板）。</source>
+        <translation>That vane&apos;s shape has no such number (offset_mm is for straight vanes, radius_mm for curved ones).</translation>
+    </message>
+    <message>
+        <source>支持板のない設計に vanes[*] は使えません。</source>
+        <translation>vanes[*] cannot be used on a design without vanes.</translation>
+    </message>
+    <message>
+        <source>--sweep「%1」: %2</source>
+        <translation>--sweep &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>--sweep「%1」: 点数 STEPS には %2 の整数を指定してください。</source>
+        <translation>--sweep &quot;%1&quot;: STEPS must be a whole number from %2.</translation>
+    </message>
+    <message>
+        <source>--sweep には &apos;PATH=FROM:TO:STEPS&apos; を指定してください（FROM と TO はその数の値、STEPS は両端を含む点数）。「%1」は使えません。</source>
+        <translation>--sweep takes &apos;PATH=FROM:TO:STEPS&apos; (FROM and TO values of the number itself, STEPS the points with both ends included). &quot;%1&quot; cannot be used.</translation>
+    </message>
+    <message>
+        <source>値 %1 の設計は描けません: %2 範囲を変えてください。</source>
+        <translation>The design at %1 cannot be drawn: %2 Change the range.</translation>
+    </message>
+    <message>
+        <source>値 %1 では %2</source>
+        <translation>At %1: %2</translation>
+    </message>
+    <message>
+        <source>格子 (N × Q) が一辺 %1 を超えます。--size か --pad を小さくしてください。</source>
+        <translation>The grid (N × Q) is over %1 a side. Lower --size or --pad.</translation>
+    </message>
+    <message>
+        <source>--sweep: %1</source>
+        <translation>--sweep: %1</translation>
+    </message>
+    <message>
+        <source>掃引を計算中</source>
+        <translation>Computing the sweep</translation>
+    </message>
+    <message>
+        <source>値 %1 の瞳はどこも光を通しません。範囲を変えてください。</source>
+        <translation>The pupil at %1 lets no light through. Change the range.</translation>
+    </message>
+    <message>
+        <source>%1 点を計算しました。</source>
+        <translation>%1 steps computed.</translation>
+    </message>
+    <message>
+        <source>--sweep には --design で設計を、--csv で書き出すファイルを指定してください。</source>
+        <translation>--sweep needs a design (--design) and a file to write (--csv).</translation>
+    </message>
+    <message>
+        <source>掃引を計算するメモリが足りません。--size か --pad を小さくしてください。</source>
+        <translation>Not enough memory for the sweep. Lower --size or --pad.</translation>
+    </message>
+    <message>
+        <source>掃引を計算するスレッドを起動できませんでした。ほかのプログラムを閉じてから、もう一度実行してください。</source>
+        <translation>The threads for the sweep could not be started. Close other programs and run again.</translation>
+    </message>
+    <message>
+        <source>設計にその数はありません（例: vanes[0].angle_deg、vanes[*].width_mm、obstruction.offset_x_mm）。</source>
+        <translation>The design has no such number (for example vanes[0].angle_deg, vanes[*].width_mm, obstruction.offset_x_mm).</translation>
+    </message>
+    <message>
+        <source>%+.2f 波長 (PV): 中心=%.6g
+</source>
+        <translation>%+.2f waves (PV): centre=%.6g
+</translation>
+    </message>
+    <message>
+        <source>スターテストを計算中</source>
+        <translation>Computing the star test</translation>
     </message>
 </context>
 <context>

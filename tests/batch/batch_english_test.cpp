@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
+#include <fstream>
 
 #include "support/scratch_files.h"
 
@@ -47,6 +48,7 @@ QString JapaneseIn(const QString& text) {
 
 TEST(BatchEnglish, NothingPrintedIsJapanese) {
   test::ScratchFolder folder("batch-english");
+  std::ofstream(folder.path() / "notes.txt") << "notes, not a FITS file";
   const QStringList runs[] = {
       {"--lang", "en", "--help"},
       {"--lang", "en", "--fft"},
@@ -55,12 +57,21 @@ TEST(BatchEnglish, NothingPrintedIsJapanese) {
       {"--lang", "en", "--psf", "--design", "preset:clear", "--pad", "9"},
       {"--lang", "en", "--fft", "missing.bmp"},
       {"--lang", "en", "--psf", "--design", "preset:clear", "--json", "missing.bmp", "missing.bmp"},
+      {"--lang", "en", "--psf", "--design", "preset:clear", "--size", "64", "--fits", "notes.txt"},
+      {"--lang", "en", "--camera", "--design", "preset:4-vanes", "--size", "64", "--field-px", "16",
+       "--wavelengths", "8"},
+      {"--lang", "en", "--star-test", "4", "--design", "preset:clear", "--size", "64"},
+      {"--lang", "en", "--compare", "preset:4-vanes", "preset:3-vanes", "--size", "64"},
+      {"--lang", "en", "--sweep", "vanes[0].angle_deg=-1:1:3", "--design", "preset:4-vanes",
+       "--size", "64", "--csv", "s.csv"},
+      {"--lang", "en", "--sweep", "vanes[9].angle_deg=-1:1:3", "--design", "preset:4-vanes",
+       "--csv", "s.csv"},
   };
   for (const QStringList& arguments : runs) {
     const Printed printed = RunBatch(folder, arguments);
     EXPECT_FALSE(printed.out.isEmpty() && printed.err.isEmpty())
         << arguments.join(' ').toStdString();
-    EXPECT_EQ(JapaneseIn(printed.out + printed.err), QString())
+    EXPECT_EQ(JapaneseIn(printed.out + printed.err).toStdString(), "")
         << arguments.join(' ').toStdString();
   }
   const Printed environment = RunBatch(folder, {"--fft"}, QStringLiteral("en"));

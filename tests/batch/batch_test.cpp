@@ -111,7 +111,7 @@ TEST(CommandLine, RefusesValuesAndCombinationsOutsideTheForms) {
       {{"--psf", "p.bmp", "--focal-mm", "inf"}, "mm"},
       {{"--psf", "p.bmp", "--fov", " 4"}, "λ/D"},
       {{"--psf", "p.bmp", "--fov", "-4"}, "「-」で始まる"},
-      {{"--fft", "--pad", "4"}, "--psf と一緒に"},
+      {{"--fft", "--pad", "4"}, "--pad は --psf か"},
       {{"--fft", "--size", "64"}, "--size"},
       {{"--psf"}, "瞳の画像か --design"},
       {{"--fft", "p.bmp", "--design", "d.json"}, "一緒に指定できません"},
@@ -123,7 +123,7 @@ TEST(CommandLine, RefusesValuesAndCombinationsOutsideTheForms) {
       {{"--psf", "p.bmp", "--zernike", "4=1,4=2"}, "各項一度だけ"},
       {{"--psf", "p.bmp", "--zernike", "4=1,"}, "「」は使えません"},
       {{"--psf", "p.bmp", "--defocus-mm", "101"}, "-100〜100 mm"},
-      {{"--fft", "--zernike", "4=1"}, "--zernike は --psf か --camera と一緒に"},
+      {{"--fft", "--zernike", "4=1"}, "--zernike は --psf か --camera か"},
       {{"--psf", "p.bmp", "--lang", "fr"}, "ja か en"},
       {{"--fft", "-\x1b[2J"}, "\\x1B[2J"}};
   for (const auto& [arguments, expected] : cases) {
