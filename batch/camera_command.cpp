@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <cstdio>
 #include <fstream>
-#include <new>
 #include <sstream>
 
 #include "app/common/library_texts.h"
@@ -255,11 +254,8 @@ int RunWithinMemory(const CameraCommandOptions& options, const RunContext& conte
 std::optional<CameraCommandOptions> ReadCameraCommand(const ParsedArguments& parsed,
                                                       std::string& error) {
   CameraCommandOptions options;
-  static_cast<PupilSourceOptions&>(options) = ReadPupilSource(parsed);
-  static_cast<OpticsOptions&>(options) = ReadOptics(parsed);
-  std::optional<WavefrontOptions> wavefront = ReadWavefront(parsed, error);
-  if (!wavefront) return std::nullopt;
-  static_cast<WavefrontOptions&>(options) = std::move(*wavefront);
+  if (!ReadStarPupilGroups(parsed, "--camera", options, options, options, error))
+    return std::nullopt;
   options.camera.pixelPitchUm = parsed.Number("--pixel-um").value_or(options.camera.pixelPitchUm);
   if (const auto count = parsed.Number("--wavelengths"))
     options.camera.wavelengthCount = static_cast<int>(*count);
@@ -268,48 +264,21 @@ std::optional<CameraCommandOptions> ReadCameraCommand(const ParsedArguments& par
   options.exposure = parsed.Number("--exposure").value_or(options.exposure);
   if (!ReadChoices(parsed, options, error) || !ReadTexts(parsed, options, error))
     return std::nullopt;
-  options.pngPath = parsed.Text("--png");
-  options.fitsPath = parsed.Text("--fits");
-  options.jsonPath = parsed.Text("--json");
-  if (options.pupilPath.empty() && options.designPath.empty()) {
-    error = QCoreApplication::translate(
-                "voka-batch", "--camera には瞳の画像か --design で瞳の設計を指定してください。")
-                .toStdString();
-    return std::nullopt;
-  }
-  if (options.sidePixels && options.designPath.empty()) {
-    error = QCoreApplication::translate(
-                "voka-batch",
-                "--size は設計ファイル (--design) にだけ使えます。BMP は自身の大きさで計算します。")
-                .toStdString();
-    return std::nullopt;
-  }
+  static_cast<StarImageOutputs&>(options) = ReadStarImageOutputs(parsed);
   return options;
 }
 
 int RunCommand(const CameraCommandOptions& options, const RunContext& context) {
-  try {
-    return RunWithinMemory(options, context);
-  } catch (const std::bad_alloc&) {
-    if (context.showProgress) context.err << '\n';
-    context.err
-        << QCoreApplication::translate(
-               "voka-batch",
-               "カメラ像を計算するメモリが足りません。--field-px か --size を小さくしてください。")
-               .toStdString()
-        << '\n';
-  }
-  return kBatchFailure;
+  return RunWithinResources(
+      [&] { return RunWithinMemory(options, context); }, context,
+      QCoreApplication::translate(
+          "voka-batch",
+          "カメラ像を計算するメモリが足りません。--field-px か --size を小さくしてください。"));
 }
 
 std::vector<RunOutput> OutputsOf(const CameraCommandOptions& options, const RunContext&) {
   std::vector<RunOutput> outputs;
-  const auto add = [&outputs](const char* option, const std::string& typed, OutputKind kind) {
-    if (!typed.empty()) outputs.push_back({option, PathFromArgument(typed), kind});
-  };
-  add("--fits", options.fitsPath, OutputKind::kFits);
-  add("--json", options.jsonPath, OutputKind::kNumbersJson);
-  add("--png", options.pngPath, OutputKind::kPng);
+  AddOutputs(options, outputs);
   return outputs;
 }
 

@@ -17,15 +17,15 @@ namespace voka {
 // --camera (PUPIL.bmp | --design D): the star as a camera records it, in
 // white light on sensor pixels, exposed and stretched; its numbers on
 // standard output and its PNG, FITS cube and JSON.
-struct CameraCommandOptions : PupilSourceOptions, OpticsOptions, WavefrontOptions {
+struct CameraCommandOptions : PupilSourceOptions,
+                              OpticsOptions,
+                              WavefrontOptions,
+                              StarImageOutputs {
   camera::CameraSettings camera;  // aperture and focal length come from OpticsOptions
   std::string spectrumCsvPath;    // a spectrum named as a file, read when the run starts
   std::string responseCsvPath;
   double exposure = limits::Exposure().defaultValue;
   camera::DisplaySettings display;
-  std::string pngPath;
-  std::string fitsPath;
-  std::string jsonPath;
 };
 
 // A design is drawn at this side unless --size says otherwise.

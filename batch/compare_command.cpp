@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <cstdio>
 #include <fstream>
-#include <new>
 
 #include "batch/pending_files.h"
 #include "batch/star_pupil_source.h"
@@ -153,16 +152,11 @@ std::optional<CompareCommandOptions> ReadCompareCommand(const ParsedArguments& p
 }
 
 int RunCommand(const CompareCommandOptions& options, const RunContext& context) {
-  try {
-    return RunWithinMemory(options, context);
-  } catch (const std::bad_alloc&) {
-    if (context.showProgress) context.err << '\n';
-    Tell(context.err,
-         QCoreApplication::translate(
-             "voka-batch",
-             "星像を計算するメモリが足りません。--size か --pad を小さくしてください。"));
-  }
-  return kBatchFailure;
+  return RunWithinResources(
+      [&] { return RunWithinMemory(options, context); }, context,
+      QCoreApplication::translate(
+          "voka-batch",
+          "星像を計算するメモリが足りません。--size か --pad を小さくしてください。"));
 }
 
 std::vector<RunOutput> OutputsOf(const CompareCommandOptions& options, const RunContext&) {

@@ -4,8 +4,6 @@
 #include <QCoreApplication>
 #include <algorithm>
 #include <cstdio>
-#include <new>
-#include <system_error>
 
 #include "app/common/limit_texts.h"
 #include "batch/pending_files.h"
@@ -178,51 +176,19 @@ int RunWithinMemory(const PsfCommandOptions& options, const RunContext& context)
 
 std::optional<PsfCommandOptions> ReadPsfCommand(const ParsedArguments& parsed, std::string& error) {
   PsfCommandOptions options;
-  static_cast<PupilSourceOptions&>(options) = ReadPupilSource(parsed);
-  static_cast<OpticsOptions&>(options) = ReadOptics(parsed);
+  if (!ReadStarPupilGroups(parsed, "--psf", options, options, options, error)) return std::nullopt;
   static_cast<StarImageOutputs&>(options) = ReadStarImageOutputs(parsed);
-  std::optional<WavefrontOptions> wavefront = ReadWavefront(parsed, error);
-  if (!wavefront) return std::nullopt;
-  static_cast<WavefrontOptions&>(options) = std::move(*wavefront);
-  if (options.pupilPath.empty() && options.designPath.empty()) {
-    error = QCoreApplication::translate(
-                "voka-batch", "--psf には瞳の画像か --design で瞳の設計を指定してください。")
-                .toStdString();
-    return std::nullopt;
-  }
-  if (options.sidePixels && options.designPath.empty()) {
-    error = QCoreApplication::translate(
-                "voka-batch",
-                "--size は設計ファイル (--design) にだけ使えます。BMP は自身の大きさで計算します。")
-                .toStdString();
-    return std::nullopt;
-  }
   return options;
 }
 
 // The largest grids take gigabytes: running short of memory, or of threads,
 // is reported for the user to choose a smaller grid, and nothing is written.
 int RunCommand(const PsfCommandOptions& options, const RunContext& context) {
-  try {
-    return RunWithinMemory(options, context);
-  } catch (const std::bad_alloc&) {
-    if (context.showProgress) context.err << '\n';
-    context.err << QCoreApplication::translate(
-                       "voka-batch",
-                       "星像を計算するメモリが足りません。--size か --pad を小さくしてください。")
-                       .toStdString()
-                << '\n';
-  } catch (const std::system_error&) {
-    if (context.showProgress) context.err << '\n';
-    context.err
-        << QCoreApplication::translate(
-               "voka-batch",
-               "星像を計算するスレッドを起動できませんでした。ほかのプログラムを閉じてから、"
-               "もう一度実行してください。")
-               .toStdString()
-        << '\n';
-  }
-  return kBatchFailure;
+  return RunWithinResources(
+      [&] { return RunWithinMemory(options, context); }, context,
+      QCoreApplication::translate(
+          "voka-batch",
+          "星像を計算するメモリが足りません。--size か --pad を小さくしてください。"));
 }
 
 std::vector<RunOutput> OutputsOf(const PsfCommandOptions& options, const RunContext&) {

@@ -2,7 +2,9 @@
 #include "batch/star_pupil_source.h"
 
 #include <QCoreApplication>
+#include <new>
 #include <string>
+#include <system_error>
 
 #include "app/common/library_texts.h"
 #include "app/common/limit_texts.h"
@@ -185,6 +187,48 @@ std::optional<StarPupilSource> LoadStarPupil(const PupilSourceOptions& source,
     return std::nullopt;
   }
   return loaded;
+}
+
+bool ReadStarPupilGroups(const ParsedArguments& parsed, std::string_view command,
+                         PupilSourceOptions& source, OpticsOptions& optics,
+                         WavefrontOptions& wavefront, std::string& error) {
+  source = ReadPupilSource(parsed);
+  optics = ReadOptics(parsed);
+  std::optional<WavefrontOptions> terms = ReadWavefront(parsed, error);
+  if (!terms) return false;
+  wavefront = std::move(*terms);
+  if (source.pupilPath.empty() && source.designPath.empty()) {
+    error = QCoreApplication::translate("voka-batch",
+                                        "%1 には瞳の画像か --design で瞳の設計を指定してください。")
+                .arg(QString::fromUtf8(command.data(), static_cast<qsizetype>(command.size())))
+                .toStdString();
+    return false;
+  }
+  if (source.sidePixels && source.designPath.empty()) {
+    error = QCoreApplication::translate(
+                "voka-batch",
+                "--size は設計ファイル (--design) にだけ使えます。BMP は自身の大きさで計算します。")
+                .toStdString();
+    return false;
+  }
+  return true;
+}
+
+int RunWithinResources(const std::function<int()>& run, const RunContext& context,
+                       const QString& outOfMemory) {
+  try {
+    return run();
+  } catch (const std::bad_alloc&) {
+    if (context.showProgress) context.err << '\n';
+    Tell(context.err, outOfMemory);
+  } catch (const std::system_error&) {
+    if (context.showProgress) context.err << '\n';
+    Tell(context.err, QCoreApplication::translate(
+                          "voka-batch",
+                          "計算するスレッドを起動できませんでした。ほかのプログラムを閉じてから、"
+                          "もう一度実行してください。"));
+  }
+  return kBatchFailure;
 }
 
 }  // namespace voka

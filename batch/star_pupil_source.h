@@ -5,10 +5,16 @@
 // or a design, with the wavefront and optics the command line sets over the
 // design's own.
 
+#include <QString>
+#include <functional>
 #include <optional>
 #include <ostream>
+#include <string>
+#include <string_view>
 
+#include "batch/command_line.h"
 #include "batch/option_groups.h"
+#include "batch/run_context.h"
 #include "limits/limits.h"
 #include "psf/psf_settings.h"
 #include "psf/pupil_amplitude.h"
@@ -31,5 +37,19 @@ std::optional<StarPupilSource> LoadStarPupil(const PupilSourceOptions& source,
                                              const OpticsOptions& optics,
                                              const WavefrontOptions& wavefront, std::ostream& err,
                                              int& status);
+
+// The pupil source, optics and wavefront of a star-image command (--psf,
+// --camera, --star-test), read and checked alike for each: a pupil file or a
+// design is named, and --size only with a design. False after setting
+// `error` (its message names `command`).
+bool ReadStarPupilGroups(const ParsedArguments& parsed, std::string_view command,
+                         PupilSourceOptions& source, OpticsOptions& optics,
+                         WavefrontOptions& wavefront, std::string& error);
+
+// Runs a command whose largest grids take gigabytes: running short of memory,
+// or of threads, is reported (`outOfMemory` says which option to lower) and
+// the command fails with nothing written.
+int RunWithinResources(const std::function<int()>& run, const RunContext& context,
+                       const QString& outOfMemory);
 
 }  // namespace voka

@@ -5,8 +5,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <new>
 
+#include "app/common/limit_texts.h"
 #include "batch/pending_files.h"
 #include "batch/star_pupil_source.h"
 #include "limits/refusal.h"
@@ -91,11 +91,8 @@ int RunWithinMemory(const StarTestCommandOptions& options, const RunContext& con
 std::optional<StarTestCommandOptions> ReadStarTestCommand(const ParsedArguments& parsed,
                                                           std::string& error) {
   StarTestCommandOptions options;
-  static_cast<PupilSourceOptions&>(options) = ReadPupilSource(parsed);
-  static_cast<OpticsOptions&>(options) = ReadOptics(parsed);
-  std::optional<WavefrontOptions> wavefront = ReadWavefront(parsed, error);
-  if (!wavefront) return std::nullopt;
-  static_cast<WavefrontOptions&>(options) = std::move(*wavefront);
+  if (!ReadStarPupilGroups(parsed, "--star-test", options, options, options, error))
+    return std::nullopt;
   options.fitsPath = parsed.Text("--fits");
   options.pngPath = parsed.Text("--png");
   const std::string& typed = parsed.commandValues.at(0);
@@ -107,40 +104,21 @@ std::optional<StarTestCommandOptions> ReadStarTestCommand(const ParsedArguments&
         QCoreApplication::translate("voka-batch",
                                     "--star-test には %1 の数（焦点はずしの波長数 PV）を指定して"
                                     "ください（「%2」は使えません）。")
-            .arg(QString::fromStdString(limits::RangeText(limits::StarTestWaves())),
+            .arg(LimitRangeText(limits::StarTestWaves()),
                  QString::fromStdString(EscapedForDisplay(typed)))
             .toStdString();
     return std::nullopt;
   }
   options.defocusWaves = waves;
-  if (options.pupilPath.empty() && options.designPath.empty()) {
-    error = QCoreApplication::translate(
-                "voka-batch", "--star-test には瞳の画像か --design で瞳の設計を指定してください。")
-                .toStdString();
-    return std::nullopt;
-  }
-  if (options.sidePixels && options.designPath.empty()) {
-    error = QCoreApplication::translate(
-                "voka-batch",
-                "--size は設計ファイル (--design) にだけ使えます。BMP は自身の大きさで計算します。")
-                .toStdString();
-    return std::nullopt;
-  }
   return options;
 }
 
 int RunCommand(const StarTestCommandOptions& options, const RunContext& context) {
-  try {
-    return RunWithinMemory(options, context);
-  } catch (const std::bad_alloc&) {
-    if (context.showProgress) context.err << '\n';
-    context.err << QCoreApplication::translate(
-                       "voka-batch",
-                       "星像を計算するメモリが足りません。--size か --pad を小さくしてください。")
-                       .toStdString()
-                << '\n';
-  }
-  return kBatchFailure;
+  return RunWithinResources(
+      [&] { return RunWithinMemory(options, context); }, context,
+      QCoreApplication::translate(
+          "voka-batch",
+          "星像を計算するメモリが足りません。--size か --pad を小さくしてください。"));
 }
 
 std::vector<RunOutput> OutputsOf(const StarTestCommandOptions& options, const RunContext&) {

@@ -2,8 +2,6 @@
 #include "batch/sweep_command.h"
 
 #include <QCoreApplication>
-#include <new>
-#include <system_error>
 
 #include "app/common/library_texts.h"
 #include "app/common/limit_texts.h"
@@ -178,21 +176,11 @@ std::optional<SweepCommandOptions> ReadSweepCommand(const ParsedArguments& parse
 }
 
 int RunCommand(const SweepCommandOptions& options, const RunContext& context) {
-  try {
-    return RunWithinMemory(options, context);
-  } catch (const std::bad_alloc&) {
-    Tell(context.err,
-         QCoreApplication::translate(
-             "voka-batch",
-             "掃引を計算するメモリが足りません。--size か --pad を小さくしてください。"));
-  } catch (const std::system_error&) {
-    Tell(context.err,
-         QCoreApplication::translate(
-             "voka-batch",
-             "掃引を計算するスレッドを起動できませんでした。ほかのプログラムを閉じてから、"
-             "もう一度実行してください。"));
-  }
-  return kBatchFailure;
+  return RunWithinResources(
+      [&] { return RunWithinMemory(options, context); }, context,
+      QCoreApplication::translate(
+          "voka-batch",
+          "掃引を計算するメモリが足りません。--size か --pad を小さくしてください。"));
 }
 
 std::vector<RunOutput> OutputsOf(const SweepCommandOptions& options, const RunContext&) {

@@ -558,16 +558,8 @@ wavefront error RMS=%.3f nm
         <translation>Computing the star image</translation>
     </message>
     <message>
-        <source>--psf には瞳の画像か --design で瞳の設計を指定してください。</source>
-        <translation>--psf needs a pupil image, or a design with --design.</translation>
-    </message>
-    <message>
         <source>星像を計算するメモリが足りません。--size か --pad を小さくしてください。</source>
         <translation>Not enough memory for the star image. Lower --size or --pad.</translation>
-    </message>
-    <message>
-        <source>星像を計算するスレッドを起動できませんでした。ほかのプログラムを閉じてから、もう一度実行してください。</source>
-        <translation>The threads for the star image could not be started. Close other programs and run again.</translation>
     </message>
     <message>
         <source>--save-pupil には --design で瞳の設計を指定してください。</source>
@@ -648,10 +640,6 @@ sampling Q=%.3f (550 nm) sub-samples=%d
     <message>
         <source>カメラ像を計算中</source>
         <translation>Computing the camera image</translation>
-    </message>
-    <message>
-        <source>--camera には瞳の画像か --design で瞳の設計を指定してください。</source>
-        <translation>--camera needs a pupil image, or a design with --design.</translation>
     </message>
     <message>
         <source>カメラ像を計算するメモリが足りません。--field-px か --size を小さくしてください。</source>
@@ -762,10 +750,6 @@ sampling Q=%.3f (550 nm) sub-samples=%d
         <translation>--star-test takes a number from %1 (waves of defocus, peak to valley) (&quot;%2&quot; cannot be used).</translation>
     </message>
     <message>
-        <source>--star-test には瞳の画像か --design で瞳の設計を指定してください。</source>
-        <translation>--star-test needs a pupil image, or a design with --design.</translation>
-    </message>
-    <message>
         <source>%1 には表を書くので、%2 の保存先にはできません。別の名前を指定してください。</source>
         <translation>%1 receives the table, so it cannot be where %2 saves. Give another name.</translation>
     </message>
@@ -846,10 +830,6 @@ sampling Q=%.3f (550 nm) sub-samples=%d
         <translation>Not enough memory for the sweep. Lower --size or --pad.</translation>
     </message>
     <message>
-        <source>掃引を計算するスレッドを起動できませんでした。ほかのプログラムを閉じてから、もう一度実行してください。</source>
-        <translation>The threads for the sweep could not be started. Close other programs and run again.</translation>
-    </message>
-    <message>
         <source>設計にその数はありません（例: vanes[0].angle_deg、vanes[*].width_mm、obstruction.offset_x_mm）。</source>
         <translation>The design has no such number (for example vanes[0].angle_deg, vanes[*].width_mm, obstruction.offset_x_mm).</translation>
     </message>
@@ -862,6 +842,14 @@ sampling Q=%.3f (550 nm) sub-samples=%d
     <message>
         <source>スターテストを計算中</source>
         <translation>Computing the star test</translation>
+    </message>
+    <message>
+        <source>%1 には瞳の画像か --design で瞳の設計を指定してください。</source>
+        <translation>%1 needs a pupil image, or a design with --design.</translation>
+    </message>
+    <message>
+        <source>計算するスレッドを起動できませんでした。ほかのプログラムを閉じてから、もう一度実行してください。</source>
+        <translation>The threads for the computation could not be started. Close other programs and run again.</translation>
     </message>
 </context>
 <context>
