@@ -17,11 +17,13 @@
 #include <cstdio>
 #include <functional>
 
-#include "app/common/language.h"
 #include "app/camera_view/camera_view_dlg.h"
+#include "app/common/language.h"
+#include "app/compare/compare_dlg.h"
 #include "app/designer/designer_dlg.h"
 #include "app/main_dialog/voka_dlg.h"
 #include "app/star_image/star_image_dlg.h"
+#include "pupils/design_presets.h"
 
 namespace voka {
 namespace {
@@ -81,16 +83,28 @@ QWidget* CameraView(CVokaDlg& dialog) {
   return window;
 }
 
+// The four vanes against the three curved vanes, once compared.
+QWidget* Comparison(CVokaDlg& dialog) {
+  CDesignerDlg* designer = OpenDesigner(dialog);
+  designer->findChild<QPushButton*>(QStringLiteral("IDC_DESIGN_COMPARE"))->click();
+  CCompareDlg* window = designer->findChild<CCompareDlg*>();
+  if (!window) return nullptr;
+  const std::optional<pupils::PupilDesign> fourVanes = pupils::PresetDesign("4-vanes");
+  if (!fourVanes) return nullptr;
+  window->SetPupil(0, ComparedPupil{fourVanes, {}, QStringLiteral("4-vanes")});
+  window->UseCurrentDesign(1);
+  if (!WaitUntil([window] { return !window->IsComputing() && window->Shown().b; })) return nullptr;
+  return window;
+}
+
 struct WindowPicture {
   const char* name;  // the file's name before "-en.png"
   std::function<QWidget*(CVokaDlg&)> open;
 };
 
 const WindowPicture kWindows[] = {
-    {"main-dialog", MainDialog},
-    {"designer", Designer},
-    {"star-image", StarImage},
-    {"camera-view", CameraView},
+    {"main-dialog", MainDialog}, {"designer", Designer},     {"star-image", StarImage},
+    {"camera-view", CameraView}, {"comparison", Comparison},
 };
 
 bool DrawWindows(Language language, const QDir& folder) {

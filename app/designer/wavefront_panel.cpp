@@ -63,10 +63,12 @@ WavefrontPanel::WavefrontPanel(QWidget* parent) : QGroupBox(parent) {
   setTitle(tr("波面の誤差 (nm RMS)"));
   auto* grid = new QGridLayout(this);
   AddTerm(4, tr("焦点はずれ"), grid, 0);
-  AddTerm(5, tr("非点収差 0°"), grid, 1);
-  AddTerm(6, tr("非点収差 45°"), grid, 2);
-  AddTerm(7, tr("コマ収差 x"), grid, 3);
-  AddTerm(8, tr("コマ収差 y"), grid, 4);
+  // Noll's even j is the cosine term: j = 6 is cos 2θ (astigmatism at 0°)
+  // and j = 5 sin 2θ (at 45°); j = 8 is cos θ (coma along x), j = 7 sin θ.
+  AddTerm(6, tr("非点収差 0°"), grid, 1);
+  AddTerm(5, tr("非点収差 45°"), grid, 2);
+  AddTerm(8, tr("コマ収差 x"), grid, 3);
+  AddTerm(7, tr("コマ収差 y"), grid, 4);
   AddTerm(9, tr("三つ葉収差 1"), grid, 5);
   AddTerm(10, tr("三つ葉収差 2"), grid, 6);
   AddTerm(11, tr("球面収差"), grid, 7);
