@@ -24,6 +24,8 @@
 
 #include "app/camera_view/camera_picture_view.h"
 #include "app/common/library_texts.h"
+#include "app/common/pool_start.h"
+#include "app/common/posted_calls.h"
 #include "app/common/refusal_style.h"
 #include "camera/camera_fits.h"
 #include "dib/dib_red_channel.h"
@@ -82,7 +84,8 @@ std::filesystem::path ToPath(const QString& path) {
 
 }  // namespace
 
-CCameraViewDlg::CCameraViewDlg(QWidget* parent) : QDialog(parent) {
+CCameraViewDlg::CCameraViewDlg(QWidget* parent)
+    : QDialog(parent), saveResults_(new PostedCalls(this)) {
   setWindowTitle(tr("カメラ像"));
   setWindowFlags(Qt::Window);
   chooseSavePath = [this](const QString& title, const QString& suggested, const QString& filter) {
@@ -529,25 +532,25 @@ void CCameraViewDlg::SaveInBackground(const QString& title, const QString& sugge
   ++savesRunning_;
   ShowStatus(tr("%1 に保存しています...").arg(QFileInfo(path).fileName()));
   QPointer<CCameraViewDlg> window(this);
-  savePool_.start([window, path, makeBytes = std::move(makeBytes)] {
+  PostedCalls* results = saveResults_;
+  StartOnPool(savePool_, [window, results, path, makeBytes = std::move(makeBytes)] {
     QString failure;
     const std::string bytes = makeBytes(failure);
     std::error_code error;
     if (failure.isEmpty()) error = ReplaceFileContents(ToPath(path), bytes);
-    QMetaObject::invokeMethod(
-        window.data(),
-        [window, path, failure, error] {
-          if (!window) return;
-          --window->savesRunning_;
-          if (!failure.isEmpty())
-            window->tellUser(failure);
-          else if (error)
-            window->tellUser(WriteFailureText(ToPath(path), error));
-          else
-            window->ShowStatus(tr("%1 に保存しました。").arg(QFileInfo(path).fileName()));
-          emit window->SaveEnded();
-        },
-        Qt::QueuedConnection);
+    // The pool is waited for before the window's children go, so `results`
+    // outlives every job.
+    results->Post([window, path, failure, error] {
+      if (!window) return;
+      --window->savesRunning_;
+      if (!failure.isEmpty())
+        window->tellUser(failure);
+      else if (error)
+        window->tellUser(WriteFailureText(ToPath(path), error));
+      else
+        window->ShowStatus(tr("%1 に保存しました。").arg(QFileInfo(path).fileName()));
+      emit window->SaveEnded();
+    });
   });
 }
 

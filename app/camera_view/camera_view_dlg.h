@@ -26,6 +26,8 @@ class QVBoxLayout;
 
 namespace voka {
 
+class PostedCalls;
+
 class CameraPictureView;
 
 // The camera-image window: the star as a camera records it, in white light
@@ -144,6 +146,9 @@ class CCameraViewDlg : public QDialog {
   QPushButton* saveFits_ = nullptr;
   QPushButton* saveJson_ = nullptr;
   // Last, so that it is destroyed first: its destructor waits for the saves.
+  // Saves' results come back through this; it is a child, deleted after
+  // savePool_ has waited for every save.
+  PostedCalls* saveResults_ = nullptr;
   QThreadPool savePool_;
 };
 
