@@ -61,6 +61,22 @@ class WavefrontDesigner : public testing::Test {
   std::vector<pupils::PupilDesign> changes_;
 };
 
+// Noll's even j is the cosine term: the slider named for x (coma) or 0°
+// (astigmatism) must set an even j, the one named for y or 45° an odd j.
+TEST_F(WavefrontDesigner, EachAberrationSliderSetsTheTermOfItsDirection) {
+  const QRegularExpression named(QStringLiteral("(x|y|0°|45°) \\(j = (\\d+)\\)$"));
+  int checked = 0;
+  for (const QLabel* label : designer_.findChild<WavefrontPanel*>()->findChildren<QLabel*>()) {
+    const QRegularExpressionMatch match = named.match(label->text());
+    if (!match.hasMatch()) continue;
+    const bool cosine =
+        match.captured(1) == QStringLiteral("x") || match.captured(1) == QStringLiteral("0°");
+    EXPECT_EQ(match.captured(2).toInt() % 2 == 0, cosine) << label->text().toStdString();
+    ++checked;
+  }
+  EXPECT_EQ(checked, 4) << "astigmatism 0° and 45°, coma x and y";
+}
+
 // Each drag step starts one star image; terms the sliders do not show, and
 // the focal shift, ride along into the saved file and back.
 TEST_F(WavefrontDesigner, ASliderStepIsOneChangeAndKeepsTheOtherTerms) {

@@ -8,6 +8,7 @@
 #include "psf/curves_csv.h"
 #include "psf/fits_export.h"
 #include "psf/psf_analysis.h"
+#include "psf/star_image_difference.h"
 
 namespace voka::psf {
 namespace {
@@ -103,6 +104,26 @@ TEST(StarImageExport, FitsHoldsTheCroppedImageBottomRowFirstWithItsScales) {
   for (double v : whole.values) sum += v;
   EXPECT_LE(sum, 1.0 + 1e-12);
   EXPECT_GT(sum, 0.999);
+}
+
+// The change from A to B is stored as each image is: B's FITS minus A's,
+// value by value, bottom row first.
+TEST(StarImageExport, TheChangeIsBsFitsMinusAsFits) {
+  PsfSettings settings;
+  settings.padFactor = 3;
+  const StarImage a = *ComputeStarImage(test::AnnularPupil(32, 0.4, 4.0, 2.0), settings);
+  const StarImage b = *ComputeStarImage(test::AnnularPupil(32, 0.3, -3.0, 1.0), settings);
+  const std::optional<StarImageDifference> change =
+      DifferenceOf(a, b, 5.0, DifferenceScale::kLinear);
+  ASSERT_TRUE(change);
+  std::string error;
+  const FitsReadBack stored = ReadFits(StarImageDifferenceFitsBytes(a, *change, error));
+  const FitsReadBack fitsA = ReadFits(StarImageFitsBytes(a, 5.0, error));
+  const FitsReadBack fitsB = ReadFits(StarImageFitsBytes(b, 5.0, error));
+  ASSERT_EQ(stored.values.size(), fitsA.values.size());
+  for (std::size_t i = 0; i < stored.values.size(); ++i)
+    ASSERT_NEAR(stored.values[i], fitsB.values[i] - fitsA.values[i], 1e-15) << i;
+  EXPECT_EQ(stored.starPixel[0], fitsA.starPixel[0]);
 }
 
 TEST(StarImageExport, BitmapPupilIsCentredInItsSquare) {
