@@ -34,20 +34,6 @@ void Tell(std::ostream& err, const QString& message) {
   err << message.toStdString() << '\n';
 }
 
-// The command line's terms over the design's: a term given replaces the
-// design's, and a term of 0 removes it, so that no phase is left to compute.
-void ApplyWavefront(const WavefrontOptions& given, wavefront::WavefrontTerms& terms) {
-  for (const auto& [noll, nm] : given.zernikeNmRms) {
-    if (nm == 0.0) {
-      terms.zernikeRmsNm.erase(noll);
-    } else {
-      terms.zernikeRmsNm[noll] = nm;
-    }
-  }
-  if (given.defocusMm) terms.defocusMm = *given.defocusMm;
-  if (terms.defocusMm == 0.0) terms.defocusMm.reset();
-}
-
 std::optional<psf::PupilField> LoadBitmapPupil(const std::string& pathText, std::ostream& err) {
   const std::filesystem::path path = PathFromArgument(pathText);
   DibRefusal reason = DibRefusal::kNone;
@@ -229,6 +215,18 @@ int RunWithinResources(const std::function<int()>& run, const RunContext& contex
                           "もう一度実行してください。"));
   }
   return kBatchFailure;
+}
+
+void ApplyWavefront(const WavefrontOptions& given, wavefront::WavefrontTerms& terms) {
+  for (const auto& [noll, nm] : given.zernikeNmRms) {
+    if (nm == 0.0) {
+      terms.zernikeRmsNm.erase(noll);
+    } else {
+      terms.zernikeRmsNm[noll] = nm;
+    }
+  }
+  if (given.defocusMm) terms.defocusMm = *given.defocusMm;
+  if (terms.defocusMm == 0.0) terms.defocusMm.reset();
 }
 
 }  // namespace voka

@@ -18,6 +18,7 @@
 #include "limits/limits.h"
 #include "psf/psf_settings.h"
 #include "psf/pupil_amplitude.h"
+#include "wavefront/wavefront_terms.h"
 
 namespace voka {
 
@@ -37,6 +38,11 @@ std::optional<StarPupilSource> LoadStarPupil(const PupilSourceOptions& source,
                                              const OpticsOptions& optics,
                                              const WavefrontOptions& wavefront, std::ostream& err,
                                              int& status);
+
+// The command line's terms over the design's: a term given replaces the
+// design's, and a term or defocus of 0 removes it, so that no phase is left
+// to compute.
+void ApplyWavefront(const WavefrontOptions& given, wavefront::WavefrontTerms& terms);
 
 // The pupil source, optics and wavefront of a star-image command (--psf,
 // --camera, --star-test), read and checked alike for each: a pupil file or a

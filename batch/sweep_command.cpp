@@ -97,14 +97,7 @@ int RunWithinMemory(const SweepCommandOptions& options, const RunContext& contex
   // focal length over its own.
   std::optional<pupils::PupilDesign> design = LoadBatchDesign(options.designPath, context.err);
   if (!design) return kBatchFailure;
-  for (const auto& [noll, nm] : options.zernikeNmRms) {
-    if (nm == 0.0) {
-      design->wavefront.zernikeRmsNm.erase(noll);
-    } else {
-      design->wavefront.zernikeRmsNm[noll] = nm;
-    }
-  }
-  if (options.defocusMm) design->wavefront.defocusMm = *options.defocusMm;
+  ApplyWavefront(options, design->wavefront);
   if (options.focalLengthMm) design->focalLengthMm = *options.focalLengthMm;
 
   studies::SweepRequest request;
