@@ -39,7 +39,8 @@ std::vector<std::string> SplitOnNul(std::string_view bytes) {
 }
 
 // Asked for before "--", where every argument becomes a pupil file.
-bool Asked(const std::vector<std::string>& arguments, std::initializer_list<std::string_view> names) {
+bool Asked(const std::vector<std::string>& arguments,
+           std::initializer_list<std::string_view> names) {
   for (const std::string& argument : arguments) {
     if (argument == "--") return false;
     if (std::find(names.begin(), names.end(), argument) != names.end()) return true;
@@ -56,7 +57,7 @@ void CheckPrintable(const std::string& error) {
   while (start <= error.size()) {
     const std::size_t end = std::min(error.find('\n', start), error.size());
     const std::string_view line = std::string_view(error).substr(start, end - start);
-    Require(EscapedForDisplay(line) == line);
+    Require(voka::EscapedForDisplay(line) == line);
     start = end + 1;
   }
 }
