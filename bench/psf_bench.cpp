@@ -2,8 +2,9 @@
 // The star image of a design-sized pupil (1024 pixels, padded 4 times to a
 // 4096² transform) against FFTW's own transform of the same size, in the same
 // run; the same run with a phase on the pupil (the complex transform); and
-// the live update of a small pupil. --threads=N (or VOKA_THREADS) pins the
-// thread budget that all share.
+// the live update of a small pupil, without and with a phase; the star test's
+// three planes against one run with a phase at the same size. --threads=N (or VOKA_THREADS) pins
+// the thread budget that all share.
 
 #include <benchmark/benchmark.h>
 #include <fftw3.h>
@@ -16,6 +17,7 @@
 #include "output/file_replace.h"
 #include "psf/fits_export.h"
 #include "psf/psf_analysis.h"
+#include "psf/star_test.h"
 #include "pupils/design_presets.h"
 #include "pupils/open_fraction_render.h"
 #include "thread_budget_flag.h"
@@ -28,6 +30,10 @@ constexpr const char* kRunName = "BM_StarImageRun";
 constexpr const char* kPhaseRunName = "BM_StarImageRunWithPhase";
 constexpr const char* kTransformName = "BM_FftwTransformAlone";
 constexpr const char* kLiveName = "BM_LiveUpdate";
+constexpr const char* kLivePhaseName = "BM_LiveUpdateWithPhase";
+constexpr const char* kStarTestName = "BM_StarTestRun";
+constexpr const char* kStarTestBaseName = "BM_StarImageRunWithPhase512";
+constexpr int kStarTestSide = 512;
 constexpr int kDesignSide = 1024;
 constexpr int kLiveSide = 256;
 constexpr int kPadFactor = 4;
@@ -73,13 +79,13 @@ std::vector<double> DefocusAndAstigmatismNm(int side) {
 }
 
 // The same run for a pupil with a phase: the whole complex transform.
-void BM_StarImageRunWithPhase(benchmark::State& state) {
+void PhaseRun(benchmark::State& state, int side) {
   const auto fits = std::filesystem::temp_directory_path() / "voka-bench-star-phase.fits";
   psf::PsfSettings settings;
   settings.padFactor = kPadFactor;
-  const std::vector<double> opdNm = DefocusAndAstigmatismNm(kDesignSide);
+  const std::vector<double> opdNm = DefocusAndAstigmatismNm(side);
   for (auto _ : state) {
-    psf::PupilField pupil = RenderPupil(kDesignSide);
+    psf::PupilField pupil = RenderPupil(side);
     pupil.opdNm = opdNm;
     const std::optional<psf::PsfAnalysis> analysis = psf::AnalysePupil(pupil, settings);
     std::string error;
@@ -89,7 +95,31 @@ void BM_StarImageRunWithPhase(benchmark::State& state) {
   }
   std::filesystem::remove(fits);
 }
+void BM_StarImageRunWithPhase(benchmark::State& state) {
+  PhaseRun(state, kDesignSide);
+}
 BENCHMARK(BM_StarImageRunWithPhase)->Unit(benchmark::kMillisecond);
+
+// One run with a phase at the star test's size: its yardstick.
+void BM_StarImageRunWithPhase512(benchmark::State& state) {
+  PhaseRun(state, kStarTestSide);
+}
+BENCHMARK(BM_StarImageRunWithPhase512)->Unit(benchmark::kMillisecond);
+
+// The star test of the same pupil: rendering and its three planes.
+void BM_StarTestRun(benchmark::State& state) {
+  psf::PsfSettings settings;
+  settings.padFactor = kPadFactor;
+  const std::vector<double> opdNm = DefocusAndAstigmatismNm(kStarTestSide);
+  for (auto _ : state) {
+    psf::PupilField pupil = RenderPupil(kStarTestSide);
+    pupil.opdNm = opdNm;
+    const std::optional<psf::StarTestImages> test =
+        psf::ComputeStarTest(pupil, settings, psf::kDefaultStarTestWaves);
+    benchmark::DoNotOptimize(test->images[0].peakIntensity);
+  }
+}
+BENCHMARK(BM_StarTestRun)->Unit(benchmark::kMillisecond);
 
 // FFTW's real-to-complex transform of the padded grid, on the budget's threads,
 // the plan made once outside the timing.
@@ -128,6 +158,20 @@ void BM_LiveUpdate(benchmark::State& state) {
 }
 BENCHMARK(BM_LiveUpdate)->Unit(benchmark::kMillisecond);
 
+// The same when a designer's slider moves a wavefront term.
+void BM_LiveUpdateWithPhase(benchmark::State& state) {
+  psf::PsfSettings settings;
+  settings.padFactor = kPadFactor;
+  const std::vector<double> opdNm = DefocusAndAstigmatismNm(kLiveSide);
+  for (auto _ : state) {
+    psf::PupilField pupil = RenderPupil(kLiveSide);
+    pupil.opdNm = opdNm;
+    const std::optional<psf::PsfAnalysis> analysis = psf::AnalysePupil(pupil, settings);
+    benchmark::DoNotOptimize(analysis->numbers.peakRatio);
+  }
+}
+BENCHMARK(BM_LiveUpdateWithPhase)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace voka
 
@@ -148,5 +192,13 @@ int main(int argc, char** argv) {
   std::printf("thread budget: %d\n", voka::threads::ThreadBudget());
   std::printf("median star-image run with a phase (N=1024, Q=4): %.1f ms, ratio to without: %.2f\n",
               phase, phase / run);
+  std::printf("median live update with a phase (N=256, Q=4): %.1f ms\n",
+              reporter.Median(voka::kLivePhaseName));
+  const double starTest = reporter.Median(voka::kStarTestName);
+  const double starTestBase = reporter.Median(voka::kStarTestBaseName);
+  std::printf(
+      "median star test, three planes (N=512, Q=4): %.1f ms, one run with a phase: %.1f ms, "
+      "ratio: %.2f\n",
+      starTest, starTestBase, starTest / starTestBase);
   return 0;
 }

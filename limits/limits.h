@@ -38,6 +38,7 @@ enum class LimitId {
   kNollIndex,
   kZernikeRmsNm,
   kDefocusMm,
+  kDesignerAberrationNm,
   kStarTestWaves,
   kSweepSteps,
   kPixelPitchUm,
@@ -99,6 +100,10 @@ inline constexpr Limit kTable[] = {
     // Beyond 0.1 mm no star image can be sampled on any grid the engine takes.
     {"Zernike 係数", "nm RMS", -100000, 100000, 0, "Zernike 係数"},
     {"焦点のずれ", "mm", -100, 100, 0, "焦点のずれ"},
+    // The designer's aberration sliders: ±1000 nm RMS covers the star
+    // test's default defocus (4 waves PV at 550 nm is 635 nm RMS) and
+    // Strehl ratios down to nothing, in steps of 1 nm.
+    {"設計画面の収差", "nm RMS", -1000, 1000, 0, "設計画面の収差スライダーの範囲"},
     // Each side of focus, in waves peak to valley; 4 is the classic test.
     {"スターテストの焦点はずし", "波長", 0.5, 50, 4, "スターテストの焦点はずし (PV)"},
     // Both ends included.
@@ -187,6 +192,9 @@ constexpr const Limit& ZernikeRmsNm() {
 }
 constexpr const Limit& DefocusMm() {
   return Of(LimitId::kDefocusMm);
+}
+constexpr const Limit& DesignerAberrationNm() {
+  return Of(LimitId::kDesignerAberrationNm);
 }
 constexpr const Limit& StarTestWaves() {
   return Of(LimitId::kStarTestWaves);

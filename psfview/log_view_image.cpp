@@ -17,7 +17,9 @@ namespace {
 // this wide; star-image pixels stay square and sharp.
 constexpr int kMinimumImagePixels = 512;
 
-std::vector<double> Cropped(const psf::StarImage& image, int half) {
+}  // namespace
+
+std::vector<double> CroppedIntensity(const psf::StarImage& image, int half) {
   const int side = 2 * half + 1;
   std::vector<double> values(static_cast<std::size_t>(side) * side);
   for (int r = 0; r < side; ++r) {
@@ -29,8 +31,6 @@ std::vector<double> Cropped(const psf::StarImage& image, int half) {
   return values;
 }
 
-}  // namespace
-
 QImage LogViewImage(const psf::StarImage& image, int decades, double halfWidthLambdaOverD) {
   const int clampedDecades = std::clamp(decades, psf::kMinimumDecades, psf::kMaximumDecades);
   const int gridHalf = std::min(image.centreIndex, image.paddedSide - 1 - image.centreIndex);
@@ -41,8 +41,8 @@ QImage LogViewImage(const psf::StarImage& image, int decades, double halfWidthLa
   const int side = 2 * half + 1;
   const double halfArcsec =
       static_cast<double>(half) / image.padFactor * image.scale.lambdaOverDArcsec;
-  const PsfPicture picture =
-      LogScalePicture(Cropped(image, half), side, image.peakIntensity, clampedDecades, halfArcsec);
+  const PsfPicture picture = LogScalePicture(CroppedIntensity(image, half), side,
+                                             image.peakIntensity, clampedDecades, halfArcsec);
   const int enlargement = std::max(1, (kMinimumImagePixels + side - 1) / side);
   QImage drawn(PictureSizeFor(side * enlargement), QImage::Format_RGB32);
   drawn.fill(Qt::white);

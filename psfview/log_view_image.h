@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <string>
+#include <vector>
 
 #include "psf/star_image.h"
 
@@ -13,6 +14,10 @@ namespace voka::psfview {
 // drawn as the window draws it: axes in arcseconds and a colour bar labelled
 // in powers of ten, black on white.
 QImage LogViewImage(const psf::StarImage& image, int decades, double halfWidthLambdaOverD);
+
+// The (2 half + 1)² pixels around the image's centre, top row first; half
+// must not reach past the grid.
+std::vector<double> CroppedIntensity(const psf::StarImage& image, int half);
 
 // The image as PNG bytes; empty if encoding fails.
 std::string PngBytes(const QImage& image);

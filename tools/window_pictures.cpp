@@ -18,6 +18,7 @@
 #include <functional>
 
 #include "app/common/language.h"
+#include "app/camera_view/camera_view_dlg.h"
 #include "app/designer/designer_dlg.h"
 #include "app/main_dialog/voka_dlg.h"
 #include "app/star_image/star_image_dlg.h"
@@ -70,6 +71,16 @@ QWidget* StarImage(CVokaDlg& dialog) {
   return window;
 }
 
+// The camera image of the designed pupil, once computed.
+QWidget* CameraView(CVokaDlg& dialog) {
+  OpenDesigner(dialog);
+  dialog.OnDesignCamera();
+  CCameraViewDlg* window = dialog.CameraWindow();
+  if (!window) return nullptr;
+  if (!WaitUntil([window] { return !window->IsComputing() && window->Shown(); })) return nullptr;
+  return window;
+}
+
 struct WindowPicture {
   const char* name;  // the file's name before "-en.png"
   std::function<QWidget*(CVokaDlg&)> open;
@@ -79,6 +90,7 @@ const WindowPicture kWindows[] = {
     {"main-dialog", MainDialog},
     {"designer", Designer},
     {"star-image", StarImage},
+    {"camera-view", CameraView},
 };
 
 bool DrawWindows(Language language, const QDir& folder) {

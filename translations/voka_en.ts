@@ -1266,6 +1266,14 @@ sampling Q=%.3f (550 nm) sub-samples=%d
         <source>FITS を作れませんでした。もう一度お試しください。</source>
         <translation>Could not make the FITS file. Please try again.</translation>
     </message>
+    <message>
+        <source>曲線</source>
+        <translation>Curves</translation>
+    </message>
+    <message>
+        <source>スターテスト</source>
+        <translation>Star test</translation>
+    </message>
 </context>
 <context>
     <name>voka::CVokaDlg</name>
@@ -1387,6 +1395,13 @@ sampling Q=%.3f (550 nm) sub-samples=%d
     <message>
         <source>カメラ像を計算するスレッドを起動できませんでした。ほかのプログラムを閉じてから、もう一度計算してください。</source>
         <translation>Could not start a thread for the camera image. Close other programs and compute again.</translation>
+    </message>
+</context>
+<context>
+    <name>voka::DefocusWarning</name>
+    <message>
+        <source>焦点はずし %1 波長 (PV) の星像は、瞳の一辺 N = %2 の格子に収まりません (視野にも瞳の標本にも %3 画素が要ります)。瞳の一辺 N を %3 以上にしてください。</source>
+        <translation>The image of %1 waves PV of defocus does not fit a grid with pupil side N = %2 (both the field and the pupil sampling need %3 pixels). Raise the pupil side N to %3 or more.</translation>
     </message>
 </context>
 <context>
@@ -1790,6 +1805,116 @@ Every value in VOKA.TXT is nan.</translation>
     <message>
         <source>%1 秒</source>
         <translation>%1 s</translation>
+    </message>
+</context>
+<context>
+    <name>voka::StarTestPanel</name>
+    <message>
+        <source>瞳を描けませんでした。設計を見直してください。</source>
+        <translation>The pupil could not be drawn. Check the design.</translation>
+    </message>
+    <message>
+        <source>スターテストを計算できませんでした。瞳の一辺 N か拡大率 Q を変えてください。</source>
+        <translation>The star test could not be computed. Change the pupil side N or the padding factor Q.</translation>
+    </message>
+    <message>
+        <source>スターテストを計算するメモリが足りません。瞳の一辺 N か拡大率 Q を小さくしてください。</source>
+        <translation>Not enough memory for the star test. Reduce the pupil side N or the padding factor Q.</translation>
+    </message>
+    <message>
+        <source>スターテストを計算するスレッドを起動できませんでした。ほかのプログラムを閉じてから、もう一度計算してください。</source>
+        <translation>No thread could be started for the star test. Close other programs and try again.</translation>
+    </message>
+    <message>
+        <source> 波長 (PV)</source>
+        <translation> waves PV</translation>
+    </message>
+    <message>
+        <source>焦点はずし ±</source>
+        <translation>Defocus ±</translation>
+    </message>
+    <message>
+        <source>計算しています...</source>
+        <translation>Computing...</translation>
+    </message>
+    <message>
+        <source>計算しています... %1%</source>
+        <translation>Computing... %1%</translation>
+    </message>
+    <message>
+        <source>N = %1, Q = %2, 同じ色の尺度</source>
+        <translation>N = %1, Q = %2, one colour scale</translation>
+    </message>
+    <message>
+        <source>焦点はずし −%1 波長</source>
+        <translation>Defocus −%1 waves</translation>
+    </message>
+    <message>
+        <source>焦点</source>
+        <translation>In focus</translation>
+    </message>
+    <message>
+        <source>焦点はずし +%1 波長</source>
+        <translation>Defocus +%1 waves</translation>
+    </message>
+</context>
+<context>
+    <name>voka::WavefrontPanel</name>
+    <message>
+        <source>波面の誤差 (nm RMS)</source>
+        <translation>Wavefront error (nm RMS)</translation>
+    </message>
+    <message>
+        <source>焦点はずれ</source>
+        <translation>Defocus</translation>
+    </message>
+    <message>
+        <source>非点収差 0°</source>
+        <translation>Astigmatism 0°</translation>
+    </message>
+    <message>
+        <source>非点収差 45°</source>
+        <translation>Astigmatism 45°</translation>
+    </message>
+    <message>
+        <source>コマ収差 x</source>
+        <translation>Coma x</translation>
+    </message>
+    <message>
+        <source>コマ収差 y</source>
+        <translation>Coma y</translation>
+    </message>
+    <message>
+        <source>三つ葉収差 1</source>
+        <translation>Trefoil 1</translation>
+    </message>
+    <message>
+        <source>三つ葉収差 2</source>
+        <translation>Trefoil 2</translation>
+    </message>
+    <message>
+        <source>球面収差</source>
+        <translation>Spherical</translation>
+    </message>
+    <message>
+        <source>遮蔽とスパイダーを除いた開口での波面の標準偏差 (傾きを含む)。遮蔽があると各項の二乗和の平方根とは異なります。</source>
+        <translation>Standard deviation of the wavefront over the open pupil, without the obstruction and the vanes (tilt included). With an obstruction it differs from the root sum of squares of the terms.</translation>
+    </message>
+    <message>
+        <source> nm</source>
+        <translation> nm</translation>
+    </message>
+    <message>
+        <source>%1 (j = %2)</source>
+        <translation>%1 (j = %2)</translation>
+    </message>
+    <message>
+        <source>開口での波面 RMS: %1 nm (%2 波長)</source>
+        <translation>Wavefront RMS over the open pupil: %1 nm (%2 waves)</translation>
+    </message>
+    <message>
+        <source>Strehl 比: %1 (%2 nm で)</source>
+        <translation>Strehl ratio: %1 (at %2 nm)</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,7 @@
 #include "app/common/library_texts.h"
 #include "app/common/module_dir.h"
 #include "app/common/refusal_style.h"
+#include "app/designer/wavefront_panel.h"
 #include "output/file_replace.h"
 #include "pupils/design_check.h"
 #include "pupils/design_file.h"
@@ -198,6 +199,8 @@ void CDesignerDlg::BuildControls() {
   left->addWidget(preview_);
   left->addWidget(problem_);
   left->addStretch();
+  wavefront_ = new WavefrontPanel;
+  left->insertWidget(2, wavefront_);
   auto* right = new QVBoxLayout;
   right->addLayout(pupilForm);
   right->addWidget(vaneBox);
@@ -270,6 +273,7 @@ void CDesignerDlg::ConnectControls() {
   connect(vanes_, &QListWidget::currentRowChanged, this, &CDesignerDlg::ShowVane);
   connect(addVane_, &QPushButton::clicked, this, &CDesignerDlg::AddVane);
   connect(removeVane_, &QPushButton::clicked, this, &CDesignerDlg::RemoveVane);
+  connect(wavefront_, &WavefrontPanel::TermEdited, this, &CDesignerDlg::OnTermEdited);
 }
 
 void CDesignerDlg::ApplyPreset(int index) {
@@ -290,6 +294,7 @@ void CDesignerDlg::SetDesign(const pupils::PupilDesign& design) {
   obstructionX_->setValue(obstruction.offsetXMm);
   obstructionY_->setValue(obstruction.offsetYMm);
   showing_ = false;
+  wavefront_->ShowTerms(design.wavefront);
   RefreshVaneList();
   ShowPreview();
   // A preset or an opened file is a change like any other to those who follow.
@@ -360,6 +365,14 @@ void CDesignerDlg::Changed() {
   if (!pupils::FindDesignProblem(design_)) emit DesignChanged(design_);
 }
 
+void CDesignerDlg::OnTermEdited(int nollIndex, double rmsNm) {
+  design_.wavefront = WithTerm(design_.wavefront, nollIndex, rmsNm);
+  // The wavefront leaves the open pupil, and so the preview, as it was.
+  if (pupils::FindDesignProblem(design_)) return;
+  wavefront_->Measure(design_);
+  emit DesignChanged(design_);
+}
+
 void CDesignerDlg::AddVane() {
   pupils::Vane vane;
   if (!design_.vanes.empty()) vane = design_.vanes.back();
@@ -393,6 +406,8 @@ void CDesignerDlg::ShowPreview() {
     return;
   }
   problem_->clear();
+  // The open pupil weighs the wavefront: its RMS follows every change.
+  wavefront_->Measure(design_);
   if (!pupils::RenderOpenFractionInto(design_, kPreviewSidePixels, previewFractions_)) return;
   QImage image(kPreviewSidePixels, kPreviewSidePixels, QImage::Format_Grayscale8);
   for (int y = 0; y < kPreviewSidePixels; ++y) {

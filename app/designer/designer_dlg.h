@@ -20,6 +20,10 @@ class QSlider;
 class QSpinBox;
 
 namespace voka {
+class WavefrontPanel;
+}
+
+namespace voka {
 
 // The pupil designer: aperture, obstruction and vanes set by value, a preview
 // that follows every change, design files, pupil bitmaps, and the command
@@ -79,6 +83,7 @@ class CDesignerDlg : public QDialog {
   void Changed();
   void ShowPreview();
   void ShowSaving(bool saving);
+  void OnTermEdited(int nollIndex, double rmsNm);
 
   pupils::PupilDesign design_;
   std::vector<double> previewFractions_;
@@ -101,6 +106,7 @@ class CDesignerDlg : public QDialog {
   QSpinBox* bitmapSide_ = nullptr;
   QLabel* preview_ = nullptr;
   QLabel* problem_ = nullptr;
+  WavefrontPanel* wavefront_ = nullptr;
   QPushButton* use_ = nullptr;
   QPushButton* savePupil_ = nullptr;
   QPushButton* saveDesign_ = nullptr;

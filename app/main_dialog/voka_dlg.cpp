@@ -416,7 +416,7 @@ void CVokaDlg::OnDesignStarImage() {
 void CVokaDlg::ShowDesignStarImage(const pupils::PupilDesign& design) {
   starImage_->ShowRenderedPupil(
       [design](int side) { return pupils::StarPupilOfDesign(design, side); },
-      design.apertureDiameterMm, pupils::kMaxRenderSidePixels);
+      design.apertureDiameterMm, pupils::kMaxRenderSidePixels, OpticsOfDesign(design));
 }
 
 CCameraViewDlg* CVokaDlg::CameraWindow() const {

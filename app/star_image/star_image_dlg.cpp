@@ -18,6 +18,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <algorithm>
 #include <cmath>
@@ -30,6 +31,7 @@
 #include "app/star_image/curve_chart.h"
 #include "app/star_image/psf_view.h"
 #include "app/star_image/star_image_presentation.h"
+#include "app/star_image/star_test_panel.h"
 #include "dib/dib_draw.h"
 #include "dib/dib_red_channel.h"
 #include "output/file_replace.h"
@@ -136,10 +138,18 @@ void CStarImageDlg::BuildResults(QGridLayout* layout) {
       new CurveChart(tr("包囲エネルギー"), tr("半径 (λ/D)"), tr("全光量に対する割合"));
   mtfChart_ = new CurveChart(QStringLiteral("MTF"), tr("空間周波数 (遮断周波数 D/λ = 1)"),
                              QStringLiteral("MTF"));
-  auto* charts = new QHBoxLayout();
+  auto* curves = new QWidget();
+  auto* charts = new QHBoxLayout(curves);
   charts->addWidget(encircledEnergyChart_);
   charts->addWidget(mtfChart_);
-  layout->addLayout(charts, 1, 0, 1, 2);
+  // The star test computes only while its tab is in view.
+  starTest_ = new StarTestPanel();
+  starTest_->setObjectName(QStringLiteral("starTest"));
+  auto* tabs = new QTabWidget();
+  tabs->setObjectName(QStringLiteral("resultTabs"));
+  tabs->addTab(curves, tr("曲線"));
+  tabs->addTab(starTest_, tr("スターテスト"));
+  layout->addWidget(tabs, 1, 0, 1, 2);
   layout->setRowStretch(0, 3);
   layout->setRowStretch(1, 2);
   layout->setColumnStretch(0, 3);
@@ -219,6 +229,11 @@ void CStarImageDlg::BuildControls(QGridLayout* layout) {
   status_->setObjectName(QStringLiteral("status"));
   status_->setWordWrap(true);
   panel->addWidget(status_);
+  sampling_ = new QLabel();
+  sampling_->setObjectName(QStringLiteral("sampling"));
+  sampling_->setWordWrap(true);
+  sampling_->setStyleSheet(QLatin1String(kRefusalStyleSheet));
+  panel->addWidget(sampling_);
 
   auto* exports = new QHBoxLayout();
   BuildExports(exports);
@@ -263,6 +278,7 @@ void CStarImageDlg::ConnectControls() {
   for (QDoubleSpinBox* box : {wavelengthNm_, apertureMm_, focalMm_})
     connect(box, &QDoubleSpinBox::valueChanged, this, &CStarImageDlg::RezoomOrRecompute);
   connect(decades_, &QSpinBox::valueChanged, this, &CStarImageDlg::RedrawPicture);
+  connect(decades_, &QSpinBox::valueChanged, starTest_, &StarTestPanel::SetDecades);
   connect(fieldSlider_, &QSlider::valueChanged, this,
           [this](int value) { fieldLambdaOverD_->setValue(value); });
   connect(fieldLambdaOverD_, &QDoubleSpinBox::valueChanged, this, [this](double value) {
@@ -301,6 +317,7 @@ void CStarImageDlg::ShowBitmapPupil(const DibHandle& dib, const QString& fileNam
     return psf::PupilFromRedChannel(channel.red, channel.width, channel.height);
   };
   pupilName_ = ShownFileName(fileName);
+  designOptics_ = {};
   ++pupilVersion_;
   SetPupilSide(side, false);
   Recompute();
@@ -319,6 +336,7 @@ void CStarImageDlg::SetFixedPupil(psf::PupilAmplitude pupil, double apertureDiam
   pupilName_ = name;
   pupil_ = std::make_shared<const psf::PupilAmplitude>(std::move(pupil));
   renderer_ = nullptr;
+  designOptics_ = {};
   ++pupilVersion_;
   SetPupilSide(pupil_->side, false);
   {
@@ -329,7 +347,13 @@ void CStarImageDlg::SetFixedPupil(psf::PupilAmplitude pupil, double apertureDiam
 }
 
 void CStarImageDlg::ShowRenderedPupil(PupilRenderer renderer, double apertureDiameterMm,
-                                      int largestSide) {
+                                      int largestSide, const DesignOptics& optics) {
+  designOptics_ = optics;
+  if (optics.focalLengthMm && optics.focalLengthMm != appliedDesignFocalMm_) {
+    const QSignalBlocker quiet(focalMm_);
+    focalMm_->setValue(*optics.focalLengthMm);
+  }
+  appliedDesignFocalMm_ = optics.focalLengthMm;
   pupil_ = nullptr;
   renderer_ = std::move(renderer);
   largestRenderSide_ = largestSide;
@@ -383,6 +407,7 @@ void CStarImageDlg::Submit(StarImageRequest request) {
     ShowRefusal(refusal);
     return;
   }
+  FollowRequest(request);
   runner_.Submit([this, request = std::move(request)](
                      const CancelFlag& cancel,
                      const LatestOnlyRunner::ProgressSink& progress) -> LatestOnlyRunner::Delivery {
@@ -390,6 +415,13 @@ void CStarImageDlg::Submit(StarImageRequest request) {
     if (outcome.end == StarImageEnd::kCancelled) return nullptr;
     return [this, outcome = std::move(outcome)] { ShowOutcome(outcome); };
   });
+}
+
+void CStarImageDlg::FollowRequest(const StarImageRequest& request) {
+  const int side = request.pupil ? request.pupil->side : request.renderSide;
+  sampling_->setText(
+      DefocusSamplingWarning(designOptics_.defocusRmsNm, request.settings.wavelengthNm, side));
+  starTest_->Follow(request, designOptics_.defocusRmsNm);
 }
 
 void CStarImageDlg::Cancel() {

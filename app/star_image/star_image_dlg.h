@@ -5,8 +5,10 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/common/latest_only_runner.h"
+#include "app/star_image/design_optics.h"
 #include "app/star_image/star_image_job.h"
 #include "dib/dib_handle.h"
 #include "psf/pupil_amplitude.h"
@@ -25,6 +27,7 @@ namespace voka {
 
 class CurveChart;
 class PsfView;
+class StarTestPanel;
 
 // The star-image window: the star image of the current pupil in log scale
 // with its numbers, encircled energy and MTF. Every computation runs on the
@@ -49,6 +52,7 @@ class CStarImageDlg : public QDialog {
 
   // The latest computation shown, or null; for the exports and the tests.
   const StarImageComputation* Shown() const { return shown_.get(); }
+  StarTestPanel& StarTest() { return *starTest_; }
   bool IsComputing() const { return runner_.IsBusy(); }
   LatestOnlyRunner& Runner() { return runner_; }
 
@@ -64,8 +68,12 @@ class CStarImageDlg : public QDialog {
   // it is rendered on the computing thread, so the renderer must own what it
   // draws from (a copy of the design, not a reference into the designer).
   // An N over the renderer's largest side is refused, naming that side.
+  // A design's focal length fills the focal-length box whenever the design
+  // brings a value other than the one it brought last; a length typed in
+  // the box holds until then.
   void ShowRenderedPupil(voka::PupilRenderer renderer, double apertureDiameterMm,
-                         int largestSide = psf::kMaximumPupilSide);
+                         int largestSide = psf::kMaximumPupilSide,
+                         const voka::DesignOptics& optics = {});
   void Cancel();
 
  signals:
@@ -96,6 +104,9 @@ class CStarImageDlg : public QDialog {
   // request was refused.
   void ShowStatus(const QString& text);
   void ShowRefusal(const QString& text);
+  // The sampling guard of the design's defocus, and the star test, for
+  // what is now asked.
+  void FollowRequest(const StarImageRequest& request);
   void ShowComputation();
   void RedrawPicture();
   void OnStarted();
@@ -114,6 +125,8 @@ class CStarImageDlg : public QDialog {
   std::shared_ptr<const StarImageComputation> shown_;
   QString pupilName_;
   quint64 pupilVersion_ = 0;
+  DesignOptics designOptics_;
+  std::optional<double> appliedDesignFocalMm_;
 
   PsfView* view_ = nullptr;
   CurveChart* encircledEnergyChart_ = nullptr;
@@ -130,6 +143,8 @@ class CStarImageDlg : public QDialog {
   QProgressBar* progress_ = nullptr;
   QPushButton* cancel_ = nullptr;
   QLabel* status_ = nullptr;
+  QLabel* sampling_ = nullptr;
+  StarTestPanel* starTest_ = nullptr;
   QPushButton* saveFits_ = nullptr;
   QPushButton* saveCsv_ = nullptr;
   QPushButton* savePng_ = nullptr;

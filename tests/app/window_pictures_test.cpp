@@ -35,7 +35,7 @@ TEST(WindowPictures, TheScriptDrawsEachWindowInBothLanguages) {
   ASSERT_EQ(script.exitCode(), 0) << script.readAllStandardError().toStdString();
 
   const QStringList english = QDir(folder.path()).entryList({QStringLiteral("*-en.png")});
-  for (const char* window : {"main-dialog", "designer", "star-image"})
+  for (const char* window : {"main-dialog", "designer", "star-image", "camera-view"})
     EXPECT_TRUE(english.contains(QStringLiteral("%1-en.png").arg(QLatin1String(window)))) << window;
   for (const QString& name : english) {
     const QString japanese =
