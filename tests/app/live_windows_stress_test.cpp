@@ -28,6 +28,7 @@
 #include "app/camera_view/camera_view_job.h"
 #include "app/designer/designer_dlg.h"
 #include "app/main_dialog/voka_dlg.h"
+#include "app/star_image/design_optics.h"
 #include "app/star_image/psf_view.h"
 #include "app/star_image/star_image_dlg.h"
 #include "app/star_image/star_image_job.h"
@@ -115,7 +116,7 @@ class LiveWindowsStress {
 
   // One edit a person could make, or a value no person could type.
   void RandomEdit() {
-    switch (Pick(12)) {
+    switch (Pick(13)) {
       case 0:
         designer_->ApplyPreset(Pick(static_cast<int>(pupils::DesignPresets().size())));
         break;
@@ -166,6 +167,13 @@ class LiveWindowsStress {
         Child<QDoubleSpinBox>(star(), "field")->setValue(Between(2.0, 30.0));
         Child<QSpinBox>(star(), "sideN")->setValue(Pick(2) == 0 ? 32 : 64);
         break;
+      case 11: {  // a wavefront slider dragged, defocus to spherical (Noll 4 to 11)
+        const std::string name = "zernike" + std::to_string(4 + Pick(8));
+        auto* slider = Child<QSlider>(designer_, name.c_str());
+        for (int step = 0; step < 5; ++step)
+          slider->setValue(Pick(slider->maximum() - slider->minimum() + 1) + slider->minimum());
+        break;
+      }
       default:
         Child<QSlider>(camera(), "exposure")->setValue(Pick(500));
         break;
@@ -204,13 +212,15 @@ void ExpectStarImageOf(CStarImageDlg* window, const pupils::PupilDesign& design)
   request.settings.padFactor = Child<QSpinBox>(window, "padQ")->value();
   request.settings.wavelengthNm = Child<QDoubleSpinBox>(window, "wavelength")->value();
   request.settings.apertureDiameterMm = design.apertureDiameterMm;
-  request.settings.focalLengthMm = Child<QDoubleSpinBox>(window, "focal")->value();
+  request.settings.focalLengthMm = OpticsOfDesign(design).focalLengthMm.value_or(
+      Child<QDoubleSpinBox>(window, "focal")->value());
   request.zoomHalfWidthLambdaOverD = Child<QDoubleSpinBox>(window, "field")->value();
   const StarImageOutcome fresh = ComputeStarImageOutcome(request, CancelFlag(), [](int) {});
   ASSERT_EQ(fresh.end, StarImageEnd::kDone) << fresh.refusal.toStdString();
   const StarImageComputation& expected = *fresh.computation;
 
   EXPECT_EQ(shown->pupil->amplitude, expected.pupil->amplitude) << "the pupil of another design";
+  EXPECT_EQ(shown->pupil->opdNm, expected.pupil->opdNm) << "the wavefront of another design";
   EXPECT_EQ(shown->analysis->image.settings.apertureDiameterMm, design.apertureDiameterMm);
   EXPECT_NEAR(shown->analysis->numbers.peakRatio, expected.analysis->numbers.peakRatio, 1e-9);
   auto* table = Child<QTableWidget>(window, "numbers");
@@ -269,10 +279,12 @@ TEST(LiveWindowsStress, TheWindowsEndOnTheLastDesignAfterThousandsOfRandomEdits)
       run.RandomEdit();
       QCoreApplication::processEvents();
     }
-    // The last edit is a design with light, and the star image's field moves
+    // The last edit is a design with light and coma, and the star image's field moves
     // while its job runs: a transform kept for a zoom must be the new one's.
     run.OpenWindows();
     run.designer()->ApplyPreset(run.Pick(static_cast<int>(pupils::DesignPresets().size())));
+    auto* coma = Child<QSlider>(run.designer(), "zernike7");
+    coma->setValue(coma->maximum() / 4);
     Child<QDoubleSpinBox>(run.star(), "field")->setValue(run.Between(4.0, 16.0));
     ASSERT_TRUE(
         RunUntil([&run] { return !run.star()->IsComputing() && !run.camera()->IsComputing(); }));
@@ -288,6 +300,7 @@ TEST(LiveWindowsStress, TheWindowsEndOnTheLastDesignAfterThousandsOfRandomEdits)
       EXPECT_GT(tally.delivered, 1u);
     }
     const pupils::PupilDesign last = run.designer()->Design();
+    EXPECT_TRUE(run.star()->Shown()->pupil->HasPhase()) << "the coma never reached the window";
     ExpectStarImageOf(run.star(), last);
     ExpectCameraImageOf(run.camera(), last);
 
