@@ -56,7 +56,7 @@ void PaintAxes(QPainter& painter, const QRect& area, double half) {
 void PaintColourBar(QPainter& painter, const QRect& area, const PsfPicture& picture,
                     const QColor& ink) {
   const std::vector<QRgb>& map = picture.colourMap;
-  if (map.empty() || picture.decades <= 0) return;
+  if (map.empty() || (picture.decades <= 0 && picture.barLabels.empty())) return;
   const QRect bar(area.right() + kColourBarGap, area.top(), kColourBarWidth, area.height());
   for (int row = 0; row < bar.height(); ++row) {
     // The top of the bar is the peak, the last colour of the map.
@@ -68,6 +68,12 @@ void PaintColourBar(QPainter& painter, const QRect& area, const PsfPicture& pict
   painter.setPen(ink);
   painter.drawRect(bar.adjusted(0, 0, -1, -1));
   const QFontMetrics metrics = painter.fontMetrics();
+  for (const BarLabel& label : picture.barLabels) {
+    const int y = bar.top() + static_cast<int>(std::lround(label.fromTop * (bar.height() - 1)));
+    painter.drawLine(bar.right(), y, bar.right() + kTickLength, y);
+    painter.drawText(bar.right() + kTickLength + 3, y + metrics.ascent() / 2 - 1, label.text);
+  }
+  if (!picture.barLabels.empty()) return;
   for (int decade = 0; decade <= picture.decades; ++decade) {
     const int y = bar.top() + static_cast<int>(std::lround(static_cast<double>(decade) /
                                                            picture.decades * (bar.height() - 1)));

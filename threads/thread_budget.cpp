@@ -13,6 +13,9 @@ namespace {
 // 0 until the budget is first read or set.
 std::atomic<int> budget{0};
 
+// 0 unless a ThreadShare lives on this thread.
+thread_local int share = 0;
+
 int InitialBudget() {
   const char* text = std::getenv("VOKA_THREADS");
   if (text != nullptr) {
@@ -24,6 +27,7 @@ int InitialBudget() {
 }  // namespace
 
 int ThreadBudget() {
+  if (share > 0) return share;
   const int current = budget.load(std::memory_order_relaxed);
   if (current > 0) return current;
   int expected = 0;
@@ -35,6 +39,14 @@ int ThreadBudget() {
 
 void SetThreadBudget(int threads) {
   budget.store(std::clamp(threads, 1, kMaximumThreadBudget), std::memory_order_relaxed);
+}
+
+ThreadShare::ThreadShare(int threads) : previous_(share) {
+  share = std::clamp(threads, 1, kMaximumThreadBudget);
+}
+
+ThreadShare::~ThreadShare() {
+  share = previous_;
 }
 
 int MachineThreads() {

@@ -24,6 +24,21 @@ int ThreadBudget();
 // `threads`, brought into 1 .. kMaximumThreadBudget.
 void SetThreadBudget(int threads);
 
+// For a computation that runs beside others of its kind (a step of a
+// sweep): while the object lives, ThreadBudget() answers `threads` on the
+// thread that made it, and only there, so that computations started side by
+// side divide the budget instead of each taking it whole.
+class ThreadShare {
+ public:
+  explicit ThreadShare(int threads);
+  ~ThreadShare();
+  ThreadShare(const ThreadShare&) = delete;
+  ThreadShare& operator=(const ThreadShare&) = delete;
+
+ private:
+  int previous_;
+};
+
 // std::thread::hardware_concurrency(), or 1 where the machine does not say.
 int MachineThreads();
 

@@ -970,6 +970,157 @@ sampling Q=%.3f (550 nm) sub-samples=%d
     </message>
 </context>
 <context>
+    <name>voka::CCompareDlg</name>
+    <message>
+        <source>比較</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>A と B の瞳を選んでください。</source>
+        <translation>Choose the pupils A and B.</translation>
+    </message>
+    <message>
+        <source>%1: ファイル...</source>
+        <translation>%1: File...</translation>
+    </message>
+    <message>
+        <source>%1: 設計中の瞳</source>
+        <translation>%1: Designer&apos;s pupil</translation>
+    </message>
+    <message>
+        <source>(未選択)</source>
+        <translation>(not chosen)</translation>
+    </message>
+    <message>
+        <source>瞳 (*.json *.bmp);;設計ファイル (*.json);;ビットマップ (*.bmp)</source>
+        <translation>Pupils (*.json *.bmp);;Design files (*.json);;Bitmaps (*.bmp)</translation>
+    </message>
+    <message>
+        <source>A と B を入れ替え</source>
+        <translation>Swap A and B</translation>
+    </message>
+    <message>
+        <source>変化 B − A</source>
+        <translation>Change B − A</translation>
+    </message>
+    <message>
+        <source>変化 log10(B/A)</source>
+        <translation>Change log10(B/A)</translation>
+    </message>
+    <message>
+        <source> 画素</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source> 倍</source>
+        <translation> ×</translation>
+    </message>
+    <message>
+        <source> 桁</source>
+        <translation> decades</translation>
+    </message>
+    <message>
+        <source> λ/D</source>
+        <translation> λ/D</translation>
+    </message>
+    <message>
+        <source>±</source>
+        <translation>±</translation>
+    </message>
+    <message>
+        <source>設計の一辺 N</source>
+        <translation>Design side N</translation>
+    </message>
+    <message>
+        <source>拡大率 Q</source>
+        <translation>Padding factor Q</translation>
+    </message>
+    <message>
+        <source>表示の桁数</source>
+        <translation>Display range</translation>
+    </message>
+    <message>
+        <source>視野</source>
+        <translation>Field of view</translation>
+    </message>
+    <message>
+        <source>中止</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>量</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>計算しています...</source>
+        <translation>Computing...</translation>
+    </message>
+    <message>
+        <source>設計中の瞳は描けません。設計画面で直してください。</source>
+        <translation>The designer&apos;s pupil cannot be drawn. Correct it in the designer.</translation>
+    </message>
+    <message>
+        <source>設計中の瞳</source>
+        <translation>Designer&apos;s pupil</translation>
+    </message>
+    <message>
+        <source>中止しました。</source>
+        <translation>Cancelled.</translation>
+    </message>
+    <message>
+        <source>ピーク比</source>
+        <translation>Peak ratio</translation>
+    </message>
+    <message>
+        <source>包囲エネルギー 1.22 λ/D</source>
+        <translation>Encircled energy 1.22 λ/D</translation>
+    </message>
+    <message>
+        <source>包囲エネルギー 2.23 λ/D</source>
+        <translation>Encircled energy 2.23 λ/D</translation>
+    </message>
+    <message>
+        <source>包囲エネルギー 5 λ/D</source>
+        <translation>Encircled energy 5 λ/D</translation>
+    </message>
+    <message>
+        <source>スパイクの光量</source>
+        <translation>Spike fraction</translation>
+    </message>
+    <message>
+        <source>ストレール比</source>
+        <translation>Strehl ratio</translation>
+    </message>
+    <message>
+        <source>%1 の画像は大きすぎます (一辺 %2 画素まで)。縮小して保存し直してください。</source>
+        <translation>The image of %1 is too large (at most %2 pixels a side). Save it smaller.</translation>
+    </message>
+    <message>
+        <source>A と B の画像の大きさが違うため、同じ格子で比べられません。同じ大きさの画像を選んでください。</source>
+        <translation>A and B are images of different sizes and cannot be compared on one grid. Choose images of the same size.</translation>
+    </message>
+    <message>
+        <source>A と B の設計の口径が違うため、同じ角度の格子で比べられません。口径をそろえてください。</source>
+        <translation>The designs A and B have different apertures and cannot be compared on one angular grid. Give them the same aperture.</translation>
+    </message>
+    <message>
+        <source>格子 (一辺 × Q) が一辺 %1 を超えます。N か Q を小さくしてください。</source>
+        <translation>The grid (side × Q) exceeds %1 a side. Reduce N or Q.</translation>
+    </message>
+    <message>
+        <source>口径が範囲外です。設計の口径を直してください。</source>
+        <translation>The aperture is out of range. Correct the design&apos;s aperture.</translation>
+    </message>
+    <message>
+        <source>%1 の瞳はどこも光を通しません。開口のある瞳を選んでください。</source>
+        <translation>The pupil %1 lets no light through. Choose a pupil with an opening.</translation>
+    </message>
+    <message>
+        <source>比較...</source>
+        <translation>Compare...</translation>
+    </message>
+</context>
+<context>
     <name>voka::CDesignerDlg</name>
     <message>
         <source>瞳の設計 (*.json);;All files (*.*)</source>
@@ -1273,6 +1424,125 @@ sampling Q=%.3f (550 nm) sub-samples=%d
     <message>
         <source>スターテスト</source>
         <translation>Star test</translation>
+    </message>
+</context>
+<context>
+    <name>voka::CSweepDlg</name>
+    <message>
+        <source>掃引...</source>
+        <translation>Sweep...</translation>
+    </message>
+    <message>
+        <source>掃引</source>
+        <translation>Sweep</translation>
+    </message>
+    <message>
+        <source>パラメーター</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>から</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>まで</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>点数</source>
+        <translation>Steps</translation>
+    </message>
+    <message>
+        <source>瞳の一辺 N</source>
+        <translation>Pupil side N</translation>
+    </message>
+    <message>
+        <source>拡大率 Q</source>
+        <translation>Padding factor Q</translation>
+    </message>
+    <message>
+        <source>計算</source>
+        <translation>Compute</translation>
+    </message>
+    <message>
+        <source>中止</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>各点の値を CSV に保存します。</source>
+        <translation>Saves each step&apos;s numbers as CSV.</translation>
+    </message>
+    <message>
+        <source>点をクリックすると、その点の星像を表示します。</source>
+        <translation>Click a point to show that step&apos;s star image.</translation>
+    </message>
+    <message>
+        <source>完了しました。点をクリックすると星像を表示します。</source>
+        <translation>Done. Click a point to show its star image.</translation>
+    </message>
+    <message>
+        <source>中止しました。</source>
+        <translation>Cancelled.</translation>
+    </message>
+    <message>
+        <source>掃引の範囲を読めません。パラメーター、範囲、点数を確かめてください。</source>
+        <translation>The sweep cannot be read. Check the parameter, the range and the steps.</translation>
+    </message>
+    <message>
+        <source>計算しています...</source>
+        <translation>Computing...</translation>
+    </message>
+    <message>
+        <source>値 %1 の瞳はどこも光を通しません。範囲を変えてください。</source>
+        <translation>At %1 the pupil lets no light through. Change the range.</translation>
+    </message>
+    <message>
+        <source>値</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>ピーク比</source>
+        <translation>Peak ratio</translation>
+    </message>
+    <message>
+        <source>包囲エネルギー 1.22 λ/D</source>
+        <translation>Encircled energy 1.22 λ/D</translation>
+    </message>
+    <message>
+        <source>包囲エネルギー 2.23 λ/D</source>
+        <translation>Encircled energy 2.23 λ/D</translation>
+    </message>
+    <message>
+        <source>包囲エネルギー 5 λ/D</source>
+        <translation>Encircled energy 5 λ/D</translation>
+    </message>
+    <message>
+        <source>スパイクの光量</source>
+        <translation>Spike fraction</translation>
+    </message>
+    <message>
+        <source>星像: %1 = %2</source>
+        <translation>Star image: %1 = %2</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>このパラメーターは設計にありません。一覧から選んでください。</source>
+        <translation>The design has no such parameter. Choose one from the list.</translation>
+    </message>
+    <message>
+        <source>値 %1 の設計は描けません: %2 範囲を変えてください。</source>
+        <translation>At %1 the design cannot be drawn: %2 Change the range.</translation>
+    </message>
+    <message>
+        <source>値 %1 では口径が範囲外です。範囲を変えてください。</source>
+        <translation>At %1 the aperture is out of range. Change the range.</translation>
+    </message>
+    <message>
+        <source>格子 (N × Q) が一辺 %1 を超えます。N か Q を小さくしてください。</source>
+        <translation>The grid (N × Q) exceeds %1 a side. Reduce N or Q.</translation>
     </message>
 </context>
 <context>
@@ -1715,6 +1985,49 @@ Every value in VOKA.TXT is nan.</translation>
     <message>
         <source>設計ファイル「%1」の「%2」: %3</source>
         <translation>The design file &quot;%1&quot;, &quot;%2&quot;: %3</translation>
+    </message>
+</context>
+<context>
+    <name>voka::MisalignmentPanel</name>
+    <message>
+        <source>ずれ</source>
+        <translation>Misalignment</translation>
+    </message>
+    <message>
+        <source>°</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>羽根を回す</source>
+        <translation>Turn the vane</translation>
+    </message>
+    <message>
+        <source>羽根を横にずらす</source>
+        <translation>Shift the vane sideways</translation>
+    </message>
+    <message>
+        <source>スパイダーを中心からずらす</source>
+        <translation>Move the spider off centre</translation>
+    </message>
+    <message>
+        <source>羽根の番号 (0 から)</source>
+        <translation>Vane number (from 0)</translation>
+    </message>
+    <message>
+        <source>δ</source>
+        <translation>δ</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>dx, dy</source>
+        <translation>dx, dy</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,7 @@
 #include "app/common/library_texts.h"
 #include "app/common/module_dir.h"
 #include "app/common/refusal_style.h"
+#include "app/designer/misalignment_panel.h"
 #include "app/designer/wavefront_panel.h"
 #include "output/file_replace.h"
 #include "pupils/design_check.h"
@@ -204,6 +205,8 @@ void CDesignerDlg::BuildControls() {
   auto* right = new QVBoxLayout;
   right->addLayout(pupilForm);
   right->addWidget(vaneBox);
+  right->addWidget(new MisalignmentPanel([this] { return design_; },
+                                         [this](const pupils::PupilDesign& d) { SetDesign(d); }));
   auto* body = new QHBoxLayout;
   body->addLayout(left);
   body->addLayout(right);

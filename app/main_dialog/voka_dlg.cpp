@@ -17,6 +17,7 @@
 #include "app/common/language.h"
 #include "app/common/library_texts.h"
 #include "app/common/module_dir.h"
+#include "app/compare/study_commands.h"
 #include "app/designer/designer_dlg.h"
 #include "app/main_dialog/about_dlg.h"
 #include "app/main_dialog/app_icon.h"
@@ -342,6 +343,7 @@ void CVokaDlg::CreateDesigner() {
     cameraButton->setObjectName(QStringLiteral("IDC_DESIGN_CAMERA"));
     designer_->AddCommandButton(cameraButton);
     connect(cameraButton, &QPushButton::clicked, this, &CVokaDlg::OnDesignCamera);
+    AddStudyCommands(designer_);
     connect(designer_, &CDesignerDlg::DesignChanged, this,
             [this](const pupils::PupilDesign& design) {
               if (starImageFollowsDesign_ && starImage_ && starImage_->isVisible())

@@ -34,6 +34,27 @@ TEST(ThreadBudget, SetValuesAreKeptWithinOneToTheLimit) {
   SetThreadBudget(before);
 }
 
+TEST(ThreadBudget, AShareHoldsOnItsOwnThreadOnlyAndEndsWithIt) {
+  const int before = ThreadBudget();
+  SetThreadBudget(4);
+  {
+    const ThreadShare outer(2);
+    EXPECT_EQ(ThreadBudget(), 2);
+    {
+      const ThreadShare inner(1);
+      EXPECT_EQ(ThreadBudget(), 1);
+    }
+    EXPECT_EQ(ThreadBudget(), 2);
+    int elsewhere = 0;
+    OnWorkers(2, [&elsewhere](int worker) {
+      if (worker == 1) elsewhere = ThreadBudget();
+    });
+    EXPECT_EQ(elsewhere, 4) << "another thread keeps the whole budget";
+  }
+  EXPECT_EQ(ThreadBudget(), 4);
+  SetThreadBudget(before);
+}
+
 TEST(WorkerTeam, EveryWorkerRunsOnceAndAllHaveEndedOnReturn) {
   for (const int workers : {1, 2, 5}) {
     std::vector<std::atomic<int>> runs(static_cast<std::size_t>(workers));

@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "app/common/latest_only_runner.h"
+#include "app/compare/compare_job.h"
+
+class QComboBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+
+namespace voka {
+
+class PsfView;
+
+// 「比較」: two pupils, A and B, each a design file, a bitmap or the
+// designer's current pupil, computed on one grid with one normalisation;
+// A and B shown on one log scale and colour bar, the change from A to B
+// (B − A or log10(B/A)) in a diverging map, and the numbers of both with
+// their change. Computing runs on the runner's thread.
+class CCompareDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  using FileChooser = std::function<QString(const QString& filter)>;
+  // The designer's current design, if one can be drawn.
+  using DesignSource = std::function<std::optional<pupils::PupilDesign>()>;
+
+  explicit CCompareDlg(DesignSource currentDesign, QWidget* parent = nullptr);
+  ~CCompareDlg() override;
+
+  // Sets A (index 0) or B (1) and starts a computation when both are set.
+  void SetPupil(int index, ComparedPupil pupil);
+  // Opens a design (.json) or a bitmap (.bmp) as A or B.
+  void OpenFile(int index, const QString& path);
+  void UseCurrentDesign(int index);
+  void Swap();
+  void Cancel();
+
+  bool IsComputing() const { return runner_.IsBusy(); }
+  const CompareOutcome& Shown() const { return shown_; }
+  QTableWidget* NumbersTable() const { return numbers_; }
+
+  FileChooser chooseOpenFile;
+
+ signals:
+  void Updated();
+
+ protected:
+  void hideEvent(QHideEvent* event) override;
+
+ private:
+  void BuildControls();
+  void Recompute();
+  void ShowOutcome(const CompareOutcome& outcome);
+  void Redraw();
+  void FillNumbers();
+  void ShowStatus(const QString& text, bool refusal);
+  QString RefusalText(const CompareOutcome& outcome) const;
+
+  DesignSource currentDesign_;
+  LatestOnlyRunner runner_;
+  ComparedPupil pupils_[2];
+  CompareOutcome shown_;
+
+  QLabel* names_[2] = {};
+  PsfView* views_[3] = {};
+  QComboBox* changeScale_ = nullptr;
+  QSpinBox* sideN_ = nullptr;
+  QSpinBox* padQ_ = nullptr;
+  QSpinBox* decades_ = nullptr;
+  QSpinBox* field_ = nullptr;
+  QTableWidget* numbers_ = nullptr;
+  QProgressBar* progress_ = nullptr;
+  QPushButton* cancel_ = nullptr;
+  QLabel* status_ = nullptr;
+};
+
+}  // namespace voka
