@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Thousands of random design edits, as fast as the event loop takes them,
-// while the star-image and camera windows follow, open and close. A race
-// between their jobs does not show in a test that passes once: it shows as a
-// stale picture, numbers of one design beside the picture of another, a crash
-// when a window closes during a job, or a worker left running. At the end each
-// window must show exactly what a fresh computation of the last design gives.
+// while the star-image, camera, comparison and sweep windows follow, open and
+// close, and the sweep is cancelled and restarted. A race between their jobs
+// does not show in a test that passes once: it shows as a stale picture,
+// numbers of one design beside the picture of another, a crash when a window
+// closes during a job, or a worker left running. At the end each window must
+// show exactly what a fresh computation of the last design gives.
 
 #include <gtest/gtest.h>
 
@@ -26,6 +27,7 @@
 #include "app/camera_view/camera_picture_view.h"
 #include "app/camera_view/camera_view_dlg.h"
 #include "app/camera_view/camera_view_job.h"
+#include "app/compare/compare_dlg.h"
 #include "app/designer/designer_dlg.h"
 #include "app/main_dialog/voka_dlg.h"
 #include "app/star_image/design_optics.h"
@@ -33,6 +35,7 @@
 #include "app/star_image/star_image_dlg.h"
 #include "app/star_image/star_image_job.h"
 #include "app/star_image/star_image_presentation.h"
+#include "app/sweep/sweep_dlg.h"
 #include "camera/camera_renderer.h"
 #include "psfview/camera_picture.h"
 #include "pupils/design_json.h"
@@ -97,16 +100,34 @@ class LiveWindowsStress {
     Child<QSpinBox>(star(), "sideN")->setValue(64);
     Child<QSpinBox>(camera(), "wavelengthCount")->setValue(8);
     Child<QSpinBox>(camera(), "fieldPixels")->setValue(32);
+    for (QWidget* window : {static_cast<QWidget*>(compare()), static_cast<QWidget*>(sweep())}) {
+      Child<QSpinBox>(window, "sideN")->setValue(64);
+      Child<QSpinBox>(window, "padQ")->setValue(2);
+    }
+    sweep()->SetRange(-4.0, 4.0, 5);
   }
 
   CStarImageDlg* star() const { return dialog_.StarImageWindow(); }
   CCameraViewDlg* camera() const { return dialog_.CameraWindow(); }
   CDesignerDlg* designer() const { return designer_; }
+  CCompareDlg* compare() const { return designer_->findChild<CCompareDlg*>(); }
+  CSweepDlg* sweep() const { return designer_->findChild<CSweepDlg*>(); }
   int Messages() const { return messages_; }
 
   void OpenWindows() {
     Child<QPushButton>(designer_, "IDC_DESIGN_STARIMAGE")->click();
     Child<QPushButton>(designer_, "IDC_DESIGN_CAMERA")->click();
+    Child<QPushButton>(designer_, "IDC_DESIGN_COMPARE")->click();
+    Child<QPushButton>(designer_, "IDC_DESIGN_SWEEP")->click();
+  }
+
+  // The sweep turns the first vane, when there is one, cancelling a sweep
+  // that runs.
+  void RestartSweep() {
+    sweep()->Cancel();
+    if (!designer_->Design().vanes.empty() &&
+        sweep()->ChoosePath(QStringLiteral("vanes[0].angle_deg")))
+      sweep()->Start();
   }
 
   int Pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random_); }
@@ -116,7 +137,7 @@ class LiveWindowsStress {
 
   // One edit a person could make, or a value no person could type.
   void RandomEdit() {
-    switch (Pick(13)) {
+    switch (Pick(14)) {
       case 0:
         designer_->ApplyPreset(Pick(static_cast<int>(pupils::DesignPresets().size())));
         break;
@@ -158,7 +179,8 @@ class LiveWindowsStress {
       }
       case 9:  // a window closed in the middle of its job, or opened again
         if (Pick(2) == 0) {
-          (Pick(2) == 0 ? static_cast<QWidget*>(star()) : camera())->close();
+          QWidget* windows[] = {star(), camera(), compare(), sweep()};
+          windows[Pick(4)]->close();
         } else {
           OpenWindows();
         }
@@ -174,6 +196,9 @@ class LiveWindowsStress {
           slider->setValue(Pick(slider->maximum() - slider->minimum() + 1) + slider->minimum());
         break;
       }
+      case 12:
+        compare()->UseCurrentDesign(Pick(2));
+        break;
       default:
         Child<QSlider>(camera(), "exposure")->setValue(Pick(500));
         break;
@@ -263,6 +288,18 @@ void ExpectCameraImageOf(CCameraViewDlg* window, const pupils::PupilDesign& desi
       << "the picture of another design";
 }
 
+// Both sides take the last design: each must be its fresh star image.
+void ExpectComparisonOf(CCompareDlg* window, const pupils::PupilDesign& design) {
+  const CompareOutcome& shown = window->Shown();
+  ASSERT_TRUE(shown.a && shown.b);
+  const std::optional<psf::PsfAnalysis> fresh = psf::AnalysePupil(
+      pupils::StarPupilOfDesign(design, shown.a->image.pupilSide), shown.a->image.settings);
+  ASSERT_TRUE(fresh);
+  EXPECT_EQ(shown.a->image.settings.apertureDiameterMm, design.apertureDiameterMm);
+  EXPECT_NEAR(shown.a->numbers.peakRatio, fresh->numbers.peakRatio, 1e-9);
+  EXPECT_NEAR(shown.b->numbers.peakRatio, fresh->numbers.peakRatio, 1e-9);
+}
+
 void Print(const char* window, const LatestOnlyRunner::Tally& tally) {
   std::printf("%s: jobs started %llu, cancelled or superseded %llu, finished and shown %llu\n",
               window, static_cast<unsigned long long>(tally.started),
@@ -286,8 +323,13 @@ TEST(LiveWindowsStress, TheWindowsEndOnTheLastDesignAfterThousandsOfRandomEdits)
     auto* coma = Child<QSlider>(run.designer(), "zernike7");
     coma->setValue(coma->maximum() / 4);
     Child<QDoubleSpinBox>(run.star(), "field")->setValue(run.Between(4.0, 16.0));
-    ASSERT_TRUE(
-        RunUntil([&run] { return !run.star()->IsComputing() && !run.camera()->IsComputing(); }));
+    run.compare()->UseCurrentDesign(0);
+    run.compare()->UseCurrentDesign(1);
+    run.RestartSweep();
+    ASSERT_TRUE(RunUntil([&run] {
+      return !run.star()->IsComputing() && !run.camera()->IsComputing() &&
+             !run.compare()->IsComputing() && !run.sweep()->IsComputing();
+    }));
     const double seconds = clock.elapsed() / 1000.0;
 
     std::printf("%d edits in %.1f s, %d messages to the user\n", kEdits, seconds, run.Messages());
@@ -303,11 +345,17 @@ TEST(LiveWindowsStress, TheWindowsEndOnTheLastDesignAfterThousandsOfRandomEdits)
     EXPECT_TRUE(run.star()->Shown()->pupil->HasPhase()) << "the coma never reached the window";
     ExpectStarImageOf(run.star(), last);
     ExpectCameraImageOf(run.camera(), last);
+    ExpectComparisonOf(run.compare(), last);
+    if (!last.vanes.empty()) {
+      EXPECT_EQ(run.sweep()->Steps().size(), 5u);
+      for (const auto& step : run.sweep()->Steps()) EXPECT_TRUE(step) << "the restarted sweep";
+    }
 
     // Closed in the middle of a job: the window's worker must end with it.
     run.designer()->ApplyPreset(0);
     run.star()->close();
     run.camera()->close();
+    run.RestartSweep();
   }
   // Every window is gone; the engines' shared workers must end too.
   EXPECT_TRUE(QThreadPool::globalInstance()->waitForDone(10000));
