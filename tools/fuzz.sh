@@ -6,12 +6,13 @@
 #   dib_fuzz           the bitmap reader and painter
 #   design_fuzz        the design reader, versions 1 and 2
 #   light_tables_fuzz  the spectrum and response CSV readers
+#   command_line_fuzz  the headless program's parser, fed argument vectors
 # Exits non-zero when a fuzzer finds a crash, a leak, undefined behaviour or
 # a broken invariant; the input that caused it is kept in the findings
 # folder it names. Ends with one line per fuzzer counting its executions.
 set -eu
 
-all="dib_fuzz design_fuzz light_tables_fuzz"
+all="dib_fuzz design_fuzz light_tables_fuzz command_line_fuzz"
 if [ $# -lt 1 ] || ! [ "$1" -gt 0 ] 2>/dev/null; then
   echo "usage: $0 SECONDS [FUZZER...]  (fuzzers: $all)" >&2
   exit 2
@@ -28,6 +29,7 @@ corpus_of() {
     dib_fuzz) echo tests/fuzz/corpus ;;
     design_fuzz) echo tests/fuzz/design_corpus ;;
     light_tables_fuzz) echo tests/fuzz/light_tables_corpus ;;
+    command_line_fuzz) echo tests/fuzz/command_line_corpus ;;
     *) echo "$0: no fuzzer $1 (fuzzers: $all)" >&2; exit 2 ;;
   esac
 }
@@ -36,6 +38,7 @@ dictionary_of() {
     dib_fuzz) echo tests/fuzz/dib.dict ;;
     design_fuzz) echo tests/fuzz/design.dict ;;
     light_tables_fuzz) echo tests/fuzz/light_tables.dict ;;
+    command_line_fuzz) echo tests/fuzz/command_line.dict ;;
   esac
 }
 for fuzzer in $fuzzers; do corpus_of "$fuzzer" >/dev/null; done

@@ -58,7 +58,7 @@ for preset in release asan tsan; do
 done
 
 if [[ -x tools/fuzz.sh ]]; then
-  echo "== fuzzing the readers of bitmaps, designs and CSV tables"
+  echo "== fuzzing the readers of bitmaps, designs, CSV tables and the command line"
   tools/fuzz.sh "${VOKA_FUZZ_SECONDS:-60}"
 fi
 echo "ctest: $passed passed, $failed failed, $skipped skipped"

@@ -56,6 +56,7 @@ class CCameraViewDlg : public QDialog {
 
   const CameraComputation* Shown() const { return shown_.get(); }
   bool IsComputing() const { return runner_.IsBusy(); }
+  LatestOnlyRunner& Runner() { return runner_; }
   bool IsSaving() const { return savesRunning_ > 0; }
   // The exposure the slider shows: how many times the brightest pixel
   // exceeds full well.

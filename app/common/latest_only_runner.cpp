@@ -38,6 +38,7 @@ void LatestOnlyRunner::StartNext() {
   waiting_.reset();
   runningCancel_ = CancelFlag();
   running_ = true;
+  ++tally_.started;
   emit Started();
 
   const quint64 generation = generation_;
@@ -62,6 +63,7 @@ void LatestOnlyRunner::StartNext() {
 void LatestOnlyRunner::OnTaskEnded(quint64 generation, const Delivery& delivery) {
   running_ = false;
   const bool current = generation == generation_ && delivery;
+  ++(current ? tally_.delivered : tally_.dropped);
   if (current) delivery();
   if (waiting_) {
     StartNext();

@@ -35,6 +35,15 @@ class LatestOnlyRunner : public QObject {
   void Cancel();
   bool IsBusy() const { return running_; }
 
+  // What became of the computations started so far: delivered ones were
+  // shown, dropped ones were cancelled or superseded by a newer request.
+  struct Tally {
+    quint64 started = 0;
+    quint64 delivered = 0;
+    quint64 dropped = 0;
+  };
+  const Tally& Counts() const { return tally_; }
+
  signals:
   void Started();
   void ProgressChanged(int percent);
@@ -54,6 +63,7 @@ class LatestOnlyRunner : public QObject {
   bool running_ = false;
   // Counts requests; a progress report or result of an older one is dropped.
   quint64 generation_ = 0;
+  Tally tally_;
 };
 
 }  // namespace voka
