@@ -15,12 +15,15 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/camera_view/camera_view_dlg.h"
 #include "app/common/limit_texts.h"
+#include "app/compare/compare_dlg.h"
 #include "app/designer/designer_dlg.h"
 #include "app/main_dialog/about_dlg.h"
 #include "app/main_dialog/voka_dlg.h"
 #include "app/star_image/star_image_dlg.h"
 #include "app/star_image/star_image_job.h"
+#include "app/sweep/sweep_dlg.h"
 #include "dib/dib_refusal.h"
 #include "limits/refusal.h"
 #include "output/shown_text.h"
@@ -132,6 +135,35 @@ TEST_F(Language, EveryWindowAndMessageIsEnglish) {
                               "Spike fraction", "Airy radius 1.22 λ/D", "arcsec", "µm/px",
                               "Clear aperture (theory)", "Mean of all directions", "cycles/arcsec"})
     EXPECT_TRUE(shown.filter(QString::fromUtf8(english)).size() > 0) << english;
+
+  // The camera image, the comparison and a finished sweep, each with its numbers.
+  designer->findChild<QPushButton*>(QStringLiteral("IDC_DESIGN_CAMERA"))->click();
+  CCameraViewDlg* camera = dialog.CameraWindow();
+  ASSERT_NE(camera, nullptr);
+  camera->findChild<QSpinBox*>(QStringLiteral("wavelengthCount"))->setValue(4);
+  camera->findChild<QSpinBox*>(QStringLiteral("fieldPixels"))->setValue(32);
+  designer->findChild<QPushButton*>(QStringLiteral("IDC_DESIGN_COMPARE"))->click();
+  designer->findChild<QPushButton*>(QStringLiteral("IDC_DESIGN_SWEEP"))->click();
+  auto* compare = designer->findChild<CCompareDlg*>();
+  auto* sweep = designer->findChild<CSweepDlg*>();
+  ASSERT_TRUE(compare && sweep);
+  for (QWidget* study : {static_cast<QWidget*>(compare), static_cast<QWidget*>(sweep)}) {
+    study->findChild<QSpinBox*>(QStringLiteral("sideN"))->setValue(64);
+    study->findChild<QSpinBox*>(QStringLiteral("padQ"))->setValue(2);
+  }
+  compare->UseCurrentDesign(0);
+  compare->UseCurrentDesign(1);
+  sweep->SetRange(-2.0, 2.0, 3);
+  ASSERT_TRUE(sweep->ChoosePath(QStringLiteral("vanes[0].angle_deg")));
+  sweep->Start();
+  ASSERT_TRUE(test::RunUntil([camera, compare, sweep] {
+    return !camera->IsComputing() && camera->Shown() && !compare->IsComputing() &&
+           compare->Shown().a && !sweep->IsComputing() && sweep->Steps().size() == 3u &&
+           sweep->Steps().back();
+  }));
+  for (QWidget* study : {static_cast<QWidget*>(camera), static_cast<QWidget*>(compare),
+                         static_cast<QWidget*>(sweep)})
+    ExpectNoJapanese(*study);
 
   // A setting out of its range, which the boxes otherwise prevent.
   StarImageRequest outOfRange;
