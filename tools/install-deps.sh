@@ -18,6 +18,7 @@ packages=(
   help2man dpkg-dev fakeroot file         # the manual page and the Debian package
   librsvg2-bin                            # the menu icon's sizes, drawn from its SVG
   lintian desktop-file-utils appstream    # checks of the package, menu entry and metainfo
+  time                                    # tools/soak.sh: a long sweep's peak memory
 )
 
 missing=()
