@@ -1297,6 +1297,34 @@ sampling Q=%.3f (550 nm) sub-samples=%d
         <source>比較...</source>
         <translation>Compare...</translation>
     </message>
+    <message>
+        <source>カメラ像で比べる</source>
+        <translation>Compare camera images</translation>
+    </message>
+    <message>
+        <source>カメラ像のウィンドウが開いていればその設定で、なければ既定の設定で、A と B のカメラ像を一つの階調で比べます</source>
+        <translation>Compares the camera images of A and B on one stretch, made with the settings of the camera-image window when it is open, else with the defaults</translation>
+    </message>
+    <message>
+        <source>%1 のカメラ像: %2</source>
+        <translation>Camera image of %1: %2</translation>
+    </message>
+    <message>
+        <source>最も明るい画素の光量 (%1)</source>
+        <translation>Brightest pixel (%1)</translation>
+    </message>
+    <message>
+        <source>半径 1 画素内の光量</source>
+        <translation>Encircled energy within 1 px</translation>
+    </message>
+    <message>
+        <source>半径 2 画素内の光量</source>
+        <translation>Encircled energy within 2 px</translation>
+    </message>
+    <message>
+        <source>半径 3 画素内の光量</source>
+        <translation>Encircled energy within 3 px</translation>
+    </message>
 </context>
 <context>
     <name>voka::CDesignerDlg</name>

@@ -16,6 +16,7 @@
 #include <fstream>
 
 #include "app/common/limit_texts.h"
+#include "app/compare/compare_dlg.h"
 #include "app/designer/designer_dlg.h"
 #include "app/main_dialog/about_dlg.h"
 #include "app/main_dialog/voka_dlg.h"
@@ -132,6 +133,18 @@ TEST_F(Language, EveryWindowAndMessageIsEnglish) {
                               "Spike fraction", "Airy radius 1.22 λ/D", "arcsec", "µm/px",
                               "Clear aperture (theory)", "Mean of all directions", "cycles/arcsec"})
     EXPECT_TRUE(shown.filter(QString::fromUtf8(english)).size() > 0) << english;
+
+  // The comparison of the camera images: its table names each channel.
+  designer->findChild<QPushButton*>(QStringLiteral("IDC_DESIGN_COMPARE"))->click();
+  auto* compare = designer->findChild<CCompareDlg*>();
+  ASSERT_NE(compare, nullptr);
+  compare->findChild<QSpinBox*>(QStringLiteral("sideN"))->setValue(64);
+  compare->UseCurrentDesign(0);
+  compare->UseCurrentDesign(1);
+  compare->SetCameraMode(true);
+  ASSERT_TRUE(test::RunUntil([compare] { return !compare->IsComputing(); }));
+  ASSERT_TRUE(compare->Shown().IsCamera());
+  ExpectNoJapanese(*compare);
 
   // A setting out of its range, which the boxes otherwise prevent.
   StarImageRequest outOfRange;
