@@ -366,7 +366,8 @@ void CCompareDlg::FillCameraNumbers() {
     numbers_->setItem(row, 1, new QTableWidgetItem(QString::number(namedA[i].value, 'f', 6)));
     numbers_->setItem(row, 2, new QTableWidgetItem(QString::number(namedB[i].value, 'f', 6)));
     numbers_->setItem(row, 3, new QTableWidgetItem(QString::asprintf("%+.6f", change[i].value)));
-  }
+  }  // The channels' names make the first column wider than the star images'.
+  numbers_->resizeColumnToContents(0);
 }
 
 void CCompareDlg::ShowStatus(const QString& text, bool refusal) {
