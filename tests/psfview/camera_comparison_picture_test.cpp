@@ -8,9 +8,9 @@
 namespace voka::psfview {
 namespace {
 
-camera::CameraImage GreyImage(std::vector<double> values) {
+camera::CameraImage GreyImage(std::vector<double> values, int side = 2) {
   camera::CameraImage image;
-  image.pixels = {2, 1, std::move(values)};
+  image.pixels = {side, 1, std::move(values)};
   return image;
 }
 
@@ -33,7 +33,7 @@ TEST(CameraComparisonPicture, TwiceTheLightLooksBrighterOnOneStretch) {
   const auto same = CameraComparisonPicturesOf(a, a, {}, 1.0, linear);
   EXPECT_EQ(same->change.image.pixel(0, 0), same->change.image.pixel(1, 1)) << "no change anywhere";
   EXPECT_FALSE(
-      CameraComparisonPicturesOf(a, GreyImage(std::vector<double>(9, 0.1)), {}, 1.0, linear));
+      CameraComparisonPicturesOf(a, GreyImage(std::vector<double>(9, 0.1), 3), {}, 1.0, linear));
 }
 
 }  // namespace
