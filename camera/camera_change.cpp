@@ -36,8 +36,8 @@ CameraNumbers CameraNumbersChange(const CameraNumbers& a, const CameraNumbers& b
 std::vector<NamedCameraNumber> NamedCameraNumbers(const CameraNumbers& numbers) {
   std::vector<NamedCameraNumber> named;
   for (std::size_t c = 0; c < numbers.brightestPixelFraction.size(); ++c)
-    named.push_back(
-        {"peak_fraction[" + std::to_string(c) + "]", numbers.brightestPixelFraction[c]});
+    named.push_back({"peak_fraction[" + std::to_string(c) + "]", numbers.brightestPixelFraction[c],
+                     false, static_cast<int>(c)});
   named.push_back({"ee_1px", numbers.encircledEnergy1Pixel});
   named.push_back({"ee_2px", numbers.encircledEnergy2Pixels});
   named.push_back({"ee_3px", numbers.encircledEnergy3Pixels});

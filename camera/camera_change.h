@@ -27,6 +27,7 @@ struct NamedCameraNumber {
   std::string key;
   double value = 0.0;
   bool count = false;  // a whole number (the sub-sampling)
+  int channel = -1;    // the channel of a brightest-pixel fraction
 };
 
 // The numbers one by one, in the order CameraNumbersJson writes them.

@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
-#include <cstdlib>
 #include <utility>
 
 #include "app/common/library_texts.h"
@@ -344,12 +343,13 @@ void CCompareDlg::FillCameraNumbers() {
       camera::NamedCameraNumbers(camera::CameraNumbersChange(a, b));
   const QStringList channels =
       QString::fromStdString(shown_.cameraA->image.channels.channelNames).split(QLatin1Char(','));
-  const auto label = [&](const std::string& key) -> QString {
-    if (key.starts_with("peak_fraction[")) {
-      const int channel = std::atoi(key.c_str() + 14);
+  const auto label = [&](const camera::NamedCameraNumber& number) -> QString {
+    const int channel = number.channel;
+    if (channel >= 0) {
       return tr("最も明るい画素の光量 (%1)")
           .arg(channel < channels.size() ? channels[channel] : QString::number(channel));
     }
+    const std::string& key = number.key;
     if (key == "ee_1px") return tr("半径 1 画素内の光量");
     if (key == "ee_2px") return tr("半径 2 画素内の光量");
     if (key == "ee_3px") return tr("半径 3 画素内の光量");
@@ -358,7 +358,7 @@ void CCompareDlg::FillCameraNumbers() {
   };
   numbers_->setRowCount(0);
   for (std::size_t i = 0; i < change.size() && i < namedA.size() && i < namedB.size(); ++i) {
-    const QString name = label(change[i].key);
+    const QString name = label(change[i]);
     if (name.isEmpty()) continue;
     const int row = numbers_->rowCount();
     numbers_->insertRow(row);
