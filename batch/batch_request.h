@@ -4,6 +4,7 @@
 #include <variant>
 
 #include "batch/camera_command.h"
+#include "batch/camera_compare_command.h"
 #include "batch/compare_command.h"
 #include "batch/fft_command.h"
 #include "batch/psf_command.h"
@@ -18,6 +19,6 @@ namespace voka {
 using BatchRequest =
     std::variant<FftCommandOptions, RayTraceCommandOptions, PsfCommandOptions,
                  SavePupilCommandOptions, CameraCommandOptions, CompareCommandOptions,
-                 SweepCommandOptions, StarTestCommandOptions>;
+                 SweepCommandOptions, StarTestCommandOptions, CameraCompareCommandOptions>;
 
 }  // namespace voka

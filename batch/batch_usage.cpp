@@ -72,20 +72,25 @@ QString OptionHelp(const OptionSpec& option) {
                   option.limit ? NumberHelp(option) : Tr(std::string(option.help).c_str()));
 }
 
-// "voka-batch --psf (瞳.bmp | --design 設計) [--size N] ..." wrapped under itself.
-QString CommandUsage(const CommandSpec& command, const QString& lead) {
+// "voka-batch --psf (瞳.bmp | --design 設計) [--size N] ..." wrapped under
+// itself; with a mode, "voka-batch --compare A B --camera [...]" and the
+// mode's options.
+QString CommandUsage(const CommandSpec& command, const CommandMode* mode, const QString& lead) {
   QStringList words{QStringLiteral("voka-batch"), Name(command.flag)};
   for (std::string_view value : command.valueNames) words.back() += ' ' + Placeholder(value);
+  if (mode) words.back() += ' ' + Name(mode->flag);
+  const std::vector<std::string_view>& options = mode ? mode->options : command.options;
+  const bool takesDesign = mode ? mode->Takes("--design") : command.Takes("--design");
   const QString design =
       QStringLiteral("--design ") + QCoreApplication::translate("voka-batch", "設計");
   if (command.takesPupilFile) {
     const QString pupil =
         QCoreApplication::translate("voka-batch", "瞳.bmp") + QStringLiteral(" | ") + design;
     words << (command.needsPupil ? "(" + pupil + ")" : "[" + pupil + "]");
-  } else if (command.Takes("--design")) {
+  } else if (takesDesign) {
     words << design;
   }
-  for (std::string_view name : command.options) {
+  for (std::string_view name : options) {
     if (name != "--design") words << "[" + OptionUsage(*FindOption(name)) + "]";
   }
   const int leadWidth = DisplayWidth(lead);
@@ -133,8 +138,9 @@ std::string BatchUsage() {
   QString usage;
   QString lead = QCoreApplication::translate("voka-batch", "使い方: ");
   for (const CommandSpec& command : Commands()) {
-    usage += CommandUsage(command, lead);
+    usage += CommandUsage(command, nullptr, lead);
     lead = QString(DisplayWidth(lead), QLatin1Char(' '));
+    for (const CommandMode& mode : command.modes) usage += CommandUsage(command, &mode, lead);
   }
   usage +=
       QLatin1Char('\n') +
@@ -143,8 +149,13 @@ std::string BatchUsage() {
                                   "を現在のフォルダーに書きます。") +
       QStringLiteral("\n\n") + QCoreApplication::translate("voka-batch", "コマンド:") +
       QLatin1Char('\n');
-  for (const CommandSpec& command : Commands())
+  for (const CommandSpec& command : Commands()) {
     usage += HelpLine(Name(command.flag), Tr(std::string(command.help).c_str()));
+    for (const CommandMode& mode : command.modes) {
+      usage +=
+          HelpLine(Name(command.flag) + ' ' + Name(mode.flag), Tr(std::string(mode.help).c_str()));
+    }
+  }
   usage += QLatin1Char('\n');
   usage +=
       GroupSection(OptionGroup::kPupilSource, QCoreApplication::translate("voka-batch", "瞳:"));

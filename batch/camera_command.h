@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "batch/camera_options.h"
 #include "batch/command_line.h"
 #include "batch/option_groups.h"
 #include "batch/output_check.h"
@@ -20,13 +21,8 @@ namespace voka {
 struct CameraCommandOptions : PupilSourceOptions,
                               OpticsOptions,
                               WavefrontOptions,
-                              StarImageOutputs {
-  camera::CameraSettings camera;  // aperture and focal length come from OpticsOptions
-  std::string spectrumCsvPath;    // a spectrum named as a file, read when the run starts
-  std::string responseCsvPath;
-  double exposure = limits::Exposure().defaultValue;
-  camera::DisplaySettings display;
-};
+                              StarImageOutputs,
+                              CameraOptions {};
 
 // A design is drawn at this side unless --size says otherwise.
 inline constexpr int kCameraDesignSidePixels = 512;

@@ -96,11 +96,48 @@ QString CommandsTaking(std::string_view option) {
   return flags.join(QCoreApplication::translate("voka-batch", " か "));
 }
 
-// What the options make together: one command, and only options it takes.
-bool CheckCombination(const ParsedArguments& parsed,
-                      const std::vector<const CommandSpec*>& commands,
+// The command typed, and the mode a second command flag switches it to: two
+// command flags make one command only when one names a mode of the other.
+bool FindCommandAndMode(const std::vector<const CommandSpec*>& commands, ParsedArguments& parsed) {
+  if (commands.size() == 1) {
+    parsed.command = commands.front();
+    return true;
+  }
+  if (commands.size() != 2) return false;
+  for (std::size_t i = 0; i < 2; ++i) {
+    if (const CommandMode* mode = commands[i]->ModeNamed(commands[1 - i]->flag)) {
+      parsed.command = commands[i];
+      parsed.mode = mode;
+      return true;
+    }
+  }
+  return false;
+}
+
+// Why an option is not taken by the command as typed: a mode takes it
+// (name the mode's flag), the mode given does not (name the mode), or
+// other commands do.
+std::string OptionRefusal(const ParsedArguments& parsed, std::string_view option) {
+  const CommandSpec& command = *parsed.command;
+  if (parsed.mode == nullptr) {
+    for (const CommandMode& mode : command.modes) {
+      if (mode.Takes(option))
+        return Utf8(QCoreApplication::translate("voka-batch", "%1 は %2 と一緒に指定してください。")
+                        .arg(Name(option), Name(command.flag) + ' ' + Name(mode.flag)));
+    }
+  } else if (command.Takes(option)) {
+    return Utf8(QCoreApplication::translate("voka-batch", "%1 は %2 %3 では使えません。")
+                    .arg(Name(option), Name(command.flag), Name(parsed.mode->flag)));
+  }
+  return Utf8(QCoreApplication::translate("voka-batch", "%1 は %2 と一緒に指定してください。")
+                  .arg(Name(option), CommandsTaking(option)));
+}
+
+// What the options make together: one command (in one of its modes, or
+// none), and only options it takes.
+bool CheckCombination(ParsedArguments& parsed, const std::vector<const CommandSpec*>& commands,
                       const std::vector<std::string_view>& typed, std::string& error) {
-  if (commands.size() != 1) {
+  if (!FindCommandAndMode(commands, parsed)) {
     error = Utf8(
         commands.empty()
             ? QCoreApplication::translate("voka-batch", "%1 のどれか一つを指定してください。")
@@ -114,7 +151,7 @@ bool CheckCombination(const ParsedArguments& parsed,
         "voka-batch", "瞳の画像と --design は一緒に指定できません。どちらか一つにしてください。"));
     return false;
   }
-  const CommandSpec& command = *commands.front();
+  const CommandSpec& command = *parsed.command;
   if (parsed.pupilFile && !command.takesPupilFile) {
     error = Utf8(QCoreApplication::translate(
                      "voka-batch",
@@ -123,9 +160,9 @@ bool CheckCombination(const ParsedArguments& parsed,
     return false;
   }
   for (std::string_view option : typed) {
-    if (FindOption(option)->group == OptionGroup::kGeneral || command.Takes(option)) continue;
-    error = Utf8(QCoreApplication::translate("voka-batch", "%1 は %2 と一緒に指定してください。")
-                     .arg(Name(option), CommandsTaking(option)));
+    const bool taken = parsed.mode ? parsed.mode->Takes(option) : command.Takes(option);
+    if (FindOption(option)->group == OptionGroup::kGeneral || taken) continue;
+    error = OptionRefusal(parsed, option);
     return false;
   }
   return true;
@@ -216,7 +253,6 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& argu
     parsed.texts[key] = std::move(value);
   }
   if (!CheckCombination(parsed, commands, typed, error)) return std::nullopt;
-  parsed.command = commands.front();
   line.arguments = std::move(parsed);
   return line;
 }

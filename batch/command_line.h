@@ -14,14 +14,17 @@
 
 namespace voka {
 
+struct CommandMode;
 struct CommandSpec;
 
 // What the user typed, checked against the tables: known options, each at
 // most once, with a value where one is needed; numbers finite and within
-// their rows of the table of limits; exactly one command; no option that
-// the command does not take.
+// their rows of the table of limits; exactly one command, or one command
+// and a flag that switches it to one of its modes; no option that the
+// command (in its mode) does not take.
 struct ParsedArguments {
   const CommandSpec* command = nullptr;
+  const CommandMode* mode = nullptr;              // a mode switched on by a second command flag
   std::vector<std::string> commandValues;         // --compare A B: {"A", "B"}
   std::map<std::string_view, std::string> texts;  // every option given: its value as typed
   std::map<std::string_view, double> numbers;     // the numeric options, within range

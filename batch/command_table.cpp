@@ -17,11 +17,25 @@ std::optional<BatchRequest> ReadAs(const ParsedArguments& parsed, std::string& e
 
 }  // namespace
 
+bool CommandMode::Takes(std::string_view option) const {
+  for (std::string_view taken : options) {
+    if (taken == option) return true;
+  }
+  return false;
+}
+
 bool CommandSpec::Takes(std::string_view option) const {
   for (std::string_view taken : options) {
     if (taken == option) return true;
   }
   return false;
+}
+
+const CommandMode* CommandSpec::ModeNamed(std::string_view flag) const {
+  for (const CommandMode& mode : modes) {
+    if (mode.flag == flag) return &mode;
+  }
+  return nullptr;
 }
 
 const std::vector<CommandSpec>& Commands() {
@@ -98,7 +112,18 @@ const std::vector<CommandSpec>& Commands() {
            "--png は A、B と変化、--json は {\"a\", \"b\", \"delta\"}"),
        {"--size", "--pad", "--wavelength-nm", "--aperture-mm", "--focal-mm", "--fov", "--zernike",
         "--defocus-mm", "--fits", "--png", "--json"},
-       ReadAs<ReadCompareCommand>},
+       ReadAs<ReadCompareCommand>,
+       {{"--camera",
+         QT_TRANSLATE_NOOP(
+             "voka-batch",
+             "--camera を添えると、A と B のカメラ像を同じカメラの設定で作り、一つの階調で"
+             "比べます。各数値（最も明るい画素の光の割合はチャンネルごと）の A、B と変化 B − A "
+             "を標準出力に書きます。--fits は B − A のカメラ像（チャンネルごとの面）、--png は "
+             "A、B と変化、--json は {\"a\", \"b\", \"delta\"}"),
+         {"--size", "--aperture-mm", "--focal-mm", "--zernike", "--defocus-mm", "--pixel-um",
+          "--spectrum", "--wavelengths", "--colour", "--response", "--exposure", "--stretch",
+          "--field-px", "--offset-px", "--png", "--fits", "--json"},
+         ReadAs<ReadCameraCompareCommand>}}},
       {"--sweep",
        {"PATH=FROM:TO:STEPS"},
        false,
@@ -123,7 +148,7 @@ const CommandSpec* FindCommand(std::string_view flag) {
 }
 
 std::optional<BatchRequest> ReadRequest(const ParsedArguments& parsed, std::string& error) {
-  return parsed.command->read(parsed, error);
+  return parsed.mode ? parsed.mode->read(parsed, error) : parsed.command->read(parsed, error);
 }
 
 }  // namespace voka

@@ -15,6 +15,18 @@
 
 namespace voka {
 
+// A command flag that, given with another command, switches that one to a
+// mode of its own: "--compare A B --camera" compares camera images. The mode
+// has its own options and reader; the command's own are then not taken.
+struct CommandMode {
+  std::string_view flag;                  // "--camera"
+  std::string_view help;                  // what the mode does, for --help
+  std::vector<std::string_view> options;  // the options it takes, in the help's order
+  std::optional<BatchRequest> (*read)(const ParsedArguments&, std::string& error);
+
+  bool Takes(std::string_view option) const;
+};
+
 struct CommandSpec {
   std::string_view flag;                     // "--psf"
   std::vector<std::string_view> valueNames;  // the values right after it: {"瞳.bmp"}
@@ -25,8 +37,11 @@ struct CommandSpec {
   // The command's own options from what was parsed; nothing after setting
   // `error` for a combination the tables cannot tell.
   std::optional<BatchRequest> (*read)(const ParsedArguments&, std::string& error);
+  std::vector<CommandMode> modes = {};  // the flags that switch it
 
   bool Takes(std::string_view option) const;
+  // The mode a command flag given with this one switches it to, or null.
+  const CommandMode* ModeNamed(std::string_view flag) const;
 };
 
 const std::vector<CommandSpec>& Commands();

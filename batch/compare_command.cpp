@@ -31,33 +31,13 @@ void Tell(std::ostream& err, const QString& message) {
   err << message.toStdString() << '\n';
 }
 
-// A bitmap begins with "BM"; anything else is taken as a design (a preset,
-// or a file whose reader then says what is wrong with it).
-PupilSourceOptions SourceOf(const std::string& typed, std::optional<int> sidePixels) {
-  PupilSourceOptions source;
-  char signature[2] = {0, 0};
-  if (!typed.starts_with(pupils::kPresetPrefix)) {
-    std::ifstream(PathFromArgument(typed), std::ios::binary).read(signature, 2);
-  }
-  if (signature[0] == 'B' && signature[1] == 'M') {
-    source.pupilPath = typed;
-  } else {
-    source.designPath = typed;
-    source.sidePixels = sidePixels;
-  }
-  return source;
-}
-
 void PrintChanges(const psf::PsfAnalysis& a, const psf::PsfAnalysis& b, std::ostream& out) {
   const std::vector<psf::Quantity> recordA = psf::ResultRecord(a);
   const std::vector<psf::Quantity> recordB = psf::ResultRecord(b);
   const std::vector<psf::Quantity> delta = studies::RecordDelta(recordA, recordB);
   for (const psf::Quantity& change : delta) {
-    char line[256];
-    std::snprintf(line, sizeof line, "%s: A=%.6g B=%.6g Δ=%+.6g\n", std::string(change.key).c_str(),
-                  psf::ValueOf(recordA, change.key), psf::ValueOf(recordB, change.key),
-                  change.value);
-    out << line;
+    PrintChange(change.key, psf::ValueOf(recordA, change.key), psf::ValueOf(recordB, change.key),
+                change.value, out);
   }
 }
 
@@ -99,20 +79,7 @@ int RunWithinMemory(const CompareCommandOptions& options, const RunContext& cont
   const std::optional<StarPupilSource> b =
       LoadStarPupil(options.b, options, options, context.err, status);
   if (!b) return status;
-  // One grid: the same pupil side, and the same aperture across it.
-  if (a->pupil.side != b->pupil.side ||
-      a->settings.apertureDiameterMm != b->settings.apertureDiameterMm) {
-    Tell(context.err,
-         QCoreApplication::translate(
-             "voka-batch",
-             "A と B は同じ格子で比べます。瞳の一辺 (%1 と %2 ピクセル) と口径 (%3 と %4 mm) "
-             "をそろえてください（--aperture-mm で両方の口径を指定できます）。")
-             .arg(a->pupil.side)
-             .arg(b->pupil.side)
-             .arg(a->settings.apertureDiameterMm)
-             .arg(b->settings.apertureDiameterMm));
-    return kBatchUsageError;
-  }
+  if (!OnOneGrid(*a, *b, context.err)) return kBatchUsageError;
   psf::PsfProgress progress;
   const std::string what = QCoreApplication::translate("voka-batch", "比較を計算中").toStdString();
   const auto analyse = [&](const StarPupilSource& source, int first) {
@@ -136,6 +103,46 @@ int RunWithinMemory(const CompareCommandOptions& options, const RunContext& cont
 
 }  // namespace
 
+// A bitmap begins with "BM"; anything else is taken as a design (a preset,
+// or a file whose reader then says what is wrong with it).
+PupilSourceOptions ComparedSource(const std::string& typed, std::optional<int> sidePixels) {
+  PupilSourceOptions source;
+  char signature[2] = {0, 0};
+  if (!typed.starts_with(pupils::kPresetPrefix)) {
+    std::ifstream(PathFromArgument(typed), std::ios::binary).read(signature, 2);
+  }
+  if (signature[0] == 'B' && signature[1] == 'M') {
+    source.pupilPath = typed;
+  } else {
+    source.designPath = typed;
+    source.sidePixels = sidePixels;
+  }
+  return source;
+}
+
+bool OnOneGrid(const StarPupilSource& a, const StarPupilSource& b, std::ostream& err) {
+  // One grid: the same pupil side, and the same aperture across it.
+  if (a.pupil.side == b.pupil.side &&
+      a.settings.apertureDiameterMm == b.settings.apertureDiameterMm)
+    return true;
+  Tell(err, QCoreApplication::translate(
+                "voka-batch",
+                "A と B は同じ格子で比べます。瞳の一辺 (%1 と %2 ピクセル) と口径 (%3 と %4 mm) "
+                "をそろえてください（--aperture-mm で両方の口径を指定できます）。")
+                .arg(a.pupil.side)
+                .arg(b.pupil.side)
+                .arg(a.settings.apertureDiameterMm)
+                .arg(b.settings.apertureDiameterMm));
+  return false;
+}
+
+void PrintChange(std::string_view key, double a, double b, double change, std::ostream& out) {
+  char line[256];
+  std::snprintf(line, sizeof line, "%s: A=%.6g B=%.6g Δ=%+.6g\n", std::string(key).c_str(), a, b,
+                change);
+  out << line;
+}
+
 std::optional<CompareCommandOptions> ReadCompareCommand(const ParsedArguments& parsed,
                                                         std::string& error) {
   CompareCommandOptions options;
@@ -146,8 +153,8 @@ std::optional<CompareCommandOptions> ReadCompareCommand(const ParsedArguments& p
   static_cast<WavefrontOptions&>(options) = std::move(*wavefront);
   std::optional<int> side;
   if (const auto number = parsed.Number("--size")) side = static_cast<int>(*number);
-  options.a = SourceOf(parsed.commandValues.at(0), side);
-  options.b = SourceOf(parsed.commandValues.at(1), side);
+  options.a = ComparedSource(parsed.commandValues.at(0), side);
+  options.b = ComparedSource(parsed.commandValues.at(1), side);
   return options;
 }
 

@@ -2,13 +2,16 @@
 #pragma once
 
 #include <optional>
+#include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "batch/command_line.h"
 #include "batch/option_groups.h"
 #include "batch/output_check.h"
 #include "batch/run_context.h"
+#include "batch/star_pupil_source.h"
 
 namespace voka {
 
@@ -20,6 +23,18 @@ struct CompareCommandOptions : OpticsOptions, WavefrontOptions, StarImageOutputs
   PupilSourceOptions a;
   PupilSourceOptions b;
 };
+
+// A pupil named by A or B: a bitmap if the file begins as one, else a
+// design (a preset, or a file whose reader then says what is wrong with it)
+// drawn at `sidePixels`.
+PupilSourceOptions ComparedSource(const std::string& typed, std::optional<int> sidePixels);
+
+// Whether A and B are on one grid (the same pupil side and aperture); false
+// after telling on `err` what to make the same.
+bool OnOneGrid(const StarPupilSource& a, const StarPupilSource& b, std::ostream& err);
+
+// "key: A=… B=… Δ=…", a number's line on standard output.
+void PrintChange(std::string_view key, double a, double b, double change, std::ostream& out);
 
 std::optional<CompareCommandOptions> ReadCompareCommand(const ParsedArguments& parsed,
                                                         std::string& error);

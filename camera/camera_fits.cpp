@@ -71,15 +71,32 @@ void WriteKeywords(fitsfile* file, const CameraImage& image, const CameraSetting
   psf::WriteOffsetCoordinates(file, starX, starY, pixelArcsec, status);
 }
 
+// `planes` on the grid of `image`, whose band, channels and star the header states.
+std::string PlanesFitsBytes(const ChannelPlanes& planes, const CameraImage& image,
+                            const CameraSettings& settings, double exposure, const char* comment,
+                            std::string& error) {
+  const long axes[] = {planes.side, planes.side, planes.channelCount};
+  return psf::FitsImageBytes(
+      axes, FitsOrder(planes),
+      [&](fitsfile* file, int* status) {
+        WriteKeywords(file, image, settings, exposure, status);
+        if (comment != nullptr) fits_write_comment(file, comment, status);
+      },
+      error);
+}
+
 }  // namespace
 
 std::string CameraFitsBytes(const CameraImage& image, const CameraSettings& settings,
                             double exposure, std::string& error) {
-  const long axes[] = {image.pixels.side, image.pixels.side, image.pixels.channelCount};
-  return psf::FitsImageBytes(
-      axes, FitsOrder(image.pixels),
-      [&](fitsfile* file, int* status) { WriteKeywords(file, image, settings, exposure, status); },
-      error);
+  return PlanesFitsBytes(image.pixels, image, settings, exposure, nullptr, error);
+}
+
+std::string CameraChangeFitsBytes(const CameraImage& a, const ChannelPlanes& change,
+                                  const CameraSettings& settings, double exposure,
+                                  std::string& error) {
+  return PlanesFitsBytes(change, a, settings, exposure,
+                         "B - A: image B's light less image A's, pixel by pixel", error);
 }
 
 }  // namespace voka::camera

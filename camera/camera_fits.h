@@ -17,4 +17,11 @@ namespace voka::camera {
 std::string CameraFitsBytes(const CameraImage& image, const CameraSettings& settings,
                             double exposure, std::string& error);
 
+// The change B − A of two camera images made with the same settings
+// (camera/camera_change.h), as a cube with A's header; a COMMENT says that
+// the values are B − A.
+std::string CameraChangeFitsBytes(const CameraImage& a, const ChannelPlanes& change,
+                                  const CameraSettings& settings, double exposure,
+                                  std::string& error);
+
 }  // namespace voka::camera

@@ -30,14 +30,22 @@ std::uint8_t Encoded(double linear) {
 
 }  // namespace
 
-Exposed Expose(const ChannelPlanes& light, double exposure) {
-  Exposed exposed{light, 0.0};
+double FullWell(const ChannelPlanes& light, double exposure) {
   if (light.values.empty() || !(exposure >= kMinimumExposure && exposure <= kMaximumExposure))
-    return exposed;
-  const double brightest = *std::max_element(light.values.begin(), light.values.end());
-  exposed.fullWell = brightest / exposure;
+    return 0.0;
+  return *std::max_element(light.values.begin(), light.values.end()) / exposure;
+}
+
+Exposed ExposeToFullWell(const ChannelPlanes& light, double fullWell) {
+  Exposed exposed{light, 0.0};
+  if (!(fullWell > 0.0) || !std::isfinite(fullWell)) return exposed;
+  exposed.fullWell = fullWell;
   for (double& value : exposed.planes.values) value = std::clamp(value, 0.0, exposed.fullWell);
   return exposed;
+}
+
+Exposed Expose(const ChannelPlanes& light, double exposure) {
+  return ExposeToFullWell(light, FullWell(light, exposure));
 }
 
 bool Saturated(const Exposed& exposed, std::size_t pixel) {

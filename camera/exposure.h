@@ -36,6 +36,15 @@ struct Exposed {
 
 Exposed Expose(const ChannelPlanes& light, double exposure);
 
+// The full well at which `light` is exposed by `exposure`; 0 for no light or
+// an exposure out of range.
+double FullWell(const ChannelPlanes& light, double exposure);
+
+// `light` clipped at a full well given, so that two images exposed at one
+// full well are shown on one stretch. Nothing is clipped, and the image
+// stays dark, for a full well that is not positive.
+Exposed ExposeToFullWell(const ChannelPlanes& light, double fullWell);
+
 // Whether any channel of the pixel reached full well.
 bool Saturated(const Exposed& exposed, std::size_t pixel);
 

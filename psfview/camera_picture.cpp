@@ -9,9 +9,13 @@ namespace voka::psfview {
 
 QImage CameraPictureImage(const camera::CameraImage& image, double exposure,
                           const camera::DisplaySettings& display) {
-  const int side = image.pixels.side;
-  if (side <= 0 || image.pixels.channelCount <= 0) return {};
-  const camera::Exposed exposed = camera::Expose(image.pixels, exposure);
+  if (image.pixels.side <= 0 || image.pixels.channelCount <= 0) return {};
+  return ExposedPictureImage(camera::Expose(image.pixels, exposure), display);
+}
+
+QImage ExposedPictureImage(const camera::Exposed& exposed, const camera::DisplaySettings& display) {
+  const int side = exposed.planes.side;
+  if (side <= 0 || exposed.planes.channelCount <= 0) return {};
   const std::vector<std::uint8_t> rgb = camera::DisplayRgb8(exposed, display);
   const std::size_t rowBytes = static_cast<std::size_t>(side) * 3;
   if (rgb.size() != rowBytes * static_cast<std::size_t>(side)) return {};

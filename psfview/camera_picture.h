@@ -16,4 +16,7 @@ namespace voka::psfview {
 QImage CameraPictureImage(const camera::CameraImage& image, double exposure,
                           const camera::DisplaySettings& display);
 
+// The same of light already exposed, at a full well of the caller's.
+QImage ExposedPictureImage(const camera::Exposed& exposed, const camera::DisplaySettings& display);
+
 }  // namespace voka::psfview

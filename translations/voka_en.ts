@@ -851,6 +851,18 @@ sampling Q=%.3f (550 nm) sub-samples=%d
         <source>計算するスレッドを起動できませんでした。ほかのプログラムを閉じてから、もう一度実行してください。</source>
         <translation>The threads for the computation could not be started. Close other programs and run again.</translation>
     </message>
+    <message>
+        <source>カメラ像の比較を計算中</source>
+        <translation>Computing the camera images to compare</translation>
+    </message>
+    <message>
+        <source>%1 は %2 %3 では使えません。</source>
+        <translation>%1 cannot be used with %2 %3.</translation>
+    </message>
+    <message>
+        <source>--camera を添えると、A と B のカメラ像を同じカメラの設定で作り、一つの階調で比べます。各数値（最も明るい画素の光の割合はチャンネルごと）の A、B と変化 B − A を標準出力に書きます。--fits は B − A のカメラ像（チャンネルごとの面）、--png は A、B と変化、--json は {&quot;a&quot;, &quot;b&quot;, &quot;delta&quot;}</source>
+        <translation>With --camera, makes the camera images of A and B with one set of camera settings and compares them on one stretch. Writes each number (the brightest-pixel fraction per channel) for A and B with the change B − A to standard output. --fits writes B − A of the camera images (a plane per channel), --png A, B and the change, --json {&quot;a&quot;, &quot;b&quot;, &quot;delta&quot;}</translation>
+    </message>
 </context>
 <context>
     <name>voka::CCameraViewDlg</name>
@@ -1284,6 +1296,34 @@ sampling Q=%.3f (550 nm) sub-samples=%d
     <message>
         <source>比較...</source>
         <translation>Compare...</translation>
+    </message>
+    <message>
+        <source>カメラ像で比べる</source>
+        <translation>Compare camera images</translation>
+    </message>
+    <message>
+        <source>カメラ像のウィンドウが開いていればその設定で、なければ既定の設定で、A と B のカメラ像を一つの階調で比べます</source>
+        <translation>Compares the camera images of A and B on one stretch, made with the settings of the camera-image window when it is open, else with the defaults</translation>
+    </message>
+    <message>
+        <source>%1 のカメラ像: %2</source>
+        <translation>Camera image of %1: %2</translation>
+    </message>
+    <message>
+        <source>最も明るい画素の光量 (%1)</source>
+        <translation>Brightest pixel (%1)</translation>
+    </message>
+    <message>
+        <source>半径 1 画素内の光量</source>
+        <translation>Encircled energy within 1 px</translation>
+    </message>
+    <message>
+        <source>半径 2 画素内の光量</source>
+        <translation>Encircled energy within 2 px</translation>
+    </message>
+    <message>
+        <source>半径 3 画素内の光量</source>
+        <translation>Encircled energy within 3 px</translation>
     </message>
 </context>
 <context>

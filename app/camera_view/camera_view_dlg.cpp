@@ -353,6 +353,10 @@ camera::DisplaySettings CCameraViewDlg::Display() const {
   return display;
 }
 
+CameraWindowSettings CCameraViewDlg::WindowSettings() const {
+  return {CurrentSettings(), {spectrumPath_, responsePath_}, Exposure(), Display()};
+}
+
 void CCameraViewDlg::SetAperture(double apertureDiameterMm) {
   const QSignalBlocker quiet(apertureMm_);
   apertureMm_->setValue(apertureDiameterMm);

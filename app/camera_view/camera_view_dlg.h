@@ -62,6 +62,8 @@ class CCameraViewDlg : public QDialog {
   // exceeds full well.
   double Exposure() const;
   camera::DisplaySettings Display() const;
+  // Every setting of the window, for a comparison made as it would be made.
+  CameraWindowSettings WindowSettings() const;
 
   // Tests replace these to drive the window without a person.
   PathChooser chooseSavePath;

@@ -10,6 +10,8 @@
 #include "camera/camera_image.h"
 #include "camera/camera_numbers.h"
 #include "camera/camera_renderer.h"
+#include "camera/exposure.h"
+#include "limits/limits.h"
 #include "psf/pupil_amplitude.h"
 
 namespace voka {
@@ -29,6 +31,15 @@ inline constexpr int kCameraLargestPupilSide = 2048;
 struct CameraCsvFiles {
   QString spectrumPath;  // used when the spectrum is a table
   QString responsePath;  // empty: three flat bands
+};
+
+// The camera window's settings as they stand, for another window that makes
+// camera images the same way (the comparison).
+struct CameraWindowSettings {
+  camera::CameraSettings settings;
+  CameraCsvFiles files;
+  double exposure = limits::Exposure().defaultValue;
+  camera::DisplaySettings display;
 };
 
 // What one computation of the camera window needs.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/compare/compare_dlg.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -17,9 +18,11 @@
 #include "app/common/library_texts.h"
 #include "app/common/refusal_style.h"
 #include "app/star_image/psf_view.h"
+#include "camera/camera_change.h"
 #include "limits/limits.h"
 #include "psf/result_record.h"
 #include "psf/star_image_difference.h"
+#include "psfview/camera_comparison_picture.h"
 #include "psfview/comparison_picture.h"
 #include "pupils/design_file.h"
 #include "studies/record_delta.h"
@@ -119,6 +122,13 @@ void CCompareDlg::BuildControls() {
   connect(padQ_, &QSpinBox::valueChanged, this, &CCompareDlg::Recompute);
   connect(decades_, &QSpinBox::valueChanged, this, &CCompareDlg::Redraw);
   connect(field_, &QSpinBox::valueChanged, this, &CCompareDlg::Redraw);
+  cameraMode_ = new QCheckBox(tr("カメラ像で比べる"));
+  cameraMode_->setObjectName(QStringLiteral("cameraMode"));
+  cameraMode_->setToolTip(
+      tr("カメラ像のウィンドウが開いていればその設定で、なければ既定の設定で、A と B の"
+         "カメラ像を一つの階調で比べます"));
+  settings->addWidget(cameraMode_);
+  connect(cameraMode_, &QCheckBox::toggled, this, &CCompareDlg::SetCameraMode);
   progress_ = new QProgressBar();
   progress_->setRange(0, 100);
   cancel_ = new QPushButton(tr("中止"));
@@ -203,8 +213,20 @@ void CCompareDlg::Swap() {
     return;
   }
   std::swap(shown_.a, shown_.b);
+  std::swap(shown_.cameraA, shown_.cameraB);
   shown_.onB = !shown_.onB;
   Redraw();
+}
+
+void CCompareDlg::SetCameraMode(bool on) {
+  if (cameraMode_->isChecked() != on) {
+    cameraMode_->setChecked(on);  // toggled comes back here
+    return;
+  }
+  // What only the star images have.
+  for (QWidget* control : std::initializer_list<QWidget*>{changeScale_, padQ_, decades_, field_})
+    control->setEnabled(!on);
+  Recompute();
 }
 
 void CCompareDlg::Cancel() {
@@ -219,13 +241,20 @@ void CCompareDlg::hideEvent(QHideEvent* event) {
 
 void CCompareDlg::Recompute() {
   if (!pupils_[0].IsSet() || !pupils_[1].IsSet()) return;
-  CompareRequest request{pupils_[0], pupils_[1], sideN_->value(), {}};
+  CompareRequest request{pupils_[0], pupils_[1], sideN_->value(), {}, {}};
   request.settings.padFactor = padQ_->value();
+  if (cameraMode_->isChecked()) {
+    request.camera = cameraSettings ? cameraSettings() : std::nullopt;
+    if (!request.camera) request.camera.emplace();
+  }
   runner_.Submit([this, request = std::move(request)](const CancelFlag& cancel,
                                                       const ProgressSink& progress) -> Delivery {
     CompareOutcome outcome = ComputeComparison(request, cancel, progress);
     if (outcome.cancelled) return nullptr;
-    return [this, outcome = std::move(outcome)] { ShowOutcome(outcome); };
+    return [this, outcome = std::move(outcome), camera = request.camera] {
+      if (camera) shownCamera_ = *camera;
+      ShowOutcome(outcome);
+    };
   });
 }
 
@@ -240,6 +269,10 @@ void CCompareDlg::ShowOutcome(const CompareOutcome& outcome) {
 }
 
 void CCompareDlg::Redraw() {
+  if (shown_.IsCamera()) {
+    RedrawCamera();
+    return;
+  }
   if (!shown_.a || !shown_.b) return;
   const psf::StarImage& a = shown_.a->image;
   const psf::StarImage& b = shown_.b->image;
@@ -290,6 +323,53 @@ void CCompareDlg::FillNumbers() {
   }
 }
 
+void CCompareDlg::RedrawCamera() {
+  std::optional<psfview::CameraComparisonPictures> pictures = psfview::CameraComparisonPicturesOf(
+      shown_.cameraA->image, shown_.cameraB->image, shown_.cameraA->settings, shownCamera_.exposure,
+      shownCamera_.display);
+  if (!pictures) return;
+  views_[0]->Show(std::move(pictures->a));
+  views_[1]->Show(std::move(pictures->b));
+  views_[2]->Show(std::move(pictures->change));
+  FillCameraNumbers();
+}
+
+void CCompareDlg::FillCameraNumbers() {
+  const camera::CameraNumbers& a = shown_.cameraA->numbers;
+  const camera::CameraNumbers& b = shown_.cameraB->numbers;
+  const std::vector<camera::NamedCameraNumber> namedA = camera::NamedCameraNumbers(a);
+  const std::vector<camera::NamedCameraNumber> namedB = camera::NamedCameraNumbers(b);
+  const std::vector<camera::NamedCameraNumber> change =
+      camera::NamedCameraNumbers(camera::CameraNumbersChange(a, b));
+  const QStringList channels =
+      QString::fromStdString(shown_.cameraA->image.channels.channelNames).split(QLatin1Char(','));
+  const auto label = [&](const camera::NamedCameraNumber& number) -> QString {
+    const int channel = number.channel;
+    if (channel >= 0) {
+      return tr("最も明るい画素の光量 (%1)")
+          .arg(channel < channels.size() ? channels[channel] : QString::number(channel));
+    }
+    const std::string& key = number.key;
+    if (key == "ee_1px") return tr("半径 1 画素内の光量");
+    if (key == "ee_2px") return tr("半径 2 画素内の光量");
+    if (key == "ee_3px") return tr("半径 3 画素内の光量");
+    if (key == "spike_fraction") return tr("スパイクの光量");
+    return QString();  // the sampling is the same for both
+  };
+  numbers_->setRowCount(0);
+  for (std::size_t i = 0; i < change.size() && i < namedA.size() && i < namedB.size(); ++i) {
+    const QString name = label(change[i]);
+    if (name.isEmpty()) continue;
+    const int row = numbers_->rowCount();
+    numbers_->insertRow(row);
+    numbers_->setItem(row, 0, new QTableWidgetItem(name));
+    numbers_->setItem(row, 1, new QTableWidgetItem(QString::number(namedA[i].value, 'f', 6)));
+    numbers_->setItem(row, 2, new QTableWidgetItem(QString::number(namedB[i].value, 'f', 6)));
+    numbers_->setItem(row, 3, new QTableWidgetItem(QString::asprintf("%+.6f", change[i].value)));
+  }  // The channels' names make the first column wider than the star images'.
+  numbers_->resizeColumnToContents(0);
+}
+
 void CCompareDlg::ShowStatus(const QString& text, bool refusal) {
   status_->setStyleSheet(refusal ? QString::fromLatin1(kRefusalStyleSheet) : QString());
   status_->setText(text);
@@ -321,6 +401,8 @@ QString CCompareDlg::RefusalText(const CompareOutcome& outcome) const {
       return tr("口径が範囲外です。設計の口径を直してください。");
     case CompareRefusal::kNoLight:
       return tr("%1 の瞳はどこも光を通しません。開口のある瞳を選んでください。").arg(side);
+    case CompareRefusal::kCamera:
+      return tr("%1 のカメラ像: %2").arg(side, outcome.cameraRefusal);
     case CompareRefusal::kNone:
       break;
   }

@@ -10,6 +10,7 @@
 #include "app/common/latest_only_runner.h"
 #include "app/compare/compare_job.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QProgressBar;
@@ -25,7 +26,8 @@ class PsfView;
 // designer's current pupil, computed on one grid with one normalisation;
 // A and B shown on one log scale and colour bar, the change from A to B
 // (B − A or log10(B/A)) in a diverging map, and the numbers of both with
-// their change. Computing runs on the runner's thread.
+// their change. In camera mode the same of the two camera images, on one
+// stretch, with the camera's numbers. Computing runs on the runner's thread.
 class CCompareDlg : public QDialog {
   Q_OBJECT
 
@@ -33,6 +35,8 @@ class CCompareDlg : public QDialog {
   using FileChooser = std::function<QString(const QString& filter)>;
   // The designer's current design, if one can be drawn.
   using DesignSource = std::function<std::optional<pupils::PupilDesign>()>;
+  // The camera window's settings while it is open; nothing otherwise.
+  using CameraSource = std::function<std::optional<CameraWindowSettings>()>;
 
   explicit CCompareDlg(DesignSource currentDesign, QWidget* parent = nullptr);
   ~CCompareDlg() override;
@@ -49,7 +53,13 @@ class CCompareDlg : public QDialog {
   const CompareOutcome& Shown() const { return shown_; }
   QTableWidget* NumbersTable() const { return numbers_; }
 
+  // Compares the camera images instead of the star images.
+  void SetCameraMode(bool on);
+
   FileChooser chooseOpenFile;
+  // Where camera mode takes its settings from; the defaults when unset or
+  // when it gives nothing.
+  CameraSource cameraSettings;
 
  signals:
   void Updated();
@@ -63,6 +73,8 @@ class CCompareDlg : public QDialog {
   void ShowOutcome(const CompareOutcome& outcome);
   void Redraw();
   void FillNumbers();
+  void RedrawCamera();
+  void FillCameraNumbers();
   void ShowStatus(const QString& text, bool refusal);
   QString RefusalText(const CompareOutcome& outcome) const;
 
@@ -70,10 +82,12 @@ class CCompareDlg : public QDialog {
   LatestOnlyRunner runner_;
   ComparedPupil pupils_[2];
   CompareOutcome shown_;
+  CameraWindowSettings shownCamera_;  // the exposure and stretch of the shown camera images
 
   QLabel* names_[2] = {};
   PsfView* views_[3] = {};
   QComboBox* changeScale_ = nullptr;
+  QCheckBox* cameraMode_ = nullptr;
   QSpinBox* sideN_ = nullptr;
   QSpinBox* padQ_ = nullptr;
   QSpinBox* decades_ = nullptr;

@@ -31,6 +31,52 @@ ReadPupil ReadBitmap(const std::filesystem::path& path) {
   return read;
 }
 
+// Both camera images with one renderer and one set of settings, through a
+// design's aperture as the star images are.
+CompareOutcome CompareCameraImages(const CompareRequest& request, ReadPupil (&read)[2], int side,
+                                   const psf::PsfSettings& settings, const CancelFlag& cancel,
+                                   const ProgressSink& progress) {
+  CompareOutcome outcome;
+  CameraRequest camera;
+  camera.settings = request.camera->settings;
+  // Two bitmaps are seen through the camera window's aperture.
+  if (request.a.design || request.b.design)
+    camera.settings.apertureDiameterMm = settings.apertureDiameterMm;
+  camera.files = request.camera->files;
+  camera.renderer = std::make_shared<camera::CameraRenderer>();
+  const ComparedPupil* sides[] = {&request.a, &request.b};
+  std::shared_ptr<const CameraComputation> computed[2];
+  for (int i = 0; i < 2; ++i) {
+    if (cancel.IsRaised()) break;
+    auto pupil = std::make_shared<const psf::PupilField>(
+        sides[i]->design ? pupils::StarPupilOfDesign(*sides[i]->design, side)
+                         : std::move(read[i].pupil));
+    outcome.onB = i == 1;
+    if (!psf::PupilLetsLightThrough(*pupil)) {
+      outcome.refusal = CompareRefusal::kNoLight;
+      return outcome;
+    }
+    camera.pupil = std::move(pupil);
+    CameraOutcomeForWindow shot = ComputeCameraForWindow(
+        camera, cancel, [&progress, i](int percent) { progress(i * 50 + percent / 2); });
+    if (shot.end == CameraEnd::kRefused) {
+      outcome.refusal = CompareRefusal::kCamera;
+      outcome.cameraRefusal = shot.refusal;
+      return outcome;
+    }
+    if (shot.end != CameraEnd::kDone) break;
+    computed[i] = std::move(shot.computation);
+  }
+  if (!computed[0] || !computed[1]) {
+    outcome.cancelled = true;
+    return outcome;
+  }
+  outcome.onB = false;
+  outcome.cameraA = std::move(computed[0]);
+  outcome.cameraB = std::move(computed[1]);
+  return outcome;
+}
+
 }  // namespace
 
 CompareOutcome ComputeComparison(const CompareRequest& request, const CancelFlag& cancel,
@@ -67,6 +113,7 @@ CompareOutcome ComputeComparison(const CompareRequest& request, const CancelFlag
     if (pupil->design) settings.apertureDiameterMm = pupil->design->apertureDiameterMm;
   }
   if (psf::CheckPsfSettings(settings)) return refuse(CompareRefusal::kSettings);
+  if (request.camera) return CompareCameraImages(request, read, side, settings, cancel, progress);
   if (static_cast<long long>(side) * settings.padFactor > psf::kMaximumPaddedSide)
     return refuse(CompareRefusal::kGridTooLarge);
 

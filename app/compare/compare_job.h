@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/camera_view/camera_view_job.h"
 #include "app/common/cancel_flag.h"
 #include "app/common/runner_task.h"
 #include "dib/dib_refusal.h"
@@ -32,6 +33,9 @@ struct CompareRequest {
   ComparedPupil b;
   int designSide = 0;
   psf::PsfSettings settings;
+  // Set: compare the camera images made with these settings (the aperture
+  // is the designs', as for the star images) instead of the star images.
+  std::optional<CameraWindowSettings> camera;
 };
 
 enum class CompareRefusal {
@@ -44,6 +48,7 @@ enum class CompareRefusal {
   kGridTooLarge,      // side × Q over psf::kMaximumPaddedSide
   kSettings,          // a setting out of its range
   kNoLight,           // a pupil lets no light through (`onB` says which)
+  kCamera,            // the camera image was refused: `cameraRefusal` says why
 };
 
 struct CompareOutcome {
@@ -51,8 +56,14 @@ struct CompareOutcome {
   DibRefusal bitmapRefusal = DibRefusal::kNone;
   bool onB = false;
   bool cancelled = false;
+  QString cameraRefusal;
+  // The star images, or in camera mode the camera images.
   std::shared_ptr<const psf::PsfAnalysis> a;
   std::shared_ptr<const psf::PsfAnalysis> b;
+  std::shared_ptr<const CameraComputation> cameraA;
+  std::shared_ptr<const CameraComputation> cameraB;
+
+  bool IsCamera() const { return cameraA && cameraB; }
 };
 
 // Draws or reads both pupils on one grid and analyses each, on the calling

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/compare/study_commands.h"
 
+#include <QApplication>
 #include <QPointer>
 #include <QPushButton>
 
+#include "app/camera_view/camera_view_dlg.h"
 #include "app/compare/compare_dlg.h"
 #include "app/designer/designer_dlg.h"
 #include "app/star_image/star_image_dlg.h"
@@ -42,6 +44,13 @@ void AddStudyCommands(CDesignerDlg* designer) {
             return design;
           },
           designer);
+      window->cameraSettings = []() -> std::optional<CameraWindowSettings> {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+          auto* camera = qobject_cast<CCameraViewDlg*>(widget);
+          if (camera && camera->isVisible()) return camera->WindowSettings();
+        }
+        return std::nullopt;
+      };
     }
     Raise(window);
   });

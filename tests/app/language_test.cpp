@@ -164,6 +164,11 @@ TEST_F(Language, EveryWindowAndMessageIsEnglish) {
   for (QWidget* study : {static_cast<QWidget*>(camera), static_cast<QWidget*>(compare),
                          static_cast<QWidget*>(sweep)})
     ExpectNoJapanese(*study);
+  // The comparison of the camera images: its table names each channel.
+  compare->SetCameraMode(true);
+  ASSERT_TRUE(test::RunUntil([compare] { return !compare->IsComputing(); }));
+  ASSERT_TRUE(compare->Shown().IsCamera());
+  ExpectNoJapanese(*compare);
 
   // A setting out of its range, which the boxes otherwise prevent.
   StarImageRequest outOfRange;

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScatterSeries>
@@ -75,6 +76,42 @@ TEST(CompareWindow, ChangeIsZeroAgainstItselfNegatedBySwappingAndUnequalAperture
   const QLabel* status = window.findChild<QLabel*>(QStringLiteral("status"));
   EXPECT_FALSE(status->text().isEmpty());
   EXPECT_TRUE(status->styleSheet().contains(QStringLiteral("#b00000"))) << "refused in red";
+}
+
+// The check box switches to the camera images made with the settings the
+// camera window gives: a row per channel's brightest pixel, then the
+// encircled energies and the spike fraction, each changing sign on a swap.
+TEST(CompareWindow, CameraModeComparesTheCameraImagesWithTheCameraWindowsSettings) {
+  CCompareDlg window(nullptr);
+  window.findChild<QSpinBox*>(QStringLiteral("sideN"))->setValue(64);
+  window.cameraSettings = [] {
+    CameraWindowSettings camera;
+    camera.settings.fieldPixels = 12;
+    camera.settings.wavelengthCount = 8;
+    camera.settings.colour = camera::ColourMode::kCamera;
+    return std::optional<CameraWindowSettings>(camera);
+  };
+  window.show();
+  window.SetPupil(0, Designed(Spider({0, 90, 180, 270}, 2.0), "four"));
+  window.SetPupil(1, Designed(Spider({90, 210, 330}, 4.0), "three"));
+  window.findChild<QCheckBox*>(QStringLiteral("cameraMode"))->setChecked(true);
+  ASSERT_TRUE(RunUntil([&window] { return !window.IsComputing(); }));
+  ASSERT_TRUE(window.Shown().IsCamera());
+  EXPECT_EQ(window.Shown().cameraA->image.pixels.side, 12);
+  const QTableWidget* table = window.NumbersTable();
+  ASSERT_EQ(table->rowCount(), 7) << "three channels, three encircled energies, spikes";
+  for (int channel = 0; channel < 3; ++channel) {
+    EXPECT_TRUE(table->item(channel, 0)
+                    ->text()
+                    .endsWith(QStringLiteral("(%1)").arg(QStringLiteral("RGB")[channel])))
+        << table->item(channel, 0)->text().toStdString();
+  }
+  const std::vector<QString> forward = ChangeColumn(table);
+  window.Swap();
+  const std::vector<QString> backward = ChangeColumn(window.NumbersTable());
+  for (std::size_t row = 0; row < forward.size(); ++row)
+    EXPECT_EQ(forward[row].toDouble(), -backward[row].toDouble()) << forward[row].toStdString();
+  EXPECT_NE(forward[6].toDouble(), 0.0) << "the spike fractions differ";
 }
 
 void Click(QChartView* view, QPointF scenePosition) {

@@ -3,8 +3,10 @@
 // usage errors, and a bad table as a refused input.
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <filesystem>
 #include <fstream>
 
 #include "batch/batch_run.h"
@@ -62,6 +64,45 @@ TEST_F(CameraCommand, BadValuesAreUsageErrorsAndABadTableIsARefusedInput) {
   EXPECT_EQ(Run({"--spectrum", Path("sky.csv"), "--json", Path("kept.json")}), kBatchFailure);
   EXPECT_NE(err_.str().find("sky.csv"), std::string::npos) << err_.str();
   EXPECT_EQ(test::ReadFileBytes(Path("kept.json")), "") << "nothing written";
+}
+
+// --compare A B --camera: A's side of the comparison is --camera of A with
+// the same options, and the camera options belong to that mode only.
+TEST_F(CameraCommand, ACameraComparisonHoldsEachImagesOwnNumbers) {
+  const std::vector<std::string> camera{"--size",        "128", "--field-px", "16",
+                                        "--wavelengths", "8",   "--colour",   "camera"};
+  ASSERT_EQ(Run({"--colour", "camera", "--json", Path("a.json")}), kBatchSuccess) << err_.str();
+  const auto compare = [&](std::vector<std::string> extra) {
+    std::vector<std::string> arguments{"--compare", "preset:4-vanes", "preset:3-vanes"};
+    arguments.insert(arguments.end(), extra.begin(), extra.end());
+    out_.str({});
+    err_.str({});
+    return RunBatchArguments(arguments, RunContext{out_, err_, false, table_});
+  };
+  std::vector<std::string> withCamera = camera;
+  withCamera.insert(withCamera.begin(), "--camera");
+  withCamera.insert(withCamera.end(), {"--json", Path("ab.json"), "--png", Path("ab.png")});
+  ASSERT_EQ(compare(withCamera), kBatchSuccess) << err_.str();
+  const auto json = [this](const char* name) {
+    return QJsonDocument::fromJson(QByteArray::fromStdString(test::ReadFileBytes(Path(name))))
+        .object();
+  };
+  const QJsonObject comparison = json("ab.json");
+  EXPECT_EQ(comparison["a"].toObject(), json("a.json"));
+  EXPECT_EQ(comparison["delta"].toObject()["peak_fraction"].toArray().size(), 3);
+  EXPECT_NE(out_.str().find("peak_fraction[2]: A="), std::string::npos) << out_.str();
+  EXPECT_EQ(test::ReadFileBytes(Path("ab.png")).substr(1, 3), "PNG");
+
+  // A camera option without --camera, or a star-image option with it, is a
+  // usage error that names the mode, and nothing is written.
+  for (const std::vector<std::string>& bad :
+       {std::vector<std::string>{"--pixel-um", "3"}, {"--camera", "--pad", "4"}}) {
+    std::vector<std::string> arguments = bad;
+    arguments.insert(arguments.end(), {"--json", Path("none.json")});
+    EXPECT_EQ(compare(arguments), kBatchUsageError) << bad.front();
+    EXPECT_NE(err_.str().find("--compare --camera"), std::string::npos) << err_.str();
+    EXPECT_FALSE(std::filesystem::exists(Path("none.json")));
+  }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "camera/camera_numbers.h"
 #include "psf/psf_analysis.h"
 #include "pupils/star_pupil.h"
 #include "studies/comparison_json.h"
@@ -47,6 +48,33 @@ TEST(ComparisonJson, DeltaIsBMinusAZeroAgainstItselfAndNegatedBySwapping) {
   EXPECT_EQ(forward["a"]["peak_ratio"].toDouble(), a.numbers.peakRatio);
   EXPECT_EQ(forward["b"]["encircled_energy"].toArray().size(),
             static_cast<qsizetype>(b.numbers.encircledEnergy.size()));
+}
+
+// The camera's comparison has the keys of --camera --json on every side,
+// the brightest-pixel fraction a list whose change is taken channel by
+// channel.
+TEST(ComparisonJson, CameraDeltaIsBMinusAOnEveryKeyAndEveryChannel) {
+  camera::CameraNumbers a;
+  a.brightestPixelFraction = {0.5, 0.25, 0.125};
+  a.encircledEnergy1Pixel = 0.75;
+  a.spikeFraction = 0.03125;
+  a.samplingQ = 1.5;
+  a.subsamples = 4;
+  camera::CameraNumbers b = a;
+  b.brightestPixelFraction = {0.375, 0.5, 0.0625};
+  b.encircledEnergy3Pixels = 0.875;
+  b.spikeFraction = 0.0625;
+  const QJsonObject forward = Parsed(CameraComparisonJson(a, b));
+  EXPECT_EQ(forward["a"].toObject(), Parsed(camera::CameraNumbersJson(a)));
+  EXPECT_EQ(forward["b"].toObject(), Parsed(camera::CameraNumbersJson(b)));
+  const QJsonObject delta = forward["delta"].toObject();
+  EXPECT_EQ(delta.keys(), forward["a"].toObject().keys());
+  EXPECT_EQ(delta["peak_fraction"].toArray(), (QJsonArray{-0.125, 0.25, -0.0625}));
+  EXPECT_EQ(delta["ee_3px"].toDouble(), 0.875);
+  EXPECT_EQ(delta["spike_fraction"].toDouble(), 0.03125);
+  EXPECT_EQ(delta["subsampling"].toInt(-1), 0);
+  EXPECT_EQ(Parsed(CameraComparisonJson(b, a))["delta"].toObject()["peak_fraction"].toArray(),
+            (QJsonArray{0.125, -0.25, 0.0625}));
 }
 
 }  // namespace
