@@ -120,11 +120,8 @@ int RunWithinMemory(const CameraCompareCommandOptions& options, const RunContext
 std::optional<CameraCompareCommandOptions> ReadCameraCompareCommand(const ParsedArguments& parsed,
                                                                     std::string& error) {
   CameraCompareCommandOptions options;
-  static_cast<OpticsOptions&>(options) = ReadOptics(parsed);
+  if (!ReadOpticsAndWavefront(parsed, options, options, error)) return std::nullopt;
   static_cast<StarImageOutputs&>(options) = ReadStarImageOutputs(parsed);
-  std::optional<WavefrontOptions> wavefront = ReadWavefront(parsed, error);
-  if (!wavefront) return std::nullopt;
-  static_cast<WavefrontOptions&>(options) = std::move(*wavefront);
   if (!ReadCameraOptions(parsed, options, error)) return std::nullopt;
   // Designs drawn as --camera draws them, so that A's numbers are its own.
   const int side = parsed.Number("--size") ? static_cast<int>(*parsed.Number("--size"))

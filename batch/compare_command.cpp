@@ -146,11 +146,8 @@ void PrintChange(std::string_view key, double a, double b, double change, std::o
 std::optional<CompareCommandOptions> ReadCompareCommand(const ParsedArguments& parsed,
                                                         std::string& error) {
   CompareCommandOptions options;
-  static_cast<OpticsOptions&>(options) = ReadOptics(parsed);
+  if (!ReadOpticsAndWavefront(parsed, options, options, error)) return std::nullopt;
   static_cast<StarImageOutputs&>(options) = ReadStarImageOutputs(parsed);
-  std::optional<WavefrontOptions> wavefront = ReadWavefront(parsed, error);
-  if (!wavefront) return std::nullopt;
-  static_cast<WavefrontOptions&>(options) = std::move(*wavefront);
   std::optional<int> side;
   if (const auto number = parsed.Number("--size")) side = static_cast<int>(*number);
   options.a = ComparedSource(parsed.commandValues.at(0), side);

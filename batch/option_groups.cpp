@@ -94,6 +94,15 @@ std::optional<WavefrontOptions> ReadWavefront(const ParsedArguments& parsed, std
   return wavefront;
 }
 
+bool ReadOpticsAndWavefront(const ParsedArguments& parsed, OpticsOptions& optics,
+                            WavefrontOptions& wavefront, std::string& error) {
+  optics = ReadOptics(parsed);
+  std::optional<WavefrontOptions> terms = ReadWavefront(parsed, error);
+  if (!terms) return false;
+  wavefront = std::move(*terms);
+  return true;
+}
+
 std::vector<RunInput> InputsOf(const PupilSourceOptions& source) {
   std::vector<RunInput> inputs;
   if (!source.pupilPath.empty())

@@ -53,6 +53,10 @@ OpticsOptions ReadOptics(const ParsedArguments& parsed);
 StarImageOutputs ReadStarImageOutputs(const ParsedArguments& parsed);
 // Nothing after setting `error` for a --zernike list that cannot be read.
 std::optional<WavefrontOptions> ReadWavefront(const ParsedArguments& parsed, std::string& error);
+// The optics and wavefront of every star-image command; false after setting
+// `error` as ReadWavefront does.
+bool ReadOpticsAndWavefront(const ParsedArguments& parsed, OpticsOptions& optics,
+                            WavefrontOptions& wavefront, std::string& error);
 
 // The files a pupil source reads, for the check that no output replaces one.
 std::vector<RunInput> InputsOf(const PupilSourceOptions& source);

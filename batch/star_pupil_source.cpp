@@ -179,10 +179,7 @@ bool ReadStarPupilGroups(const ParsedArguments& parsed, std::string_view command
                          PupilSourceOptions& source, OpticsOptions& optics,
                          WavefrontOptions& wavefront, std::string& error) {
   source = ReadPupilSource(parsed);
-  optics = ReadOptics(parsed);
-  std::optional<WavefrontOptions> terms = ReadWavefront(parsed, error);
-  if (!terms) return false;
-  wavefront = std::move(*terms);
+  if (!ReadOpticsAndWavefront(parsed, optics, wavefront, error)) return false;
   if (source.pupilPath.empty() && source.designPath.empty()) {
     error = QCoreApplication::translate("voka-batch",
                                         "%1 には瞳の画像か --design で瞳の設計を指定してください。")

@@ -146,10 +146,7 @@ std::optional<SweepCommandOptions> ReadSweepCommand(const ParsedArguments& parse
                                                     std::string& error) {
   SweepCommandOptions options;
   static_cast<PupilSourceOptions&>(options) = ReadPupilSource(parsed);
-  static_cast<OpticsOptions&>(options) = ReadOptics(parsed);
-  std::optional<WavefrontOptions> wavefront = ReadWavefront(parsed, error);
-  if (!wavefront) return std::nullopt;
-  static_cast<WavefrontOptions&>(options) = std::move(*wavefront);
+  if (!ReadOpticsAndWavefront(parsed, options, options, error)) return std::nullopt;
   const std::string& typed = parsed.commandValues.at(0);
   const pupils::SweepParse parse = pupils::ParseSweepRange(typed);
   if (!parse.sweep) {
