@@ -131,6 +131,8 @@ void CCompareDlg::BuildControls() {
   connect(cameraMode_, &QCheckBox::toggled, this, &CCompareDlg::SetCameraMode);
   progress_ = new QProgressBar();
   progress_->setRange(0, 100);
+  // A percentage only while something runs: "0%" beside a result reads as nothing done.
+  progress_->setTextVisible(false);
   cancel_ = new QPushButton(tr("中止"));
   cancel_->setObjectName(QStringLiteral("cancel"));
   cancel_->setEnabled(false);
@@ -155,12 +157,14 @@ void CCompareDlg::BuildControls() {
 
   connect(&runner_, &LatestOnlyRunner::Started, this, [this] {
     cancel_->setEnabled(true);
+    progress_->setTextVisible(true);
     ShowStatus(tr("計算しています..."), false);
   });
   connect(&runner_, &LatestOnlyRunner::ProgressChanged, progress_, &QProgressBar::setValue);
   connect(&runner_, &LatestOnlyRunner::Idle, this, [this] {
     cancel_->setEnabled(false);
     progress_->setValue(0);
+    progress_->setTextVisible(false);
     emit Updated();
   });
   connect(cancel_, &QPushButton::clicked, this, &CCompareDlg::Cancel);

@@ -102,6 +102,8 @@ void CSweepDlg::BuildControls() {
   saveCsv_->setEnabled(false);
   progress_ = new QProgressBar();
   progress_->setRange(0, 100);
+  // A percentage only while something runs: "0%" beside a finished sweep reads as nothing done.
+  progress_->setTextVisible(false);
   for (QWidget* widget : {static_cast<QWidget*>(start_), static_cast<QWidget*>(cancel_),
                           static_cast<QWidget*>(progress_), static_cast<QWidget*>(saveCsv_)})
     work->addWidget(widget);
@@ -128,6 +130,7 @@ void CSweepDlg::BuildControls() {
     start_->setEnabled(true);
     cancel_->setEnabled(false);
     progress_->setValue(0);
+    progress_->setTextVisible(false);
     const bool all = complete && std::all_of(steps_.begin(), steps_.end(),
                                              [](const auto& step) { return step.has_value(); });
     saveCsv_->setEnabled(all);
@@ -201,6 +204,7 @@ void CSweepDlg::Start() {
   saveCsv_->setEnabled(false);
   start_->setEnabled(false);
   cancel_->setEnabled(true);
+  progress_->setTextVisible(true);
   ShowStatus(tr("計算しています..."), false);
   Plot();
   // As many steps at once as the budget has threads, each on its share.
