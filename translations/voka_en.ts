@@ -861,7 +861,7 @@ sampling Q=%.3f (550 nm) sub-samples=%d
     </message>
     <message>
         <source>--camera を添えると、A と B のカメラ像を同じカメラの設定で作り、一つの階調で比べます。各数値（最も明るい画素の光の割合はチャンネルごと）の A、B と変化 B − A を標準出力に書きます。--fits は B − A のカメラ像（チャンネルごとの面）、--png は A、B と変化、--json は {&quot;a&quot;, &quot;b&quot;, &quot;delta&quot;}</source>
-        <translation>With --camera, makes the camera images of A and B with one set of camera settings and compares them on one stretch. Writes each number (the brightest-pixel fraction per channel) for A and B with the change B − A to standard output. --fits writes B − A of the camera images (a plane per channel), --png A, B and the change, --json {&quot;a&quot;, &quot;b&quot;, &quot;delta&quot;}</translation>
+        <translation>with --camera, makes the camera images of A and B with one set of camera settings, compares them on one stretch, and writes each number of A and B (the brightest-pixel fraction per channel among them) and its change B − A to standard output; --fits writes B − A of the camera images (a plane per channel), --png A, B and the change, --json {&quot;a&quot;, &quot;b&quot;, &quot;delta&quot;}</translation>
     </message>
 </context>
 <context>
