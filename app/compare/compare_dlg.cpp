@@ -325,6 +325,8 @@ void CCompareDlg::FillNumbers() {
       numbers_->setItem(row, column + 1, new QTableWidgetItem(text));
     }
   }
+  // The quantities' names whole, not cut to "Encircled energy 1.22 ...".
+  numbers_->resizeColumnToContents(0);
 }
 
 void CCompareDlg::RedrawCamera() {
@@ -370,7 +372,7 @@ void CCompareDlg::FillCameraNumbers() {
     numbers_->setItem(row, 1, new QTableWidgetItem(QString::number(namedA[i].value, 'f', 6)));
     numbers_->setItem(row, 2, new QTableWidgetItem(QString::number(namedB[i].value, 'f', 6)));
     numbers_->setItem(row, 3, new QTableWidgetItem(QString::asprintf("%+.6f", change[i].value)));
-  }  // The channels' names make the first column wider than the star images'.
+  }
   numbers_->resizeColumnToContents(0);
 }
 
