@@ -11,6 +11,9 @@
 # given) must be in the package.
 # Ends with "packaging: N passed, M failed"; exit status 1 if any failed.
 set -uo pipefail
+# Under pipefail a `grep -q` that stops at its first match can leave the
+# command before it writing into a closed pipe, and the pipeline then fails
+# (or, negated, passes) by chance: the greps below read their input whole.
 
 deb=$(realpath "$1")
 reference_batch=${2:+$(realpath "$2")}
@@ -107,15 +110,15 @@ documents_are_in_place() {
       gzip -t "$root/usr/share/man/$folder/$page.1.gz" || return 1
       # The page of voka-batch is its help: its options are in it.
       [[ $page == voka ]] ||
-        zcat "$root/usr/share/man/$folder/$page.1.gz" | grep -q -- "raytrace" || return 1
+        zcat "$root/usr/share/man/$folder/$page.1.gz" | grep -- "raytrace" >/dev/null || return 1
     done
   done
-  man -l "$root/usr/share/man/man1/voka-batch.1.gz" 2>/dev/null | grep -q "NAME" || return 1
+  man -l "$root/usr/share/man/man1/voka-batch.1.gz" 2>/dev/null | grep "NAME" >/dev/null || return 1
   # English in man1, Japanese in ja/man1.
-  ! zcat "$root"/usr/share/man/man1/*.gz | grep -qP '[\x{3000}-\x{30FF}\x{4E00}-\x{9FFF}\x{FF00}-\x{FFEF}]' &&
+  ! zcat "$root"/usr/share/man/man1/*.gz | grep -P '[\x{3000}-\x{30FF}\x{4E00}-\x{9FFF}\x{FF00}-\x{FFEF}]' >/dev/null &&
     # A Japanese page may break a line between any two characters (\:).
-    zcat "$root/usr/share/man/ja/man1/voka-batch.1.gz" | sed 's/\\://g' | grep -q "使い方" &&
-    zcat "$root/usr/share/man/ja/man1/voka.1.gz" | sed 's/\\://g' | grep -q "中央遮蔽" &&
+    zcat "$root/usr/share/man/ja/man1/voka-batch.1.gz" | sed 's/\\://g' | grep "使い方" >/dev/null &&
+    zcat "$root/usr/share/man/ja/man1/voka.1.gz" | sed 's/\\://g' | grep "中央遮蔽" >/dev/null &&
     gzip -t "$root/usr/share/doc/voka/changelog.gz"
 }
 
@@ -133,8 +136,8 @@ programs_use_system_libraries() {
   for program in "$root"/usr/bin/*; do
     # A run path would let the program load libraries from beside itself or
     # from the build tree instead of the system's.
-    ! readelf -d "$program" | grep -Eq 'R(UN)?PATH' || { readelf -d "$program" | grep PATH; return 1; }
-    ! ldd "$program" | grep -q 'not found' || { ldd "$program" | grep 'not found'; return 1; }
+    ! readelf -d "$program" | grep -E 'R(UN)?PATH' >/dev/null || { readelf -d "$program" | grep PATH; return 1; }
+    ! ldd "$program" | grep 'not found' >/dev/null || { ldd "$program" | grep 'not found'; return 1; }
   done
 }
 
